@@ -1,0 +1,78 @@
+#include "platform/RealPlatform.h"
+
+#include "toolkit/Form.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+
+namespace orebell {
+
+namespace {
+
+class QtMessageBox : public MessageBoxService {
+public:
+    void show(const QString& text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
+    }
+};
+
+class SystemClock : public Clock {
+public:
+    float timeOfDay() override
+    {
+        return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    }
+};
+
+class QtDesktop : public Desktop {
+public:
+    int setAlwaysOnTop(Form& form, bool onTop) override
+    {
+        form.setOnTop(onTop); // the view turns this into the window's stays-on-top flag
+        return onTop ? 1 : 0;
+    }
+    void openAddress(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
+    int textWidth(const QString& text) override
+    {
+        return QFontMetrics(QApplication::font()).horizontalAdvance(text) * 15;
+    }
+};
+
+class BeepPlayer : public SoundPlayer {
+public:
+    void play(const QString&) override { QApplication::beep(); }
+};
+
+} // namespace
+
+RealPlatform::RealPlatform()
+    : player_(std::make_unique<BeepPlayer>()), messageBox_(std::make_unique<QtMessageBox>()),
+      clock_(std::make_unique<SystemClock>()), desktop_(std::make_unique<QtDesktop>())
+{}
+
+RealPlatform::~RealPlatform() = default;
+
+QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }
+
+QString RealPlatform::programFileName()
+{
+    return QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+}
+
+ProgramVersion RealPlatform::version()
+{
+    return {OREBELL_VERSION_MAJOR, OREBELL_VERSION_MINOR, OREBELL_VERSION_PATCH};
+}
+
+void RealPlatform::endProgram() { QApplication::quit(); }
+
+} // namespace orebell

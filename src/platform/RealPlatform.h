@@ -1,0 +1,35 @@
+#pragma once
+
+#include "platform/QtSettingsStore.h"
+#include "toolkit/Platform.h"
+
+#include <memory>
+
+namespace orebell {
+
+// The platform a player runs on: QSettings, the audio device, message boxes, the system clock
+// and the desktop.
+class RealPlatform : public Platform {
+public:
+    RealPlatform();
+    ~RealPlatform() override;
+
+    SettingsStore& store() override { return store_; }
+    SoundPlayer& player() override { return *player_; }
+    MessageBoxService& messageBox() override { return *messageBox_; }
+    Clock& clock() override { return *clock_; }
+    Desktop& desktop() override { return *desktop_; }
+    QString programFolder() override;
+    QString programFileName() override;
+    ProgramVersion version() override;
+    void endProgram() override;
+
+private:
+    QtSettingsStore store_;
+    std::unique_ptr<SoundPlayer> player_;
+    std::unique_ptr<MessageBoxService> messageBox_;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<Desktop> desktop_;
+};
+
+} // namespace orebell

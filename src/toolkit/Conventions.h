@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// The language conventions the program's state relies on: numbers kept as text in the locale,
+// display patterns, round-half-even integer conversions and checked arithmetic. Every function
+// uses the default QLocale (QLocale::setDefault), so the user's locale or a test's.
+namespace orebell {
+
+// The locale's number-to-text conversion: up to 15 significant digits, no grouping, no
+// trailing zeros ("0.1", "2", "4939.6295", "-0.5"). Large or tiny numbers use an exponent.
+QString numberToText(double value);
+
+// Text to number in the locale: blanks around it ignored, digit grouping accepted, the locale's
+// decimal mark; anything else (including "") raises Type mismatch (13).
+double textToNumber(const QString& text);
+
+// The numeric test: true when textToNumber would succeed.
+bool isNumeric(const QString& text);
+
+// Text that must hold a number, or 0 when it is empty (an empty cell or box counts as nothing).
+double textToNumberOrZero(const QString& text);
+
+// Display patterns: "#" optional digit, "0" required digit, "," grouping, "." decimal mark
+// (printed even with no decimals after it). Rounds to the pattern's decimals, halves away from
+// zero as the display routine does. "#,###" of 0 is an empty text.
+QString formatNumber(double value, const QString& pattern);
+
+// Round to a whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
+double roundHalfEven(double value);
+
+// Conversions to 16- and 32-bit integers (round half even); out of range raises Overflow (6).
+std::int16_t toInt16(double value);
+std::int32_t toInt32(double value);
+std::int16_t textToInt16(const QString& text); // textToNumber then toInt16
+std::int32_t textToInt32(const QString& text);
+
+// 16-bit arithmetic for loop counters and counts: overflow raises Overflow (6).
+std::int16_t add16(int a, int b);
+
+// Int: the largest whole number not above the value; Fix: towards zero.
+double vbInt(double value);
+double vbFix(double value);
+
+// Checked division: a zero divisor raises Division by zero (11), never inf or NaN.
+double divide(double numerator, double denominator);
+
+// A result that is not a finite number raises Overflow (6).
+double checkedFinite(double value);
+
+} // namespace orebell

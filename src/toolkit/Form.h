@@ -1,0 +1,138 @@
+#pragma once
+
+#include "toolkit/Control.h"
+#include "toolkit/Grid.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace orebell {
+
+// A window: its controls in a fixed order (the order the settings store walks), control arrays,
+// geometry in twips, its own events, and observers a view subscribes to.
+class Form {
+public:
+    using Observer = std::function<void(Control&, Prop)>;
+    using FormObserver = std::function<void(Form&)>;
+    using IndexHandler = std::function<void(int index)>;
+    using IndexValidate = std::function<void(int index, bool& cancel)>;
+    using IndexMouse = std::function<void(int index, int button, int shift, double x, double y)>;
+    using MouseHandler = std::function<void(int button, int shift, double x, double y)>;
+
+    explicit Form(QString name, QString caption = {});
+    ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    const QString& caption() const { return caption_; }
+
+    // Building: controls are appended in control order.
+    Control& add(ControlKind kind, const QString& name, int index = -1, const QString& container = {});
+
+    // Lookup; throws std::out_of_range naming the missing control.
+    Control& control(const QString& name, int index = -1);
+    const Control& control(const QString& name, int index = -1) const;
+    bool has(const QString& name, int index = -1) const;
+    int count(const QString& name) const; // elements of a control array (1 for a single control)
+    int ubound(const QString& name) const;
+    int lbound(const QString& name) const;
+    std::vector<Control*> elements(const QString& name) const; // in index order
+    Grid& grid(const QString& name);
+
+    // Enumeration in control order.
+    const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+
+    // Control-array handlers: bound to every element (present now) with its index.
+    void onClick(const QString& name, IndexHandler h);
+    void onDblClick(const QString& name, IndexHandler h);
+    void onChange(const QString& name, IndexHandler h);
+    void onGotFocus(const QString& name, IndexHandler h);
+    void onTimer(const QString& name, IndexHandler h);
+    void onValidate(const QString& name, IndexValidate h);
+    void onMouseMove(const QString& name, IndexMouse h);
+    void onMouseDown(const QString& name, IndexMouse h);
+
+    // Window geometry (twips) and state.
+    int left() const { return left_; }
+    int top() const { return top_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    void setLeft(int twips);
+    void setTop(int twips);
+    void setWidth(int twips);
+    void setHeight(int twips);
+    void move(int left, int top);
+    void move(int left, int top, int width, int height);
+    bool visible() const { return visible_; }
+    bool modal() const { return modal_; }
+    void show(bool modal = false);
+    void hide();
+    bool onTop() const { return onTop_; }
+    void setOnTop(bool onTop);
+
+    // Window events.
+    void onLoad(std::function<void()> h) { load_ = std::move(h); }
+    void onActivate(std::function<void()> h) { activate_ = std::move(h); }
+    void onUnload(std::function<void()> h) { unload_ = std::move(h); }
+    void onFormMouseMove(MouseHandler h) { mouseMove_ = std::move(h); }
+    void onFormMouseDown(MouseHandler h) { mouseDown_ = std::move(h); }
+    void load();
+    void activate();
+    void unload(); // the window closes: observers are told, then the unload handler runs
+    bool unloaded() const { return unloaded_; }
+    void mouseMove(int button, int shift, double x, double y);
+    void mouseDown(int button, int shift, double x, double y);
+
+    // Focus: the control that has the focus (the view keeps it in step).
+    Control* focused() const { return focused_; }
+    void setFocus(Control* control);
+
+    // Observers of control and window changes; the returned id unsubscribes.
+    int subscribe(Observer observer);
+    int subscribeForm(FormObserver observer);
+    void unsubscribe(int id);
+    void notify(Control& control, Prop prop);
+    void notifyForm();
+
+private:
+    struct Array {
+        std::vector<Control*> byIndex; // sparse: null where no element exists
+        int count = 0;
+    };
+    Array* array(const QString& name);
+    const Array* array(const QString& name) const;
+    template <class F> void forEach(const QString& name, F&& f);
+
+    QString name_;
+    QString caption_;
+    std::vector<std::unique_ptr<Control>> controls_;
+    QHash<QString, Array> arrays_;
+    QHash<QString, Control*> singles_;
+
+    int left_ = 0;
+    int top_ = 0;
+    int width_ = 0;
+    int height_ = 0;
+    bool visible_ = false;
+    bool modal_ = false;
+    bool onTop_ = false;
+    bool unloaded_ = false;
+    Control* focused_ = nullptr;
+
+    std::function<void()> load_;
+    std::function<void()> activate_;
+    std::function<void()> unload_;
+    MouseHandler mouseMove_;
+    MouseHandler mouseDown_;
+
+    int nextId_ = 1;
+    std::vector<std::pair<int, Observer>> observers_;
+    std::vector<std::pair<int, FormObserver>> formObservers_;
+};
+
+} // namespace orebell

@@ -1,0 +1,24 @@
+#include "toolkit/Platform.h"
+
+#include <QDir>
+
+namespace orebell {
+
+QString joinProgramPath(const QString& folder, const QString& fileName)
+{
+    // Stored names may carry a leading "\" or "/" of their own; drop it and any trailing one of
+    // the folder so that exactly one separator joins them.
+    QString name = fileName;
+    while (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/')))
+        name.remove(0, 1);
+    QString base = QDir::fromNativeSeparators(folder);
+    while (base.size() > 1 && base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    if (base.isEmpty())
+        return QDir::toNativeSeparators(name);
+    if (base.endsWith(QLatin1Char('/')))
+        return QDir::toNativeSeparators(base + name);
+    return QDir::toNativeSeparators(base + QLatin1Char('/') + name);
+}
+
+} // namespace orebell

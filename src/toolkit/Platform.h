@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QString>
+
+namespace orebell {
+
+class Form;
+
+// The per-user settings store: text values by application, section and key.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // A missing key reads as an empty text.
+    virtual QString value(const QString& app, const QString& section, const QString& key) = 0;
+    virtual void setValue(const QString& app, const QString& section, const QString& key,
+                          const QString& value) = 0;
+    // Deleting a missing key is not an error. An empty key deletes the whole section.
+    virtual void remove(const QString& app, const QString& section, const QString& key) = 0;
+    // Writes what is pending to the backing store atomically; false when that failed.
+    virtual bool flush() = 0;
+};
+
+// Plays a .wav file asynchronously on one channel; a new sound replaces the one playing.
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void play(const QString& path) = 0;
+};
+
+// A message box with an OK button and the default title.
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual void show(const QString& text) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Seconds since local midnight, single precision as the time of day is read.
+    virtual float timeOfDay() = 0;
+};
+
+// Window services: always on top, opening a web address, text widths in the window font.
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // Returns non-zero when the window went into the topmost band, 0 otherwise.
+    virtual int setAlwaysOnTop(Form& form, bool onTop) = 0;
+    virtual void openAddress(const QString& address) = 0;
+    virtual int textWidth(const QString& text) = 0; // twips, in the main window's font
+};
+
+struct ProgramVersion {
+    int major = 1;
+    int minor = 2;
+    int revision = 8;
+};
+
+// Everything outside the process the program uses, bundled for the application.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    virtual SettingsStore& store() = 0;
+    virtual SoundPlayer& player() = 0;
+    virtual MessageBoxService& messageBox() = 0;
+    virtual Clock& clock() = 0;
+    virtual Desktop& desktop() = 0;
+
+    virtual QString programFolder() = 0;   // the executable's folder, no trailing separator
+    virtual QString programFileName() = 0; // without extension: the store's application name
+    virtual ProgramVersion version() = 0;
+
+    // The program asks to end (close button, a failed load). Never exits the process itself.
+    virtual void endProgram() = 0;
+};
+
+// ProgramFolder joined with a file name with the platform's separator, never doubled.
+QString joinProgramPath(const QString& folder, const QString& fileName);
+
+} // namespace orebell

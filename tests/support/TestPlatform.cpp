@@ -1,0 +1,50 @@
+#include "support/TestPlatform.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orebell::test {
+
+namespace {
+const char* const ResourceFiles[] = {"end_cycle.wav",  "17297_quarn_quarn_earth3.wav",
+                                     "ThumpClose.wav", "red_alert_short.wav",
+                                     "tick1.wav",      "Help.rtf"};
+}
+
+TestPlatform::TestPlatform() : store_(storeDir_.path())
+{
+    // The build lays the program's resources beside the executable; copy them so that the
+    // program folder looks as it does when installed.
+    const QDir built(QStringLiteral(OREBELL_RUNTIME_DIR));
+    for (const char* name : ResourceFiles) {
+        const QString file = QString::fromLatin1(name);
+        QFile::copy(built.filePath(file), QDir(programDir_.path()).filePath(file));
+    }
+}
+
+TestPlatform::~TestPlatform() = default;
+
+QString TestPlatform::programFolder() { return QDir::toNativeSeparators(programDir_.path()); }
+
+void TestPlatform::clearRecords()
+{
+    player_.paths.clear();
+    messageBox_.texts.clear();
+    desktop_.addresses.clear();
+    desktop_.onTop.clear();
+}
+
+QString TestPlatform::storeValue(const QString& section, const QString& key)
+{
+    return store_.value(programFileName(), section, key);
+}
+
+void TestPlatform::setStoreValue(const QString& section, const QString& key, const QString& text)
+{
+    store_.setValue(programFileName(), section, key, text);
+    store_.flush();
+}
+
+QString TestPlatform::storeFile() const { return store_.fileFor(QStringLiteral("Orebell_III")); }
+
+} // namespace orebell::test

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/QtSettingsStore.h"
+#include "toolkit/Form.h"
+#include "toolkit/Platform.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace orebell::test {
+
+// A platform over a temporary store and a temporary program folder that holds the default sound
+// files and Help.rtf. Sounds, messages and opened addresses are recorded; the time of day is set.
+class TestPlatform : public Platform {
+public:
+    TestPlatform();
+    ~TestPlatform() override;
+
+    SettingsStore& store() override { return store_; }
+    SoundPlayer& player() override { return player_; }
+    MessageBoxService& messageBox() override { return messageBox_; }
+    Clock& clock() override { return clock_; }
+    Desktop& desktop() override { return desktop_; }
+    QString programFolder() override;
+    QString programFileName() override { return QStringLiteral("Orebell_III"); }
+    ProgramVersion version() override { return {}; }
+    void endProgram() override { ended_ = true; }
+
+    // What tests read and set.
+    const QStringList& played() const { return player_.paths; }
+    const QStringList& messages() const { return messageBox_.texts; }
+    void clearRecords();
+    void setTimeOfDay(double seconds) { clock_.seconds = static_cast<float>(seconds); }
+    QString storeValue(const QString& section, const QString& key);
+    void setStoreValue(const QString& section, const QString& key, const QString& text);
+    const QStringList& openedAddresses() const { return desktop_.addresses; }
+    bool ended() const { return ended_; }
+    QString storeFile() const;
+    QString storeFolder() const { return storeDir_.path(); }
+    // On-top requests in order (true / false), as the window service received them.
+    const QList<bool>& onTopRequests() const { return desktop_.onTop; }
+
+private:
+    struct RecordingPlayer : SoundPlayer {
+        QStringList paths;
+        void play(const QString& path) override { paths.append(path); }
+    };
+    struct RecordingMessages : MessageBoxService {
+        QStringList texts;
+        void show(const QString& text) override { texts.append(text); }
+    };
+    struct SetClock : Clock {
+        float seconds = 12 * 3600;
+        float timeOfDay() override { return seconds; }
+    };
+    struct RecordingDesktop : Desktop {
+        QStringList addresses;
+        QList<bool> onTop;
+        int setAlwaysOnTop(Form& form, bool top) override
+        {
+            onTop.append(top);
+            form.setOnTop(top);
+            return top ? 1 : 0;
+        }
+        void openAddress(const QString& address) override { addresses.append(address); }
+        // About 7 pixels of 15 twips per character, as the window font gives.
+        int textWidth(const QString& text) override { return static_cast<int>(text.size()) * 105; }
+    };
+
+    QTemporaryDir storeDir_;
+    QTemporaryDir programDir_;
+    QtSettingsStore store_;
+    RecordingPlayer player_;
+    RecordingMessages messageBox_;
+    SetClock clock_;
+    RecordingDesktop desktop_;
+    bool ended_ = false;
+};
+
+} // namespace orebell::test

@@ -1,0 +1,122 @@
+#include "toolkit/Conventions.h"
+#include "toolkit/RuntimeError.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+int errorOf(const std::function<void()>& f)
+{
+    try {
+        f();
+    } catch (const RuntimeError& e) {
+        return e.number();
+    }
+    return 0;
+}
+
+// Each case runs under an English and a German locale: the conventions follow the user's locale.
+class Conventions : public ::testing::TestWithParam<QLocale::Language> {
+protected:
+    void SetUp() override
+    {
+        saved = QLocale();
+        QLocale::setDefault(GetParam() == QLocale::German ? QLocale(QLocale::German, QLocale::Germany)
+                                                          : QLocale(QLocale::English, QLocale::UnitedStates));
+    }
+    void TearDown() override { QLocale::setDefault(saved); }
+    bool german() const { return GetParam() == QLocale::German; }
+    // Writes an English-notation expectation in the current locale's marks.
+    QString local(QString s) const
+    {
+        if (german()) {
+            s.replace(QLatin1Char(','), QLatin1Char('#')).replace(QLatin1Char('.'), QLatin1Char(','));
+            s.replace(QLatin1Char('#'), QLatin1Char('.'));
+        }
+        return s;
+    }
+    QLocale saved;
+};
+
+TEST_P(Conventions, DisplayPatterns)
+{
+    EXPECT_EQ(formatNumber(1234.6, "#,###"), local("1,235"));
+    EXPECT_EQ(formatNumber(0, "#,###"), "");
+    EXPECT_EQ(formatNumber(0.4, "#,###"), "");
+    EXPECT_EQ(formatNumber(12.345, "0.0"), local("12.3"));
+    EXPECT_EQ(formatNumber(0.1, "0.00"), local("0.10"));
+    EXPECT_EQ(formatNumber(5, "00"), "05");
+    EXPECT_EQ(formatNumber(125, "00"), "125");
+    EXPECT_EQ(formatNumber(1800, "#,###.###"), local("1,800."));
+    EXPECT_EQ(formatNumber(1800.25, "#,###.###"), local("1,800.25"));
+    EXPECT_EQ(formatNumber(10.5, "#,###.0000000000"), local("10.5000000000"));
+    EXPECT_EQ(formatNumber(1245, "#,###.0000000000"), local("1,245.0000000000"));
+    EXPECT_EQ(formatNumber(0.5, "#,###.0000000000"), local(".5000000000"));
+    EXPECT_EQ(formatNumber(7677.3, "###,###,##0"), local("7,677"));
+    EXPECT_EQ(formatNumber(0, "###,###,##0"), "0");
+    EXPECT_EQ(formatNumber(1234567.5, "###,###,##0"), local("1,234,568"));
+    EXPECT_EQ(formatNumber(-1234.6, "#,###"), local("-1,235"));
+    EXPECT_EQ(formatNumber(999.96, "0.0"), local("1000.0"));
+    EXPECT_EQ(formatNumber(1.005, "0.00"), local("1.01")); // rounds what the number shows
+}
+
+TEST_P(Conventions, NumberTextRoundTrips)
+{
+    EXPECT_EQ(numberToText(0.1), local("0.1"));
+    EXPECT_EQ(numberToText(2), "2");
+    EXPECT_EQ(numberToText(4939.6295), local("4939.6295"));
+    EXPECT_EQ(numberToText(1234567), "1234567");      // never grouped
+    EXPECT_EQ(numberToText(0.1 + 0.2), local("0.3")); // 15 significant digits
+    EXPECT_DOUBLE_EQ(textToNumber(local("1,234.5")), 1234.5);
+    EXPECT_DOUBLE_EQ(textToNumber(local(" 12.5 ")), 12.5);
+    EXPECT_DOUBLE_EQ(textToNumber(numberToText(3655.6)), 3655.6);
+    EXPECT_EQ(errorOf([] { textToNumber(""); }), ErrTypeMismatch);
+    EXPECT_EQ(errorOf([] { textToNumber("abc"); }), ErrTypeMismatch);
+    EXPECT_EQ(errorOf([] { textToNumber("12abc"); }), ErrTypeMismatch);
+    EXPECT_FALSE(isNumeric(""));
+    EXPECT_FALSE(isNumeric("abc"));
+    EXPECT_TRUE(isNumeric(local("1,000.5")));
+    EXPECT_DOUBLE_EQ(textToNumberOrZero(""), 0);
+}
+
+TEST_P(Conventions, IntegerConversionsRoundHalvesToEvenAndOverflow)
+{
+    EXPECT_EQ(toInt16(2.5), 2);
+    EXPECT_EQ(toInt16(3.5), 4);
+    EXPECT_EQ(toInt16(-2.5), -2);
+    EXPECT_EQ(toInt16(32767), 32767);
+    EXPECT_EQ(toInt16(32767.4), 32767);
+    EXPECT_EQ(errorOf([] { toInt16(32768); }), ErrOverflow);
+    EXPECT_EQ(errorOf([] { toInt16(-32769); }), ErrOverflow);
+    EXPECT_EQ(errorOf([] { add16(32767, 1); }), ErrOverflow);
+    EXPECT_EQ(toInt32(32768), 32768);
+    EXPECT_EQ(errorOf([] { toInt32(2147483648.0); }), ErrOverflow);
+    EXPECT_EQ(textToInt16(local("7")), 7);
+    EXPECT_EQ(errorOf([] { textToInt16("abc"); }), ErrTypeMismatch);
+    EXPECT_EQ(errorOf([] { textToInt16(""); }), ErrTypeMismatch);
+    EXPECT_EQ(vbInt(-1.5), -2);
+    EXPECT_EQ(vbFix(-1.5), -1);
+    EXPECT_EQ(errorOf([] { divide(1, 0); }), ErrDivisionByZero);
+    EXPECT_DOUBLE_EQ(divide(1, 4), 0.25);
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, Conventions, ::testing::Values(QLocale::English, QLocale::German),
+                         [](const auto& info) { return info.param == QLocale::German ? "de_DE" : "en_US"; });
+
+TEST(ErrorReport, HasTheFourLinesWithAnOptionalFunction)
+{
+    ErrorTrap trap{QStringLiteral("ShowTimers")};
+    trap.at(40);
+    EXPECT_EQ(errorReportText(RuntimeError(ErrOverflow), trap),
+              "Error Number:6\nDescription :Overflow\nFunction    : ShowTimers \nLine        :40");
+    ErrorTrap load;
+    load.at(170);
+    EXPECT_EQ(errorReportText(RuntimeError(ErrDivisionByZero), load),
+              "Error Number:11\nDescription :Division by zero\nLine        :170");
+}
+
+} // namespace
