@@ -251,9 +251,18 @@ void Control::setSelLength(int length)
 void Control::setInterval(int ms)
 {
     ms = std::max(ms, 0);
-    if (interval_ == ms)
+    if (interval_ == ms && period_ == ms)
         return;
     interval_ = ms;
+    period_ = ms;
+    notify(Prop::Interval);
+}
+
+void Control::setPeriod(double ms)
+{
+    if (period_ == ms)
+        return;
+    period_ = ms;
     notify(Prop::Interval);
 }
 

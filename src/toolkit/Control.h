@@ -134,7 +134,10 @@ public:
 
     // Timers
     int interval() const { return interval_; }
-    void setInterval(int ms);
+    void setInterval(int ms); // also sets the period to ms
+    // The nominal tick length a driver schedules against (62.5 for an Interval of 62).
+    double period() const { return period_; }
+    void setPeriod(double ms);
     void fire(); // one tick: runs the Timer handler when enabled and the interval is not 0
 
     // Combo boxes
@@ -210,6 +213,7 @@ private:
     int selStart_ = 0;
     int selLength_ = 0;
     int interval_ = 0;
+    double period_ = 0;
     QStringList list_;
     QString path_;
     QString fileName_;
