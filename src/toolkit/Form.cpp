@@ -225,6 +225,14 @@ void Form::unload()
         unload_();
 }
 
+void Form::requestClose()
+{
+    if (closeRequest_)
+        closeRequest_();
+    else
+        unload();
+}
+
 void Form::mouseMove(int button, int shift, double x, double y)
 {
     if (mouseMove_)

@@ -79,6 +79,10 @@ public:
     void onLoad(std::function<void()> h) { load_ = std::move(h); }
     void onActivate(std::function<void()> h) { activate_ = std::move(h); }
     void onUnload(std::function<void()> h) { unload_ = std::move(h); }
+    // The system asks the window to close (window manager, desktop logout): runs the handler,
+    // or unloads when there is none.
+    void onCloseRequest(std::function<void()> h) { closeRequest_ = std::move(h); }
+    void requestClose();
     void onFormMouseMove(MouseHandler h) { mouseMove_ = std::move(h); }
     void onFormMouseDown(MouseHandler h) { mouseDown_ = std::move(h); }
     void load();
@@ -127,6 +131,7 @@ private:
     std::function<void()> load_;
     std::function<void()> activate_;
     std::function<void()> unload_;
+    std::function<void()> closeRequest_;
     MouseHandler mouseMove_;
     MouseHandler mouseDown_;
 
