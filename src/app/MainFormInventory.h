@@ -50,6 +50,9 @@ struct InventoryRow {
     PlaceRule at = nullptr;
     Look look = {};
     bool hidden = false;
+    // A control on the window that belongs with a panel: shown only while that frame shows.
+    const char* with = "";
+    long long (*backOf)(int index) = nullptr; // a back colour per element
 };
 
 // The main window's controls, in control order (the order the settings store walks).
@@ -59,7 +62,8 @@ const std::vector<InventoryRow>& mainFormInventory();
 std::vector<int> parseIndexes(const char* list);
 
 // Adds every control of the inventory to an empty form, with its design texts, tags, values,
-// geometry and look, and sets the window's design size and position.
+// geometry and look, sets the window's design size and position, and keeps the controls that
+// belong with a panel shown exactly while it shows.
 void buildMainForm(Form& form);
 
 // Design values the program's geometry relies on.
@@ -73,6 +77,12 @@ inline constexpr int PanelLeft = 255;    // right-hand panels when opened
 inline constexpr int PanelTop = 240;
 inline constexpr int WatchLeft = 1575; // watch panels beside the timers
 inline constexpr int WatchTop = 255;
+inline constexpr int PanelHeight = 3390; // shpBox: the height of a laser panel
+inline constexpr int WindowLeft = 600;   // where the window stands before a stored position
+inline constexpr int WindowTop = 600;
+
+inline constexpr Color PanelColor = 0x2F2931;
+inline constexpr Color LightGrey = 0xC0C0C0;
 } // namespace design
 
 } // namespace orebell

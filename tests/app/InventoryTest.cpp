@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 using namespace orebell;
@@ -230,6 +231,109 @@ TEST(InventoryTable, IndexListsAndRowsAreWellFormed)
         if (row.kind == ControlKind::Frame)
             frames.insert(row.name);
     }
+}
+
+} // namespace
+
+namespace {
+
+bool overlaps(const Control& a, const Control& b, int dx = 0, int dy = 0)
+{
+    const int al = a.left() + dx, at = a.top() + dy;
+    return al < b.left() + b.width() && b.left() < al + a.width() && at < b.top() + b.height() &&
+           b.top() < at + a.height();
+}
+
+// Bars drawn over their backgrounds, and the calculator's entry box over its backdrop.
+bool layered(const Control& a, const Control& b)
+{
+    auto pair = [&](const char* x, const char* y) {
+        return (a.name() == s(x) && b.name() == s(y)) || (a.name() == s(y) && b.name() == s(x));
+    };
+    return pair("lblProgress", "lblProgress_bkgrnd") ||
+           pair("lblYieldProgressPercBar", "lblYieldProgress_bkgrnd") ||
+           pair("lblCargoHoldProgressPercBar", "lblCargoHoldProgress_bkgrnd") ||
+           pair("txtOreCalc", "txtOreCalc_bckgrnd") || pair("lblMinimize", "imgMinimized");
+}
+
+bool drawn(const Control& c) { return c.kind() != ControlKind::Shape && c.kind() != ControlKind::Timer; }
+
+// The panel a window-level control shows with, or empty when it belongs to the window itself.
+QString companionOf(const Control& c)
+{
+    for (const InventoryRow& row : mainFormInventory())
+        if (c.name() == s(row.name) && *row.with) {
+            const std::vector<int> indexes = parseIndexes(row.idx);
+            if (indexes.empty() || std::find(indexes.begin(), indexes.end(), c.index()) != indexes.end())
+                return s(row.with);
+        }
+    return {};
+}
+
+bool companion(const Control& c) { return !companionOf(c).isEmpty(); }
+
+// Shown only while the window is minimised, over whatever it covers.
+bool minimised(const Control& c) { return c.name() == s("lblMinimize") || c.name() == s("imgMinimized"); }
+
+TEST_F(Inventory, NoTwoControlsShareTheirPlaceAndAllFitTheirPanel)
+{
+    const int widest = 1320 * 7 + 2890;
+    const auto& all = form.controls();
+    for (std::size_t ia = 0; ia < all.size(); ++ia) {
+        const auto& a = all[ia];
+        if (!drawn(*a))
+            continue;
+        const std::string name = a->displayName().toStdString();
+        EXPECT_GT(a->width() * a->height() + (a->kind() == ControlKind::Label ? 1 : 0), 0) << name;
+        if (a->container().isEmpty()) {
+            EXPECT_LE(a->left() + a->width(), widest) << name;
+            EXPECT_LE(a->top() + a->height(), form.height()) << name;
+        } else {
+            const Control& frame = form.control(a->container());
+            EXPECT_LE(a->left() + a->width(), frame.width()) << name;
+            EXPECT_LE(a->top() + a->height(), frame.height()) << name;
+            EXPECT_LE(frame.top() + frame.height(), form.height()) << name;
+        }
+        for (std::size_t ib = ia + 1; ib < all.size(); ++ib) {
+            const auto& b = all[ib];
+            if (!drawn(*b) || layered(*a, *b) || a->container() != b->container())
+                continue;
+            // Companions stand over the panel they belong with, never beside the window's own.
+            if (a->container().isEmpty() &&
+                (companion(*a) != companion(*b) || minimised(*a) != minimised(*b)))
+                continue;
+            if (b->kind() == ControlKind::Frame || a->kind() == ControlKind::Frame)
+                continue;
+            EXPECT_FALSE(overlaps(*a, *b)) << name << " and " << b->displayName().toStdString();
+        }
+    }
+    // A companion must not cover anything of its panel.
+    for (const auto& a : form.controls()) {
+        if (!drawn(*a) || !companion(*a))
+            continue;
+        for (const auto& b : form.controls()) {
+            if (!drawn(*b) || b->container() != companionOf(*a) || layered(*a, *b))
+                continue;
+            const Control& frame = form.control(b->container());
+            EXPECT_FALSE(overlaps(*a, *b, -frame.left(), -frame.top()))
+                << a->displayName().toStdString() << " over " << b->displayName().toStdString();
+        }
+    }
+}
+
+TEST_F(Inventory, CompanionsComeAndGoWithTheirPanel)
+{
+    Control& calc = form.control(s("fraRefineryYield"));
+    Control& chooser = form.control(s("cboRoidType"), 7);
+    EXPECT_FALSE(chooser.visible());
+    calc.setVisible(true);
+    EXPECT_TRUE(chooser.visible());
+    EXPECT_TRUE(form.control(s("txtOreCalc"), 0).visible());
+    EXPECT_TRUE(form.control(s("lblControlButton"), 16).visible());
+    EXPECT_FALSE(form.control(s("chkSaveSettings"), 0).visible());
+    calc.setVisible(false);
+    EXPECT_FALSE(chooser.visible());
+    EXPECT_TRUE(form.control(s("cboRoidType"), 0).visible());
 }
 
 } // namespace
