@@ -68,7 +68,6 @@ private:
     void focusOut(QWidget* w, Control& c, QFocusEvent* event);
     void pushSelection(Control& c, QWidget* w);
     void comboChosen(Control& c, QWidget* w, int index);
-    void navigateFolder(Control& c, const QString& entry);
 
     Form* form_;
     MessageBoxService* messages_;

@@ -9,14 +9,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 // Readable failure messages for texts.
@@ -261,6 +264,94 @@ TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
         << events.join(QLatin1Char('|')).toStdString();
     QTest::mouseClick(title, Qt::LeftButton); // and the next single click clicks again
     EXPECT_EQ(events.last(), QStringLiteral("click7"));
+}
+
+TEST_F(View, DraggingByALabelMovesTheWindowWithThePointer)
+{
+    add(ControlKind::Label, "lblSelectSound", -1, 120, 90, 4575, 255);
+    double dragX = 0, dragY = 0;
+    Control& heading = form.control(QStringLiteral("lblSelectSound"));
+    heading.onMouseDown([&](int, int, double x, double y) {
+        dragX = std::round(x);
+        dragY = std::round(y);
+    });
+    heading.onMouseMove([&](int button, int, double x, double y) {
+        if (button == LeftButton)
+            form.move(form.left() + static_cast<int>(x - dragX), form.top() + static_cast<int>(y - dragY));
+    });
+    open();
+    auto* label = widget<QLabel>("lblSelectSound");
+    const QPoint grab(10, 5);
+    QTest::mousePress(label, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(label, grab + QPoint(30, 12));
+    EXPECT_EQ(form.left(), 1500 + 30 * 15);
+    EXPECT_EQ(form.top(), 1500 + 12 * 15);
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+    // The label moved with the window: the pointer is over the grab point again, nothing moves.
+    QTest::mouseMove(label, grab);
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(label, grab + QPoint(40, 40)); // no button held: no move
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+}
+
+TEST_F(View, FolderAndFileListsShowTheModelsItemsAndReportChoices)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("sounds/old")));
+    for (const char* name : {"sounds/alarm.WAV", "sounds/notes.txt"}) {
+        QFile f(root.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Control& dir = add(ControlKind::DirListBox, "Dir1", -1, 120, 360, 4575, 1440);
+    Control& file = add(ControlKind::FileListBox, "File1", -1, 120, 1905, 4575, 1200);
+    // What the chooser's folder-change handler does: list the folder into both lists.
+    auto show = [&](const QString& folder) {
+        dir.setText(folder);
+        const QDir d(folder);
+        dir.clearList();
+        for (const QString& sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            dir.addItem(sub);
+        file.setPath(folder);
+        file.clearList();
+        for (const QString& name : d.entryList(QDir::Files, QDir::Name))
+            file.addItem(name);
+        file.setText(QString());
+    };
+    dir.onChange([&] {
+        if (dir.path() != dir.text())
+            show(dir.path());
+    });
+    file.onDblClick([&] { log << QStringLiteral("accept:") + file.text(); });
+    file.onClick([&] { log << QStringLiteral("pick:") + file.text(); });
+    dir.setPath(root.path());
+    open();
+
+    auto* folders = widget<QListWidget>("Dir1");
+    auto* files = widget<QListWidget>("File1");
+    ASSERT_EQ(folders->count(), 3); // the folder shown, "..", "sounds"
+    EXPECT_EQ(folders->item(0)->text(), QDir::toNativeSeparators(root.path()));
+    EXPECT_EQ(folders->item(1)->text(), QStringLiteral(".."));
+    EXPECT_EQ(folders->item(2)->text(), QStringLiteral("sounds"));
+    EXPECT_EQ(files->count(), 0);
+
+    const QPoint at = folders->visualItemRect(folders->item(2)).center();
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, folders->viewport()->mapTo(view.get(), at));
+    const QString sounds = QDir::toNativeSeparators(root.filePath(QStringLiteral("sounds")));
+    EXPECT_EQ(dir.path(), sounds);
+    EXPECT_EQ(dir.text(), sounds);
+    ASSERT_EQ(folders->count(), 3); // sounds, "..", "old"
+    EXPECT_EQ(folders->item(2)->text(), QStringLiteral("old"));
+    ASSERT_EQ(files->count(), 2);
+
+    const QPoint wav = files->visualItemRect(files->item(0)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, wav);
+    EXPECT_EQ(file.text(), QStringLiteral("alarm.WAV"));
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, files->viewport()->mapTo(view.get(), wav));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("pick:alarm.WAV"), QStringLiteral("accept:alarm.WAV")}));
+
+    file.setText(QStringLiteral("notes.txt")); // and the model's choice shows
+    EXPECT_EQ(files->currentItem()->text(), QStringLiteral("notes.txt"));
 }
 
 TEST_F(View, TheWindowFollowsItsFormAndACloseRequestGoesToTheProgram)
