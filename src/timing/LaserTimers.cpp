@@ -5,6 +5,7 @@
 #include "toolkit/Conventions.h"
 #include "toolkit/Trap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -527,10 +528,11 @@ void LaserTimers::tick(int i, ErrorTrap& trap)
     const double raw = before - step;
     double wraps = 0;
     L.CycleRemaining = raw;
-    // The countdown starts a new cycle when it reaches or passes 0, keeping what it passed by.
-    if (!(raw > 0)) {
-        wraps = std::floor(-raw / L.CycleDuration) + 1;
-        L.CycleRemaining = raw + wraps * L.CycleDuration;
+    // The countdown starts a new cycle when it reaches or passes 0, keeping what it passed by. A
+    // cycle that is no whole number of steps gathers rounding noise: a hair above 0 is 0.
+    if (!(raw > step * 1e-9)) {
+        wraps = raw > 0 ? 1 : std::floor(-raw / L.CycleDuration) + 1;
+        L.CycleRemaining = std::min(raw + wraps * L.CycleDuration, L.CycleDuration);
     }
     trap.at(120);
     const double secondsBefore = L.SecondsToDeplete;

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "data/Shared.h"
+#include "store/FlexGridControl.h"
+#include "support/TestPlatform.h"
+#include "timing/Timing.h"
+#include "toolkit/Form.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace orebell::test {
+
+// The main window's timing controls with their design texts, tags and bar widths.
+inline void addTimingControls(Form& f)
+{
+    auto add = [&](ControlKind kind, const char* name, int i, const QString& text = {}) -> Control& {
+        Control& c = f.add(kind, QLatin1String(name), i);
+        if (kind == ControlKind::TextBox)
+            c.setText(text);
+        else
+            c.setCaption(text);
+        return c;
+    };
+    for (int i = 0; i < 8; ++i)
+        add(ControlKind::ComboBox, "cboRoidType", i);
+    for (int i = 0; i < 7; ++i) {
+        add(ControlKind::CommandButton, "btnActivateTimer", i, QString::number(i + 1));
+        add(ControlKind::TextBox, "txtSizeOfRoid", i).setTag(QStringLiteral("0"));
+        add(ControlKind::TextBox, "txtMiningRate", i).setTag(QStringLiteral("0"));
+        add(ControlKind::TextBox, "txtCycleDurationInSeconds", i).setTag(QStringLiteral("0"));
+        add(ControlKind::Label, "lblSizeOfRoid", i);
+        add(ControlKind::Label, "lblProgress", i).setWidth(1095);
+        add(ControlKind::Label, "lblProgress_bkgrnd", i).setWidth(1095);
+        add(ControlKind::Label, "lblOreName", i, QStringLiteral("Ore")).setTag(QStringLiteral("0"));
+        add(ControlKind::Label, "lblCycleCountdown", i, QStringLiteral("Depleted"))
+            .setTag(QStringLiteral("180"));
+        add(ControlKind::Label, "lblTimeLeft", i, QStringLiteral("00:00"));
+        add(ControlKind::Label, "lblMinusOne", i, QStringLiteral("-1"));
+        add(ControlKind::Label, "lblPlusOne", i, QStringLiteral("+1"));
+        add(ControlKind::Label, "lblNumFocused", i, QStringLiteral("+"));
+        add(ControlKind::Timer, "tmrMiningLaser", i).setTag(QStringLiteral("0"));
+    }
+    const char* intervals[] = {"62.5", "250", "500", "1000", "125"};
+    for (int j = 0; j < 5; ++j)
+        f.add(ControlKind::OptionButton, QStringLiteral("optRefreshRate"), j, QStringLiteral("fraSettings"))
+            .setTag(QLatin1String(intervals[j]));
+    for (int k = 0; k < 16; ++k)
+        add(ControlKind::TextBox, "txtMineralsMinedFromOre", k);
+    Grid& grid = f.add(ControlKind::Grid, QStringLiteral("mshflexOreMined")).grid();
+    grid.setCols(3);
+    grid.setRows(2);
+    add(ControlKind::CheckBox, "chkMonitorCargoHold", 0, QStringLiteral("Monitor"));
+    add(ControlKind::TextBox, "txtCargoHold", 0, QStringLiteral("1000"))
+        .setToolTipText(QStringLiteral(" Max m3 of Mining Vessel's Cargo Hold "));
+    add(ControlKind::Label, "lblCargoHold", 0, QStringLiteral("0 m3"));
+    add(ControlKind::Label, "lblCargoHoldProgressPercBar", 0);
+    add(ControlKind::Label, "lblCargoHoldProgress_bkgrnd", 0).setWidth(2000);
+    add(ControlKind::Label, "lblStopMining", 0, QStringLiteral("STOP MINING!")).setVisible(false);
+    for (int i = 0; i < 4; ++i) {
+        add(ControlKind::Label, "lblJetButton", i, QStringLiteral("JET"));
+        add(ControlKind::Label, "lblClockTimer", i, QStringLiteral("00:00")).setBackColor(0x404040);
+        add(ControlKind::Shape, "shpClockTimerBorder", i);
+        add(ControlKind::Timer, "tmrJetCan", i);
+    }
+}
+
+// The timing subsystem and the ore-mined grid on that window, with the sound and valuation
+// routines recorded.
+struct TimingFixture : ::testing::Test {
+    TestPlatform platform;
+    Form form{QStringLiteral("frmOrebell")};
+    Shared shared;
+    std::unique_ptr<FlexGridControl> gridControl;
+    std::unique_ptr<Timing> timing;
+    std::vector<int> events;
+    int clicks = 0;
+    int valuations = 0;
+    double cycleWarning = 15;
+    double depletionWarning = 15;
+    double jetcanMinutes = 45;
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        addTimingControls(form);
+        auto& yields = shared.mineralYields;
+        yields.row(0) = {QStringLiteral("Veldspar"), 333, {}, 0.1};
+        yields.row(1) = {QStringLiteral("Concentrated Veldspar"), 333, {}, 0.1};
+        yields.row(2) = {QStringLiteral("Dense Veldspar"), 333, {}, 0.1};
+        yields.row(3) = {QStringLiteral("Scordite"), 333, {}, 0.15};
+        yields.row(42) = {QStringLiteral("Arkonor"), 200, {}, 16};
+        Routines& r = shared.routines;
+        r.PlayEventSound = [this](int e) { events.push_back(e); };
+        r.PlayClickSound = [this] { ++clicks; };
+        r.RefreshValuation = [this] { ++valuations; };
+        r.CycleWarningSeconds = [this] { return cycleWarning; };
+        r.DepletionWarningSeconds = [this] { return depletionWarning; };
+        r.JetcanReminderMinutes = [this] { return jetcanMinutes; };
+        gridControl = std::make_unique<FlexGridControl>(form, shared, platform);
+        timing = std::make_unique<Timing>(form, shared, platform);
+        c("chkMonitorCargoHold", 0).setValue(1);
+        c("lblCargoHold", 0).setTag(QStringLiteral("0"));
+        for (int i = 0; i < 7; ++i)
+            c("cboRoidType", i).setText(QStringLiteral("Veldspar"));
+    }
+
+    Control& c(const char* name, int i = 0) { return form.control(QLatin1String(name), i); }
+    Grid& grid() { return form.grid(QStringLiteral("mshflexOreMined")); }
+    LaserState& laser(int i) { return shared.Lasers[i]; }
+
+    // Fills a slot's entries as the player types them.
+    void enter(int slot, const QString& size, const QString& rate, const QString& cycle,
+               const QString& ore = QStringLiteral("Veldspar"))
+    {
+        c("cboRoidType", slot).setText(ore);
+        c("txtSizeOfRoid", slot).setText(size);
+        c("txtMiningRate", slot).setText(rate);
+        c("txtCycleDurationInSeconds", slot).setText(cycle);
+    }
+    void press(int slot) { c("btnActivateTimer", slot).click(); }
+    void tick(int slot, int n = 1)
+    {
+        for (int k = 0; k < n; ++k)
+            c("tmrMiningLaser", slot).fire();
+    }
+    bool running(int slot) { return c("btnActivateTimer", slot).caption() == QLatin1String("!"); }
+    QString countdown(int slot) { return c("lblCycleCountdown", slot).caption(); }
+    QString units(int row) { return grid().textMatrix(row, 1); }
+    // Runs the slot to depletion (bounded), returning the ticks it took.
+    int mineOut(int slot, int limit = 100000)
+    {
+        int n = 0;
+        while (running(slot) && n < limit) {
+            tick(slot);
+            ++n;
+        }
+        if (running(slot))
+            throw std::runtime_error("the asteroid never ran out");
+        return n;
+    }
+};
+
+} // namespace orebell::test
