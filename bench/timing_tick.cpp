@@ -1,0 +1,90 @@
+// Cost of one laser tick: the countdown, the asteroid, the ore-mined grid and the cargo hold, with
+// and without the valuation refresh that every twentieth second of a cycle runs.
+#include "data/Shared.h"
+#include "store/FlexGridControl.h"
+#include "support/TestPlatform.h"
+#include "timing/Timing.h"
+#include "timing/TimingControls.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <benchmark/benchmark.h>
+
+using namespace orebell;
+
+namespace {
+
+struct Rig {
+    test::TestPlatform platform;
+    Form form{QStringLiteral("frmOrebell")};
+    Shared shared;
+    std::unique_ptr<FlexGridControl> grid;
+    std::unique_ptr<Timing> timing;
+    Control* timer = nullptr;
+
+    Rig()
+    {
+        test::addTimingControls(form);
+        shared.mineralYields.row(0) = {QStringLiteral("Veldspar"), 333, {}, 0.1};
+        shared.routines.CycleWarningSeconds = [] { return 15.0; };
+        shared.routines.DepletionWarningSeconds = [] { return 15.0; };
+        grid = std::make_unique<FlexGridControl>(form, shared, platform);
+        timing = std::make_unique<Timing>(form, shared, platform);
+        form.control(QStringLiteral("chkMonitorCargoHold"), 0).setValue(1);
+        form.control(QStringLiteral("lblCargoHold"), 0).setTag(QStringLiteral("0"));
+        form.control(QStringLiteral("cboRoidType"), 0).setText(QStringLiteral("Veldspar"));
+        form.control(QStringLiteral("txtSizeOfRoid"), 0).setText(QStringLiteral("1000000000"));
+        form.control(QStringLiteral("txtMiningRate"), 0).setText(QStringLiteral("540"));
+        form.control(QStringLiteral("txtCycleDurationInSeconds"), 0).setText(QStringLiteral("180"));
+        form.control(QStringLiteral("btnActivateTimer"), 0).click();
+        timer = &form.control(QStringLiteral("tmrMiningLaser"), 0);
+    }
+};
+
+// A tick away from the valuation seconds (the countdown is held at 179.5 s).
+void BM_LaserTick(benchmark::State& state)
+{
+    Rig rig;
+    LaserState& laser = rig.shared.Lasers[0];
+    for (auto _ : state) {
+        laser.CycleRemaining = 179.5;
+        rig.timer->fire();
+    }
+    state.counters["valuations"] = 0;
+}
+BENCHMARK(BM_LaserTick);
+
+// A tick on a valuation second (the countdown is held at 40 s), through the wired refresh routine.
+void BM_LaserTickWithValuation(benchmark::State& state)
+{
+    Rig rig;
+    LaserState& laser = rig.shared.Lasers[0];
+    long valuations = 0;
+    auto refresh = rig.shared.routines.RefreshValuation;
+    rig.shared.routines.RefreshValuation = [&] {
+        ++valuations;
+        if (refresh)
+            refresh();
+    };
+    for (auto _ : state) {
+        laser.CycleRemaining = 40;
+        rig.timer->fire();
+    }
+    state.counters["valuations"] =
+        benchmark::Counter(static_cast<double>(valuations), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_LaserTickWithValuation);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
