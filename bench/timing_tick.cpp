@@ -1,10 +1,9 @@
 // Cost of one laser tick: the countdown, the asteroid, the ore-mined grid and the cargo hold, with
 // and without the valuation refresh that every twentieth second of a cycle runs.
+#include "app/Program.h"
+#include "data/MineralData.h"
 #include "data/Shared.h"
-#include "store/FlexGridControl.h"
 #include "support/TestPlatform.h"
-#include "timing/Timing.h"
-#include "timing/TimingControls.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -15,23 +14,19 @@ using namespace orebell;
 
 namespace {
 
+// The program's main window with one laser mining a huge asteroid, the cargo monitor on.
 struct Rig {
     test::TestPlatform platform;
-    Form form{QStringLiteral("frmOrebell")};
-    Shared shared;
-    std::unique_ptr<FlexGridControl> grid;
-    std::unique_ptr<Timing> timing;
+    Program program{platform};
+    Shared& shared = program.shared();
     Control* timer = nullptr;
 
     Rig()
     {
-        test::addTimingControls(form);
-        shared.mineralYields.row(0) = {QStringLiteral("Veldspar"), 333, {}, 0.1};
+        Form& form = program.mainForm();
+        LoadMineralYields(shared.mineralYields);
         shared.routines.CycleWarningSeconds = [] { return 15.0; };
         shared.routines.DepletionWarningSeconds = [] { return 15.0; };
-        grid = std::make_unique<FlexGridControl>(form, shared, platform);
-        timing = std::make_unique<Timing>(form, shared, platform);
-        form.control(QStringLiteral("chkMonitorCargoHold"), 0).setValue(1);
         form.control(QStringLiteral("lblCargoHold"), 0).setTag(QStringLiteral("0"));
         form.control(QStringLiteral("cboRoidType"), 0).setText(QStringLiteral("Veldspar"));
         form.control(QStringLiteral("txtSizeOfRoid"), 0).setText(QStringLiteral("1000000000"));

@@ -4,6 +4,7 @@
 #include "data/Shared.h"
 #include "toolkit/Conventions.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orebell {
@@ -25,17 +26,6 @@ int findGridRow(const Grid& grid, const QString& oreName)
         if (grid.textMatrix(r, 0) == oreName)
             return r;
     return -1;
-}
-
-// The ore's row of the yield table; the last match wins and no match gives the first row, as the
-// refining calculator's lookup answers.
-int yieldRowOf(const MineralYields& yields, const QString& oreName)
-{
-    int found = 0;
-    for (int r = 0; r < MineralYields::Rows; ++r)
-        if (yields.row(r).oreName == oreName)
-            found = r;
-    return found;
 }
 
 } // namespace
@@ -68,7 +58,8 @@ void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName
         grid.addItem();
     }
 
-    const QString batch = numberToText(yields.row(yieldRowOf(yields, oreName)).batch);
+    // An ore missing from the yield table takes its first row, as the refining lookup answers.
+    const QString batch = numberToText(yields.row(std::max(yields.findRow(oreName), 0)).batch);
 
     const QString count = units != 0 ? formatNumber(oldCount + units, QStringLiteral("#,###.0000000000"))
                                      : formatNumber(roundHalfEven(oldCount), QStringLiteral("#,###"));

@@ -1,5 +1,6 @@
 #include "timing/LaserTimers.h"
 
+#include "data/OreCatalogue.h"
 #include "data/Shared.h"
 #include "timing/CargoHold.h"
 #include "toolkit/Conventions.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <utility>
 
 namespace orebell {
 
@@ -24,14 +24,6 @@ constexpr Color Hover = 0x606060;
 constexpr int FullBarWidth = 1095;
 constexpr int MinBarWidth = 15;
 constexpr int MaxLasers = 7;
-
-// m3 per unit by base ore; the variants share their base ore's volume.
-const std::pair<const char*, double> OreVolumes[] = {
-    {"Veldspar", 0.1}, {"Scordite", 0.15}, {"Pyroxeres", 0.3}, {"Plagioclase", 0.35},
-    {"Omber", 0.6},    {"Kernite", 1.2},   {"Jaspet", 2},      {"Hemorphite", 3},
-    {"Hedbergite", 3}, {"Gneiss", 5},      {"Ochre", 8},       {"Spodumain", 16},
-    {"Crokite", 16},   {"Bistot", 16},     {"Arkonor", 16},    {"Mercoxit", 40},
-};
 
 bool positiveNumber(const QString& text) { return isNumeric(text) && textToNumber(text) > 0; }
 
@@ -132,17 +124,10 @@ void LaserTimers::cboRoidType_Click(int Index)
         Control& list = main_.control(QStringLiteral("cboRoidType"), Index);
         trap.at(10);
         const QString name = list.text();
-        QString base = name;
-        const auto blank = name.indexOf(QLatin1Char(' '));
-        if (blank >= 0)
-            base = name.mid(blank + 1);
         trap.at(20);
-        for (const auto& [ore, volume] : OreVolumes) {
-            if (base == QLatin1String(ore)) {
-                list.setTag(numberToText(volume));
-                break;
-            }
-        }
+        // A base ore outside the catalogue leaves the stored volume as it was.
+        if (const auto volume = oreVolume(name))
+            list.setTag(numberToText(*volume));
         trap.at(30);
         list.setToolTipText(QLatin1Char(' ') + name + QStringLiteral(" volume: ") +
                             formatNumber(textToNumber(list.tag()), QStringLiteral("0.00")) +

@@ -90,40 +90,51 @@ TEST_F(LaserInputs, BarColoursSwitchExceptOnAStoppedLoadedSlot)
     EXPECT_EQ(c("lblSizeOfRoid", 4).foreColor(), 0x555555u);
 }
 
+// Laser 0 pulls rate/60 m3 a second of Veldspar; one 1-second tick on top of a given fill.
+void fillBy(TimingFixture& t, const QString& fill, const QString& rate)
+{
+    t.shared().RefreshInterval = 1000;
+    if (!t.running(0)) {
+        t.enter(0, QStringLiteral("100000000"), rate, QStringLiteral("60"));
+        t.press(0);
+    }
+    t.c("lblCargoHold", 0).setTag(fill);
+    t.tick(0);
+}
+
 TEST_F(CargoHoldMonitor, FillWarnsOnlyAboveCapacity)
 {
-    auto& cargo = timing->cargo;
-    cargo.fillStep(10000, 0.1);
-    cargo.displayStep();
+    const int full = c("lblCargoHoldProgress_bkgrnd", 0).width();
+    fillBy(*this, QStringLiteral("999.9"), QStringLiteral("6")); // 0.1 m3 a second
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("1000.0 m3"));
     EXPECT_FALSE(c("lblStopMining", 0).visible());
-    EXPECT_EQ(c("lblCargoHoldProgressPercBar", 0).width(), 2000);
-    cargo.fillStep(1, 0.1);
-    cargo.displayStep();
+    EXPECT_EQ(c("lblCargoHold", 0).foreColor(), 0xC0C0C0u);
+    EXPECT_EQ(c("lblCargoHoldProgressPercBar", 0).width(), full);
+    fillBy(*this, QStringLiteral("1000"), QStringLiteral("6"));
+    EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("1000.1 m3"));
     EXPECT_TRUE(c("lblStopMining", 0).visible());
     EXPECT_EQ(c("lblCargoHold", 0).foreColor(), 255u);
-    cargo.fillStep(10000, 0.1); // twice the capacity: the bar stays at full width
-    cargo.displayStep();
-    EXPECT_EQ(c("lblCargoHoldProgressPercBar", 0).width(), 2000);
+    fillBy(*this, QStringLiteral("1999.9"), QStringLiteral("6")); // twice the capacity
+    EXPECT_EQ(c("lblCargoHoldProgressPercBar", 0).width(), full);
 }
 
 TEST_F(CargoHoldMonitor, SmallFillShowsNoBarAndUntickingKeepsTheFill)
 {
-    auto& cargo = timing->cargo;
-    cargo.fillStep(0.4, 0.1);
-    cargo.displayStep();
+    fillBy(*this, QStringLiteral("0"), QStringLiteral("2.4")); // 0.04 m3
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0.0 m3"));
     EXPECT_FALSE(c("lblCargoHoldProgressPercBar", 0).visible());
     c("chkMonitorCargoHold", 0).click();
+    tick(0); // not monitored: the fill stands still
     c("chkMonitorCargoHold", 0).click();
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0 m3"));
-    cargo.fillStep(5, 0.1);
+    c("lblCargoHold", 0).setTag(QStringLiteral("0.5"));
+    tick(0);
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0.5 m3"));
 }
 
 TEST_F(CargoHoldMonitor, LasersFillTheHoldWhichEmptiesOnlyWhenAllStop)
 {
-    shared.RefreshInterval = 1000;
+    shared().RefreshInterval = 1000;
     enter(0, QStringLiteral("5000"), QStringLiteral("60"), QStringLiteral("60")); // 1 m3 a second
     enter(1, QStringLiteral("5000"), QStringLiteral("120"), QStringLiteral("60"));
     press(0);
@@ -142,7 +153,7 @@ TEST_F(CargoHoldMonitor, LasersFillTheHoldWhichEmptiesOnlyWhenAllStop)
 
 TEST_F(CargoHoldMonitor, UnusableCapacityIsMarkedNotFailed)
 {
-    shared.RefreshInterval = 1000;
+    shared().RefreshInterval = 1000;
     enter(0, QStringLiteral("5000"), QStringLiteral("60"), QStringLiteral("60"));
     press(0);
     c("txtCargoHold", 0).setText(QStringLiteral("0"));

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/Program.h"
+#include "data/MineralData.h"
 #include "data/Shared.h"
-#include "store/FlexGridControl.h"
 #include "support/TestPlatform.h"
 #include "timing/Timing.h"
-#include "timing/TimingControls.h"
 #include "toolkit/Form.h"
 
 #include <QLocale>
@@ -22,14 +22,13 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 
 namespace orebell::test {
 
-// The timing subsystem and the ore-mined grid on that window, with the sound and valuation
-// routines recorded.
+// The program's main window with its timing and ore-mined grid, the mineral table loaded, and
+// the sound and valuation routines recorded.
 struct TimingFixture : ::testing::Test {
     TestPlatform platform;
-    Form form{QStringLiteral("frmOrebell")};
-    Shared shared;
-    std::unique_ptr<FlexGridControl> gridControl;
-    std::unique_ptr<Timing> timing;
+    std::unique_ptr<Program> program;
+    Form* main = nullptr;
+    Shared* sharedState = nullptr;
     std::vector<int> events;
     int clicks = 0;
     int valuations = 0;
@@ -40,31 +39,26 @@ struct TimingFixture : ::testing::Test {
     void SetUp() override
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        addTimingControls(form);
-        auto& yields = shared.mineralYields;
-        yields.row(0) = {QStringLiteral("Veldspar"), 333, {}, 0.1};
-        yields.row(1) = {QStringLiteral("Concentrated Veldspar"), 333, {}, 0.1};
-        yields.row(2) = {QStringLiteral("Dense Veldspar"), 333, {}, 0.1};
-        yields.row(3) = {QStringLiteral("Scordite"), 333, {}, 0.15};
-        yields.row(42) = {QStringLiteral("Arkonor"), 200, {}, 16};
-        Routines& r = shared.routines;
+        program = std::make_unique<Program>(platform);
+        main = &program->mainForm();
+        sharedState = &program->shared();
+        LoadMineralYields(sharedState->mineralYields);
+        Routines& r = sharedState->routines;
         r.PlayEventSound = [this](int e) { events.push_back(e); };
         r.PlayClickSound = [this] { ++clicks; };
         r.RefreshValuation = [this] { ++valuations; };
         r.CycleWarningSeconds = [this] { return cycleWarning; };
         r.DepletionWarningSeconds = [this] { return depletionWarning; };
         r.JetcanReminderMinutes = [this] { return jetcanMinutes; };
-        gridControl = std::make_unique<FlexGridControl>(form, shared, platform);
-        timing = std::make_unique<Timing>(form, shared, platform);
-        c("chkMonitorCargoHold", 0).setValue(1);
         c("lblCargoHold", 0).setTag(QStringLiteral("0"));
         for (int i = 0; i < 7; ++i)
             c("cboRoidType", i).setText(QStringLiteral("Veldspar"));
     }
 
-    Control& c(const char* name, int i = 0) { return form.control(QLatin1String(name), i); }
-    Grid& grid() { return form.grid(QStringLiteral("mshflexOreMined")); }
-    LaserState& laser(int i) { return shared.Lasers[i]; }
+    Control& c(const char* name, int i = 0) { return main->control(QLatin1String(name), i); }
+    Grid& grid() { return main->grid(QStringLiteral("mshflexOreMined")); }
+    Shared& shared() { return *sharedState; }
+    LaserState& laser(int i) { return sharedState->Lasers[i]; }
 
     // Fills a slot's entries as the player types them.
     void enter(int slot, const QString& size, const QString& rate, const QString& cycle,
