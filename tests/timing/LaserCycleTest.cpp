@@ -242,6 +242,18 @@ TEST_F(LaserCycle, EntriesThatCannotBeMinedAreRefusedWithAMessage)
     EXPECT_TRUE(platform.messages().at(1).startsWith(QStringLiteral("Laser 4 was not started")));
 }
 
+TEST_F(LaserCycle, FiguresBeyondRangeAreReportedAndTheLaserStaysStopped)
+{
+    enter(0, QStringLiteral("5000"), QStringLiteral("1e308"), QStringLiteral("60"));
+    press(0);
+    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_EQ(platform.messages().first(),
+              QStringLiteral("Error Number:6\nDescription :Overflow\nLine        :30"));
+    EXPECT_FALSE(running(0));
+    EXPECT_FALSE(c("tmrMiningLaser", 0).enabled());
+    EXPECT_FALSE(platform.ended());
+}
+
 TEST_F(LaserCycle, FailingTickReportsOnceAndStopsThatLaser)
 {
     oneUnitASecond(*this, 0, QStringLiteral("500"));
