@@ -106,15 +106,4 @@ TEST_F(OreMinedGrid, ResetLeavesTheHeadersAndOneEmptyRow)
     EXPECT_EQ(row(1), (QStringList{QString(), QString(), QString()}));
 }
 
-TEST_F(OreMinedGrid, SetGridRowAppendsOnlyWhenTheLastRowIsUsed)
-{
-    const std::array<QString, 4> values = {QStringLiteral("Veldspar"), QStringLiteral("1"),
-                                           QStringLiteral("333"), QStringLiteral("ignored")};
-    std::int32_t r = 1;
-    SetGridRow(grid, r, values);
-    EXPECT_EQ(grid.rows(), 3);
-    SetGridRow(grid, r, values);
-    EXPECT_EQ(grid.rows(), 3);
-}
-
 } // namespace
