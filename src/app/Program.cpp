@@ -2,6 +2,8 @@
 
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
+#include "store/FlexGridControl.h"
+#include "timing/Timing.h"
 
 namespace orebell {
 
@@ -9,6 +11,8 @@ struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
     {
         buildMainForm(main);
+        oreMined = std::make_unique<FlexGridControl>(main, shared, platform);
+        timing = std::make_unique<Timing>(main, shared, platform);
     }
 
     Platform& platform;
@@ -16,6 +20,8 @@ struct Program::Impl {
     Form main;
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<FlexGridControl> oreMined;
+    std::unique_ptr<Timing> timing;
 };
 
 Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
