@@ -37,4 +37,5 @@ for program in "$@"; do
 done
 INNER
 chmod +x "$inner"
-xvfb-run -a -s "-screen 0 1600x1000x24 -br" "$inner" "$watcher" "$runs" "$minimal" "$orebell"
+# A display number of its own: other sessions on this machine may run Xvfb too.
+xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1600x1000x24 -br" "$inner" "$watcher" "$runs" "$minimal" "$orebell"
