@@ -1,7 +1,9 @@
 #include "app/Program.h"
 
 #include "app/MainFormInventory.h"
+#include "app/MainWindow.h"
 #include "data/Shared.h"
+#include "timing/TimerLayout.h"
 
 namespace orebell {
 
@@ -14,6 +16,9 @@ struct Program::Impl {
     Platform& platform;
     Shared shared;
     Form main;
+    // Subsystems, built once the window exists; each binds its handlers and routines.
+    MainWindow window{main, shared, platform};
+    TimerLayout layout{main, shared, platform};
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
 };
@@ -26,6 +31,8 @@ void Program::run()
 {
     d->shared.Lasers = {};
     d->main.load();
+    if (d->window.loadFailed())
+        return; // reported; the program has been asked to end
     d->main.show();
     d->main.activate();
 }
