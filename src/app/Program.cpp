@@ -2,6 +2,7 @@
 
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
+#include "sound/SoundAlerts.h"
 
 namespace orebell {
 
@@ -14,11 +15,15 @@ struct Program::Impl {
     Platform& platform;
     Shared shared;
     Form main;
-    std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<SoundAlerts> sound;
 };
 
-Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
+Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
+{
+    d->sound = std::make_unique<SoundAlerts>(d->main, d->shared, platform);
+    d->sound->onBrowseFormChanged([this](Form* f) { Shared::call(d->browseObserver, f); });
+}
 
 Program::~Program() = default;
 
@@ -31,7 +36,7 @@ void Program::run()
 }
 
 Form& Program::mainForm() { return d->main; }
-Form* Program::browseForm() { return d->browse.get(); }
+Form* Program::browseForm() { return d->sound->browseForm(); }
 Shared& Program::shared() { return d->shared; }
 Platform& Program::platform() { return d->platform; }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/MainFormInventory.h"
 #include "data/Shared.h"
 #include "sound/SoundAlerts.h"
 #include "support/TestPlatform.h"
@@ -12,8 +13,8 @@
 
 namespace orebell::test {
 
-// The Sound panel's controls on a main window of their own, with the design-time state the
-// window has before the settings are restored, and the sound subsystem wired to it.
+// The main window as designed, before the settings are restored, with the sound subsystem
+// wired to it.
 struct SoundFixture : ::testing::Test {
     TestPlatform platform;
     Shared shared;
@@ -22,31 +23,13 @@ struct SoundFixture : ::testing::Test {
     std::vector<std::tuple<QString, Color, int>> repaints; // SetButtonBackColor calls
     int activations = 0;
 
-    static inline const QStringList Captions{
-        QStringLiteral("Cycle nearly complete"),    QStringLiteral("Cycle complete"),
-        QStringLiteral("Asteroid nearly depleted"), QStringLiteral("Asteroid depleted"),
-        QStringLiteral("Jetcan reminder"),          QStringLiteral("Crystal change reminder")};
-
     SoundFixture()
     {
-        main.add(ControlKind::Frame, QStringLiteral("fraSound")).setCaption(QStringLiteral("Sound"));
-        for (int j = 0; j < 6; ++j) {
-            Control& check = main.add(ControlKind::CheckBox, QStringLiteral("chkSoundEffect"), j);
-            check.setCaption(Captions[j]);
-            check.setValue(1);
-            main.add(ControlKind::TextBox, QStringLiteral("txtPathSoundEffect"), j)
-                .setToolTipText(QStringLiteral(" Sound File Path "));
-            if (j % 2 == 0 && j < 6)
-                main.add(ControlKind::TextBox, QStringLiteral("txtSoundeEffectDelay"), j)
-                    .setText(j == 4 ? QStringLiteral("45") : QStringLiteral("15"));
-            main.add(ControlKind::Label, QStringLiteral("lblBrowseSoundEffect"), j)
-                .setCaption(QStringLiteral("..."));
-        }
-        main.add(ControlKind::Label, QStringLiteral("lblControlButton"), 7);
+        buildMainForm(main);
         main.onActivate([this] { ++activations; });
 
-        // The button bar's repaint as its owner implements it: elements 0..highest, then the
-        // title label and buttons 14 and 6.
+        // The button bar's repaint of elements 0 to highest (its repaint of the title label and
+        // buttons 6 and 14 does not matter here).
         shared.routines.SetButtonBackColor = [this](const QString& array, std::uint32_t color, int highest) {
             repaints.emplace_back(array, color, highest);
             for (Control* c : main.elements(array))
