@@ -17,7 +17,7 @@ namespace orebell {
 namespace {
 constexpr sf_count_t BlockFrames = 4096;
 constexpr int MaxChannels = 64;
-constexpr int BufferMicroseconds = 100'000; // short, so that an alert sounds without delay
+constexpr int BufferMicroseconds = 250'000; // rides out a busy machine (the game!), still prompt
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -330,10 +330,11 @@ private:
 // ---------------------------------------------------------------------------------------------
 // AudioPlayer
 
-AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent), worker_(std::make_unique<AudioWorker>(*this))
+AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent), worker_(new AudioWorker(*this))
 {
     thread_.setObjectName(QStringLiteral("Orebell sound"));
     worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
     thread_.start();
 }
 
@@ -341,7 +342,7 @@ AudioPlayer::~AudioPlayer()
 {
     ++latest_;
     QMetaObject::invokeMethod(
-        worker_.get(), [w = worker_.get()] { w->release(); }, Qt::BlockingQueuedConnection);
+        worker_, [w = worker_] { w->release(); }, Qt::BlockingQueuedConnection);
     thread_.quit();
     thread_.wait();
 }
@@ -350,15 +351,14 @@ void AudioPlayer::play(const QString& path)
 {
     const std::uint64_t generation = ++latest_;
     QMetaObject::invokeMethod(
-        worker_.get(), [w = worker_.get(), path, generation] { w->play(path, generation); },
-        Qt::QueuedConnection);
+        worker_, [w = worker_, path, generation] { w->play(path, generation); }, Qt::QueuedConnection);
 }
 
 void AudioPlayer::stop()
 {
     ++latest_;
     QMetaObject::invokeMethod(
-        worker_.get(), [w = worker_.get()] { w->release(); }, Qt::QueuedConnection);
+        worker_, [w = worker_] { w->release(); }, Qt::QueuedConnection);
 }
 
 } // namespace orebell

@@ -95,7 +95,9 @@ signals:
 private:
     friend class AudioWorker;
     QThread thread_;
-    std::unique_ptr<AudioWorker> worker_; // lives on thread_; destroyed after the thread stopped
+    // Lives on thread_ and is deleted there as the thread finishes (finished -> deleteLater), so
+    // that the audio objects it owns are destroyed on the thread they belong to.
+    AudioWorker* worker_ = nullptr;
     std::atomic<std::uint64_t> latest_{0};
 };
 

@@ -110,6 +110,8 @@ struct Encoded {
     double pitchTolerance = 2;
 };
 
+std::ostream& operator<<(std::ostream& os, const Encoded& e) { return os << e.name; }
+
 class DecodedSoundEncodings : public ::testing::TestWithParam<Encoded> {
 protected:
     QTemporaryDir dir;
