@@ -230,10 +230,4 @@ TEST_F(DecodedSoundTest, RefusesWhatIsNotASound)
     EXPECT_EQ(error, QStringLiteral("the file holds no playable audio"));
 }
 
-TEST_F(DecodedSoundTest, NoDeviceGivesNoFormat)
-{
-    // The player then sounds the system alert instead of failing.
-    EXPECT_FALSE(chooseOutputFormat(QAudioDevice(), 44100, 2, false).isValid());
-}
-
 } // namespace

@@ -28,19 +28,6 @@ TEST(ProgramSound, TheChooserIsThereExactlyWhileOpenAndTheViewHearsOfIt)
     EXPECT_EQ(seen, (QList<Form*>{chooser, nullptr}));
 }
 
-TEST(ProgramSound, TheSoundRoutinesAreWired)
-{
-    test::TestPlatform platform;
-    Program program(platform);
-    const Routines& r = program.shared().routines;
-    EXPECT_TRUE(r.LoadSounds && r.PlayEventSound && r.PlayClickSound && r.CycleWarningSeconds &&
-                r.DepletionWarningSeconds && r.JetcanReminderMinutes);
-    r.LoadSounds();
-    EXPECT_EQ(r.CycleWarningSeconds(), 15); // the design texts "15", "15" and "45"
-    EXPECT_EQ(r.DepletionWarningSeconds(), 15);
-    EXPECT_EQ(r.JetcanReminderMinutes(), 45);
-}
-
 TEST(ProgramSound, StartUpFillsTheSoundPanelAndTheJetCanReminderSoundsItsFile)
 {
     test::TestPlatform platform;

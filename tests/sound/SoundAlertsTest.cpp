@@ -46,37 +46,6 @@ TEST_F(SoundAlertsTest, FirstStartFillsDefaultsAndTheSecondLoadPlaysThem)
     EXPECT_EQ(sound->jetcanReminderMinutes(), 45);
 }
 
-TEST_F(SoundAlertsTest, ThePathJoinsTheProgramFolderWithOneSeparator)
-{
-    startUp();
-    for (int n = 0; n < 5; ++n) {
-        const QString p = path(n).text();
-        EXPECT_FALSE(p.contains(QStringLiteral("//")) || p.contains(QStringLiteral("\\\\")))
-            << p.toStdString();
-        EXPECT_TRUE(p.startsWith(platform.programFolder()));
-    }
-}
-
-TEST_F(SoundAlertsTest, RoutinesAreReachableThroughTheSharedHooks)
-{
-    delay(0).setText(QStringLiteral("7"));
-    delay(2).setText(QStringLiteral("9"));
-    delay(4).setText(QStringLiteral("30"));
-    path(3).setText(QStringLiteral("/sounds/boom.wav"));
-    sound->LoadSounds();
-    EXPECT_EQ(shared.routines.CycleWarningSeconds(), 7);
-    EXPECT_EQ(shared.routines.DepletionWarningSeconds(), 9);
-    EXPECT_EQ(shared.routines.JetcanReminderMinutes(), 30);
-    shared.routines.PlayEventSound(AsteroidDepleted);
-    shared.routines.PlayClickSound();
-    EXPECT_EQ(platform.played(), (QStringList{QStringLiteral("/sounds/boom.wav"), programFile("tick1.wav")}));
-    platform.clearRecords();
-    path(3).setText(QStringLiteral("/sounds/other.wav"));
-    shared.routines.LoadSounds();
-    shared.routines.PlayEventSound(AsteroidDepleted);
-    EXPECT_EQ(platform.played(), QStringList{QStringLiteral("/sounds/other.wav")});
-}
-
 TEST_F(SoundAlertsTest, DelayBoxesHoldNothingOrOneToFiftyNine)
 {
     struct Case {
