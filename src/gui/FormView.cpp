@@ -313,6 +313,7 @@ QWidget* FormView::create(Control& c, QWidget* parent)
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->setUniformItemSizes(true);
+        list->setIconSize(QSize(16, 16));
         if (c.kind() == ControlKind::DirListBox) {
             auto go = [this, cp](QListWidgetItem* item) {
                 const QString target = item ? item->data(Qt::UserRole).toString() : QString();
