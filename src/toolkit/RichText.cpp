@@ -60,13 +60,16 @@ struct State {
 bool isSkippedDestination(const QByteArray& word)
 {
     static const char* const words[] = {
-        "fonttbl",   "stylesheet", "info",       "pict",       "header",     "headerl",     "headerr",
-        "headerf",   "footer",     "footerl",    "footerr",    "footerf",    "footnote",    "annotation",
-        "object",    "filetbl",    "revtbl",     "rsidtbl",    "listtable",  "listoverridetable",
-        "generator", "fldinst",    "xmlnstbl",   "themedata",  "colorschememapping",        "latentstyles",
-        "datastore", "pgdsctbl",   "nonshppict", "shp",        "shpinst",    "author",      "operator",
-        "title",     "subject",    "keywords",   "comment",    "doccomm",    "company",     "bkmkstart",
-        "bkmkend",   "txe",        "xe",         "tc",         "atnid",      "atnauthor",   "private"};
+        "fonttbl",      "stylesheet", "info",     "pict",       "header",
+        "headerl",      "headerr",    "headerf",  "footer",     "footerl",
+        "footerr",      "footerf",    "footnote", "annotation", "object",
+        "filetbl",      "revtbl",     "rsidtbl",  "listtable",  "listoverridetable",
+        "generator",    "fldinst",    "xmlnstbl", "themedata",  "colorschememapping",
+        "latentstyles", "datastore",  "pgdsctbl", "nonshppict", "shp",
+        "shpinst",      "author",     "operator", "title",      "subject",
+        "keywords",     "comment",    "doccomm",  "company",    "bkmkstart",
+        "bkmkend",      "txe",        "xe",       "tc",         "atnid",
+        "atnauthor",    "private"};
     for (const char* w : words)
         if (word == w)
             return true;
@@ -480,7 +483,8 @@ bool looksLikeRichText(const QByteArray& data)
     qsizetype i = 0;
     if (data.startsWith("\xEF\xBB\xBF"))
         i = 3;
-    while (i < data.size() && (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
+    while (i < data.size() &&
+           (data.at(i) == ' ' || data.at(i) == '\t' || data.at(i) == '\r' || data.at(i) == '\n'))
         ++i;
     return data.mid(i, 5) == "{\\rtf";
 }
@@ -507,11 +511,13 @@ QString richTextFileToHtml(const QString& path)
         return page(QStringLiteral("The help file is too large to show."), where);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return page(QStringLiteral("The help file cannot be read (") + file.errorString() + QStringLiteral(")."),
+        return page(QStringLiteral("The help file cannot be read (") + file.errorString() +
+                        QStringLiteral(")."),
                     where);
     const QByteArray data = file.read(MaxRichTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return page(QStringLiteral("The help file cannot be read (") + file.errorString() + QStringLiteral(")."),
+        return page(QStringLiteral("The help file cannot be read (") + file.errorString() +
+                        QStringLiteral(")."),
                     where);
     if (data.trimmed().isEmpty())
         return page(QStringLiteral("The help file is empty."), where);
