@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ControlBar.h"
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
 
@@ -9,6 +10,7 @@ struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
     {
         buildMainForm(main);
+        controlBar = std::make_unique<ControlBar>(main, shared, platform);
     }
 
     Platform& platform;
@@ -16,6 +18,7 @@ struct Program::Impl {
     Form main;
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<ControlBar> controlBar;
 };
 
 Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}

@@ -325,7 +325,7 @@ TEST_F(View, GridAndViewerShowTheModel)
 
     help.setFileName(QStringLiteral("/nonexistent/folder/Help.rtf"));
     const QString shown = widget<QTextBrowser>("rchtxtHelpFile")->toPlainText();
-    EXPECT_TRUE(shown.contains(QStringLiteral("could not be opened"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("The help file is missing."))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Help.rtf")));
 }
 
