@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ControlBar.h"
 #include "app/MainFormInventory.h"
 #include "app/MainWindow.h"
 #include "data/Shared.h"
@@ -31,6 +32,7 @@ struct Program::Impl {
     FlexGridControl oreMined{main, shared, platform};
     Timing timing{main, shared, platform};
     SoundAlerts sound{main, shared, platform};
+    ControlBar controlBar{main, shared, platform};
     std::function<void(Form*)> browseObserver;
 };
 

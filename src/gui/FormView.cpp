@@ -481,10 +481,12 @@ void FormView::apply(Control& c, QWidget* w, Prop prop)
         applyFolder(c, w);
         break;
     case Prop::FileName:
-        if (auto* browser = qobject_cast<QTextBrowser*>(w))
+        if (auto* browser = qobject_cast<QTextBrowser*>(w)) {
             loadRichTextFile(c.fileName(), *browser->document());
-        else
+            browser->moveCursor(QTextCursor::Start); // the new text opens at its top
+        } else {
             applyFolder(c, w);
+        }
         break;
     case Prop::GridCells:
         applyGrid(c, w);

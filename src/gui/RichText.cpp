@@ -1,7 +1,8 @@
 #include "gui/RichText.h"
 
+#include "toolkit/RichText.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTextDocument>
 
 namespace orebell {
@@ -12,14 +13,7 @@ void loadRichTextFile(const QString& path, QTextDocument& document)
         document.clear();
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        document.setPlainText(QStringLiteral("The help file could not be opened:\n%1\n\n"
-                                             "Reinstall Orebell to put Help.rtf back beside the program.")
-                                  .arg(QDir::toNativeSeparators(path)));
-        return;
-    }
-    document.setPlainText(QString::fromLocal8Bit(file.readAll()));
+    document.setHtml(richTextFileToHtml(QDir::toNativeSeparators(path)));
 }
 
 } // namespace orebell

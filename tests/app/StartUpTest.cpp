@@ -119,10 +119,11 @@ TEST_F(StartUp, FirstRunOnAnEmptyStoreFillsEveryDefault)
     EXPECT_TRUE(c("rchtxtHelpFile").fileName().startsWith(platform.programFolder()));
     EXPECT_FALSE(c("rchtxtHelpFile").fileName().contains(s("//")));
 
-    // The load sequence in order, then the first activation.
+    // The load sequence in order (the timer view's button loads the sounds a second time), then
+    // the first activation.
     EXPECT_EQ(calls,
               (QStringList{s("LoadSettings loading"), s("LoadSounds loading"), s("lblControlButton_Click(1)"),
-                           s("LoadWindowPosition"), s("LoadGrid"), s("RefreshValuation")}));
+                           s("LoadSounds"), s("LoadWindowPosition"), s("LoadGrid"), s("RefreshValuation")}));
     EXPECT_EQ(platform.onTopRequests(), QList<bool>{true});
     EXPECT_TRUE(form().onTop());
     EXPECT_EQ(shared().RestoreLeft, form().left());

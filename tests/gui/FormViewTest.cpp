@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -416,8 +417,15 @@ TEST_F(View, GridAndViewerShowTheModel)
 
     help.setFileName(QStringLiteral("/nonexistent/folder/Help.rtf"));
     const QString shown = widget<QTextBrowser>("rchtxtHelpFile")->toPlainText();
-    EXPECT_TRUE(shown.contains(QStringLiteral("could not be opened"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("The help file is missing."))) << shown.toStdString();
     EXPECT_TRUE(shown.contains(QStringLiteral("Help.rtf")));
+
+    // Our help file is read as rich text and opens at its top.
+    help.setFileName(QDir(QStringLiteral(OREBELL_RUNTIME_DIR)).filePath(QStringLiteral("Help.rtf")));
+    auto* browser = widget<QTextBrowser>("rchtxtHelpFile");
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Loading an asteroid")));
+    EXPECT_FALSE(browser->toPlainText().contains(QStringLiteral("\\rtf1")));
+    EXPECT_EQ(browser->textCursor().position(), 0);
 }
 
 TEST_F(View, AFailureInAHandlerIsReportedAndTheWindowStays)
