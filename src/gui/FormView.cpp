@@ -112,6 +112,15 @@ QString tipText(const QString& tip)
     return QStringLiteral("<p style='white-space:pre'>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
+// A colour part of the way from one colour to another.
+QColor blend(const QColor& from, const QColor& to, double part)
+{
+    auto mix = [part](double a, double b) { return a + (b - a) * part; };
+    return QColor::fromRgbF(static_cast<float>(mix(from.redF(), to.redF())),
+                            static_cast<float>(mix(from.greenF(), to.greenF())),
+                            static_cast<float>(mix(from.blueF(), to.blueF())));
+}
+
 struct SyncGuard {
     explicit SyncGuard(int& n) : n_(n) { ++n_; }
     ~SyncGuard() { --n_; }
@@ -548,15 +557,30 @@ void FormView::applyColors(Control& c, QWidget* w)
         setFore(QPalette::ButtonText);
         break;
     case ControlKind::TextBox:
-    case ControlKind::RichTextBox:
-    case ControlKind::Grid:
-    case ControlKind::DirListBox:
-    case ControlKind::FileListBox:
         setBack(QPalette::Base);
         setBack(QPalette::Window);
         setFore(QPalette::Text);
         setFore(QPalette::WindowText);
         break;
+    case ControlKind::RichTextBox:
+    case ControlKind::Grid:
+    case ControlKind::DirListBox:
+    case ControlKind::FileListBox: {
+        setBack(QPalette::Base);
+        setBack(QPalette::Window);
+        setFore(QPalette::Text);
+        setFore(QPalette::WindowText);
+        // Scroll bars in a shade of the control's own colours, not the desktop's.
+        const QColor bar = blend(back, fore, 0.3);
+        pal.setColor(QPalette::Button, bar);
+        pal.setColor(QPalette::Light, blend(back, fore, 0.45));
+        pal.setColor(QPalette::Midlight, blend(back, fore, 0.38));
+        pal.setColor(QPalette::Mid, blend(back, fore, 0.2));
+        pal.setColor(QPalette::Dark, blend(back, fore, 0.1));
+        pal.setColor(QPalette::Shadow, back.darker(150));
+        setFore(QPalette::ButtonText);
+        break;
+    }
     case ControlKind::ComboBox:
         setBack(QPalette::Base);
         setBack(QPalette::Button);
@@ -709,11 +733,8 @@ void FormView::applyGrid(Control& c, QWidget* w)
     if (table->columnCount() != g.cols())
         table->setColumnCount(g.cols());
     // The fixed header row: the cells' text colour on a shade between background and text.
-    const QColor back = toQColor(c.backColor(), table->palette());
     const QColor fore = toQColor(c.foreColor(), table->palette());
-    const QColor fixedBack = QColor::fromRgbF(back.redF() * 0.75f + fore.redF() * 0.25f,
-                                              back.greenF() * 0.75f + fore.greenF() * 0.25f,
-                                              back.blueF() * 0.75f + fore.blueF() * 0.25f);
+    const QColor fixedBack = blend(toQColor(c.backColor(), table->palette()), fore, 0.25);
     for (int col = 0; col < g.cols(); ++col) {
         const int width = g.colWidth(col);
         if (width > 0 && table->columnWidth(col) != toPixels(width))
