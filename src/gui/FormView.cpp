@@ -144,9 +144,15 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
     for (const auto& c : form.controls())
         if (c->kind() == ControlKind::Frame && c->index() < 0)
             frameWidget(c->name(), 0);
+    // The controls of panels that are hidden now wait until their panel first shows: most of the
+    // window is panels, and the program starts on the timers.
     for (const auto& c : form.controls()) {
         if (widgets_.contains(c.get()) || c->kind() == ControlKind::Timer)
             continue;
+        if (!c->container().isEmpty() && !shownChain(c->container())) {
+            pending_[c->container()].push_back(c.get());
+            continue;
+        }
         if (QWidget* w = create(*c, containerFor(*c))) {
             widgets_.insert(c.get(), w);
             watch(w, c.get());
@@ -200,11 +206,57 @@ void FormView::release()
     closing_ = true;
 }
 
-QWidget* FormView::widgetFor(const QString& name, int index) const
+QWidget* FormView::widgetFor(const QString& name, int index)
 {
     if (!form_ || !form_->has(name, index))
         return nullptr;
-    return widgets_.value(&form_->control(name, index));
+    return widgetFor(form_->control(name, index));
+}
+
+QWidget* FormView::widgetFor(const Control& control)
+{
+    if (QWidget* w = widgets_.value(&control))
+        return w;
+    if (form_ && pending_.contains(control.container()))
+        populate(control.container());
+    return widgets_.value(&control);
+}
+
+bool FormView::shownChain(const QString& frame) const
+{
+    QString name = frame;
+    for (int depth = 0; !name.isEmpty() && depth < 32; ++depth) {
+        if (!form_->has(name))
+            return true; // not a frame of this form: the control sits on the window
+        const Control& f = form_->control(name);
+        if (!f.visible())
+            return false;
+        name = f.container();
+    }
+    return true;
+}
+
+void FormView::populate(const QString& frame)
+{
+    const auto waiting = pending_.take(frame);
+    if (waiting.empty())
+        return;
+    QWidget* parent = frameWidget(frame, 0);
+    std::vector<std::pair<Control*, QWidget*>> made;
+    for (Control* c : waiting) {
+        if (QWidget* w = create(*c, parent)) {
+            widgets_.insert(c, w);
+            watch(w, c);
+            made.emplace_back(c, w);
+        }
+    }
+    restack();
+    for (auto& [c, w] : made)
+        applyAll(*c, w);
+    // Panels inside this one that show now.
+    for (auto& [c, w] : made)
+        if (c->kind() == ControlKind::Frame && pending_.contains(c->name()) && c->visible())
+            populate(c->name());
 }
 
 QWidget* FormView::frameWidget(const QString& name, int depth)
@@ -401,6 +453,9 @@ void FormView::controlChanged(Control& c, Prop prop)
         return; // the widget itself told the model
     if (QWidget* w = widgets_.value(&c))
         apply(c, w, prop);
+    if (prop == Prop::Visible && c.kind() == ControlKind::Frame && c.visible() &&
+        pending_.contains(c.name()) && shownChain(c.name()))
+        populate(c.name());
 }
 
 void FormView::formChanged() { applyWindow(); }

@@ -394,6 +394,36 @@ TEST_F(View, AModalFormIsApplicationModal)
     EXPECT_FALSE(view->isVisible());
 }
 
+TEST_F(View, APanelShownLaterShowsWhatChangedWhileItWasHidden)
+{
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraSound"));
+    panel.move(300, 300, 6000, 3000);
+    panel.setVisible(false);
+    Control& path = add(ControlKind::TextBox, "txtPathSoundEffect", 1, 120, 600, 4000, 255, "fraSound");
+    Control& effect = add(ControlKind::CheckBox, "chkSoundEffect", 1, 120, 300, 2000, 255, "fraSound");
+    form.onChange(QStringLiteral("txtPathSoundEffect"),
+                  [&](int) { log << QStringLiteral("path:") + path.text(); });
+    open();
+    path.setText(QStringLiteral("/sounds/end.wav")); // while the panel is hidden
+    effect.setCaption(QStringLiteral("Cycle complete"));
+    effect.setValue(1);
+    panel.setVisible(true); // the player opens the panel
+    auto* box = widget<QLineEdit>("txtPathSoundEffect", 1);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->parentWidget(), view->widgetFor(panel));
+    EXPECT_EQ(box->text(), QStringLiteral("/sounds/end.wav"));
+    EXPECT_EQ(box->geometry(), QRect(8, 40, 267, 17));
+    auto* check = widget<QCheckBox>("chkSoundEffect", 1);
+    EXPECT_EQ(check->text(), QStringLiteral("Cycle complete"));
+    EXPECT_TRUE(check->isChecked());
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, QStringLiteral("x")); // and its gestures reach the model
+    EXPECT_EQ(path.text(), QStringLiteral("/sounds/end.wavx"));
+    EXPECT_EQ(log.last(), QStringLiteral("path:/sounds/end.wavx"));
+}
+
 TEST_F(View, GridAndViewerShowTheModel)
 {
     Control& grid = add(ControlKind::Grid, "mshflexOreMined", -1, 150, 150, 4500, 1500);
