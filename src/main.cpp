@@ -1,4 +1,6 @@
 #include "app/Program.h"
+#include "data/Shared.h"
+#include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     orebell::RealPlatform platform;
     orebell::Program program(platform);
+    orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     program.run();
     QWidget window;
     window.setWindowTitle(program.mainForm().caption());

@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "data/Shared.h"
+#include "store/Settings.h"
 
 namespace orebell {
 
@@ -13,9 +14,13 @@ struct Program::Impl {
     Form main;
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<SessionStore> sessionStore;
 };
 
-Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
+Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
+{
+    d->sessionStore = std::make_unique<SessionStore>(d->main, d->shared, platform);
+}
 
 Program::~Program() = default;
 

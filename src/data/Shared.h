@@ -53,7 +53,14 @@ struct Routines {
     std::function<void(int index)> lblControlButton_Click;
     std::function<void(const QString& arrayName, std::uint32_t color, int highestIndex)> SetButtonBackColor;
     // Settings store
-    std::function<void()> SaveAll; // grid, settings and window position, as the close button saves
+    // Grid, settings and window position, as the close button saves; false when something could
+    // not be saved (the player has been told).
+    std::function<bool()> SaveAll;
+    // The same save for every other orderly exit, silent and only when something changed since.
+    std::function<bool()> SaveOnExit;
+    std::function<void()> LoadSettings;       // load sequence
+    std::function<void()> LoadWindowPosition; // activation; restores at the first call only
+    std::function<void()> LoadGrid;           // activation, after the headers; first call only
 };
 
 // The main window's shared state.
