@@ -1,10 +1,10 @@
 #include "app/Program.h"
 #include "data/Shared.h"
+#include "gui/ProgramWindows.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -13,8 +13,8 @@ int main(int argc, char** argv)
     orebell::Program program(platform);
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     program.run();
-    QWidget window;
-    window.setWindowTitle(program.mainForm().caption());
-    window.show();
+    if (platform.endRequested()) // the load failed and has been reported
+        return 1;
+    orebell::ProgramWindows windows(program, platform.messageBox());
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/MainFormInventory.h"
 #include "data/Shared.h"
 #include "store/Settings.h"
 
@@ -7,7 +8,9 @@ namespace orebell {
 
 struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
-    {}
+    {
+        buildMainForm(main);
+    }
 
     Platform& platform;
     Shared shared;

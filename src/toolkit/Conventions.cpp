@@ -99,6 +99,8 @@ double textToNumber(const QString& text)
         raise(ErrTypeMismatch);
     bool ok = false;
     const double value = QLocale().toDouble(trimmed, &ok);
+    if (!ok && std::isinf(value))
+        raise(ErrOverflow); // a number, but beyond what a double holds
     if (!ok || !std::isfinite(value))
         raise(ErrTypeMismatch);
     return value;

@@ -77,6 +77,8 @@ TEST_P(Conventions, NumberTextRoundTrips)
     EXPECT_EQ(errorOf([] { textToNumber(""); }), ErrTypeMismatch);
     EXPECT_EQ(errorOf([] { textToNumber("abc"); }), ErrTypeMismatch);
     EXPECT_EQ(errorOf([] { textToNumber("12abc"); }), ErrTypeMismatch);
+    EXPECT_EQ(errorOf([] { textToNumber("1e999"); }), ErrOverflow);
+    EXPECT_EQ(errorOf([] { textToNumber(numberToText(-1.7976931348623157e308)); }), ErrOverflow);
     EXPECT_FALSE(isNumeric(""));
     EXPECT_FALSE(isNumeric("abc"));
     EXPECT_TRUE(isNumeric(local("1,000.5")));
