@@ -8,8 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace orebell {
+
+class Grid;
 
 // One laser slot's numeric state (all double precision, as the countdown arithmetic needs).
 struct LaserState {
@@ -34,6 +37,10 @@ struct LaserState {
 // The routines one subsystem calls in another. Subsystems are siblings, so the application wires
 // these when it builds the program; an unwired routine does nothing.
 struct Routines {
+    // The save of every orderly exit other than the close button (the application quitting, the
+    // desktop session ending, a terminating signal): silent, and only when something stored
+    // changed since the last save, so that an exit saves once however many ways announce it.
+    std::function<void()> SaveOnExit;
     // Sound alerts
     std::function<void(int event)> PlayEventSound;
     std::function<void()> PlayClickSound;
@@ -53,14 +60,12 @@ struct Routines {
     std::function<void(int index)> lblControlButton_Click;
     std::function<void(const QString& arrayName, std::uint32_t color, int highestIndex)> SetButtonBackColor;
     // Settings store
-    // Grid, settings and window position, as the close button saves; false when something could
-    // not be saved (the player has been told).
-    std::function<bool()> SaveAll;
-    // The same save for every other orderly exit, silent and only when something changed since.
-    std::function<bool()> SaveOnExit;
+    std::function<void()> SaveAll;            // grid, settings and window position, as the close button saves
     std::function<void()> LoadSettings;       // load sequence
     std::function<void()> LoadWindowPosition; // activation; restores at the first call only
     std::function<void()> LoadGrid;           // activation, after the headers; first call only
+    // Ore-mined grid headers: writes headers 0 .. size-2 into the header row.
+    std::function<void(Grid& grid, std::span<const QString> headers)> SetGridHeaders;
 };
 
 // The main window's shared state.

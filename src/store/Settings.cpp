@@ -25,6 +25,7 @@ const QString GridName = QStringLiteral("mshflexOreMined");
 const std::array<QString, 4> CloseGridKeys = {QStringLiteral("Ore Name"), QStringLiteral("Units Mined"),
                                               QStringLiteral("R/Units"), QString()};
 constexpr int CountColumn = 1;
+constexpr int ErrPathFileAccess = 75; // the store could not be written
 constexpr int BatchColumn = 2;
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
@@ -292,8 +293,8 @@ SessionStore::SessionStore(Form& main, Shared& shared, Platform& platform)
     : main_(main), shared_(shared), platform_(platform)
 {
     Routines& r = shared_.routines;
-    r.SaveAll = [this] { return saveAll(); };
-    r.SaveOnExit = [this] { return saveOnExit(); };
+    r.SaveAll = [this] { saveAll(); };
+    r.SaveOnExit = [this] { saveOnExit(); };
     r.LoadSettings = [this] { loadSettings(); };
     r.LoadWindowPosition = [this] { loadWindowPosition(); };
     r.LoadGrid = [this] { loadGrid(); };
@@ -372,23 +373,30 @@ void SessionStore::loadGrid()
     }
 }
 
-bool SessionStore::saveAll()
+void SessionStore::saveAll()
 {
     // Before the session was restored there is nothing of it to save, and saving the design
     // values would overwrite the player's store.
     if (!restored_)
-        return true;
-    return save(true);
+        return;
+    const QStringList failures = save();
+    if (!failures.isEmpty())
+        throw RuntimeError(ErrPathFileAccess,
+                           QStringLiteral("Not saved: ") + failures.join(QStringLiteral("; ")));
 }
 
 bool SessionStore::saveOnExit()
 {
     if (!restored_ || (savedOnce_ && changes_ == changesAtSave_))
         return true;
-    return save(false);
+    const QStringList failures = save();
+    if (failures.isEmpty())
+        return true;
+    qWarning("Orebell could not save on exit: %s", qPrintable(failures.join(QStringLiteral("; "))));
+    return false;
 }
 
-bool SessionStore::save(bool report)
+QStringList SessionStore::save()
 {
     SettingsStore& store = platform_.store();
     const QString a = app();
@@ -425,15 +433,8 @@ bool SessionStore::save(bool report)
     if (failures.isEmpty()) {
         savedOnce_ = true;
         changesAtSave_ = changes_;
-        return true;
     }
-    const QString text =
-        QStringLiteral("Orebell could not save everything:\n") + failures.join(QLatin1Char('\n'));
-    if (report)
-        platform_.messageBox().show(text);
-    else
-        qWarning("%s", qPrintable(text));
-    return false;
+    return failures;
 }
 
 } // namespace orebell

@@ -4,6 +4,7 @@
 #include "toolkit/Platform.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <span>
 
@@ -51,12 +52,13 @@ public:
     SessionStore& operator=(const SessionStore&) = delete;
 
     // The close button's save: grid, control settings, window position, then one write of the
-    // store. Each part is tried even when another fails; a failure is reported in a message box
-    // and gives false.
-    bool saveAll();
+    // store. Each part is tried even when another fails; what could not be saved is raised as one
+    // RuntimeError at the end (the close command tells the player and keeps the window open).
+    void saveAll();
     // The save of every other orderly exit (system close, end of the desktop session, a
     // terminating signal): the same save, silent, and only when something stored changed since
-    // the last save, so that an exit saves once whichever ways it is announced.
+    // the last save, so that an exit saves once whichever ways it is announced. False when it
+    // failed (logged).
     bool saveOnExit();
 
     // The restoring routines of the load and activation sequences. The window position and the
@@ -69,7 +71,8 @@ public:
     bool restored() const { return restored_; }
 
 private:
-    bool save(bool report);
+    // The failures, in words; empty when everything was written.
+    QStringList save();
     QString app() const;
 
     Form& main_;
