@@ -2,7 +2,9 @@
 
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
+#include "store/FlexGridControl.h"
 #include "store/Settings.h"
+#include "timing/Timing.h"
 
 namespace orebell {
 
@@ -10,6 +12,9 @@ struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
     {
         buildMainForm(main);
+        oreMined = std::make_unique<FlexGridControl>(main, shared, platform);
+        timing = std::make_unique<Timing>(main, shared, platform);
+        sessionStore = std::make_unique<SessionStore>(main, shared, platform);
     }
 
     Platform& platform;
@@ -17,13 +22,12 @@ struct Program::Impl {
     Form main;
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<FlexGridControl> oreMined;
+    std::unique_ptr<Timing> timing;
     std::unique_ptr<SessionStore> sessionStore;
 };
 
-Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
-{
-    d->sessionStore = std::make_unique<SessionStore>(d->main, d->shared, platform);
-}
+Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
 
 Program::~Program() = default;
 

@@ -47,6 +47,7 @@ struct Routines {
     std::function<void()> LoadSounds;
     std::function<double()> CycleWarningSeconds;
     std::function<double()> DepletionWarningSeconds;
+    std::function<double()> JetcanReminderMinutes;
     // Refining and valuation
     std::function<void()> RefreshValuation;
     std::function<void(int baseOre)> CalcRefinedYield;
