@@ -25,8 +25,8 @@ const QString GridName = QStringLiteral("mshflexOreMined");
 const std::array<QString, 4> CloseGridKeys = {QStringLiteral("Ore Name"), QStringLiteral("Units Mined"),
                                               QStringLiteral("R/Units"), QString()};
 constexpr int CountColumn = 1;
-constexpr int ErrPathFileAccess = 75; // the store could not be written
 constexpr int BatchColumn = 2;
+constexpr int ErrPathFileAccess = 75; // the store could not be written
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -229,10 +229,17 @@ void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span
     }
     const int rows = g.rows();
     const int cols = g.cols();
+    // Columns are keyed by their header; a header row left empty (the headers are set at the first
+    // activation) must not cost the ore mined, so the column's key stands in for it.
+    QStringList columnKeys;
+    for (int c = 0; c < cols; ++c) {
+        const QString header = g.textMatrix(0, c);
+        columnKeys.append(header.isEmpty() && c < static_cast<int>(keys.size()) ? keys[c] : header);
+    }
     for (int r = 0; r < rows; ++r) {
         const QString section = gridSection(grid, r);
         for (int c = 0; c < cols; ++c) {
-            store.setValue(app, section, g.textMatrix(0, c), g.textMatrix(r, c));
+            store.setValue(app, section, columnKeys[c], r == 0 ? columnKeys[c] : g.textMatrix(r, c));
             if (r == 0)
                 store.setValue(app, section, RowsKey, QString::number(rows - 2));
         }

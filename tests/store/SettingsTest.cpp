@@ -286,6 +286,19 @@ TEST_F(SettingsRoutines, GridSaveDeletesThePreviousRowsFirst)
     EXPECT_EQ(grid().textMatrix(4, 0), "");
 }
 
+TEST_F(SettingsRoutines, GridWithoutHeadersIsStoredUnderTheColumnKeys)
+{
+    setRows({{"Omber", "8", "500"}});
+    for (int col = 0; col < 3; ++col)
+        grid().setTextMatrix(0, col, QString());
+    SaveGrid(platform.store(), App, form.control(QStringLiteral("mshflexOreMined")), Keys);
+    EXPECT_EQ(platform.storeValue(QStringLiteral("mshflexOreMined 1"), QStringLiteral("Ore Name")), "Omber");
+    EXPECT_EQ(platform.storeValue(QStringLiteral("mshflexOreMined 1"), QStringLiteral("R/Units")), "500");
+    EXPECT_EQ(platform.storeValue(QStringLiteral("mshflexOreMined 0"), QStringLiteral("Ore Name")),
+              "Ore Name");
+    EXPECT_EQ(platform.storeValue(QStringLiteral("mshflexOreMined 0"), QStringLiteral("Rows")), "1");
+}
+
 TEST_F(SettingsRoutines, EmptyStoreGivesTheTwoRowGrid)
 {
     setRows({});
