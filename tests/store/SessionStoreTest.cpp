@@ -65,12 +65,6 @@ struct SessionStoreTest : ::testing::Test {
     bool storeMarked() { return onDisk(QStringLiteral("Settings"), QStringLiteral("txtLasers0")) == "mark"; }
 };
 
-TEST_F(SessionStoreTest, SetsItsRoutines)
-{
-    const Routines& r = shared.routines;
-    EXPECT_TRUE(r.SaveAll && r.SaveOnExit && r.LoadSettings && r.LoadWindowPosition && r.LoadGrid);
-}
-
 TEST_F(SessionStoreTest, CloseButtonSaveHoldsTheWholeSession)
 {
     Shared::call(shared.routines.LoadSettings);

@@ -299,15 +299,6 @@ TEST_F(SettingsRoutines, GridWithoutHeadersIsStoredUnderTheColumnKeys)
     EXPECT_EQ(platform.storeValue(QStringLiteral("mshflexOreMined 0"), QStringLiteral("Rows")), "1");
 }
 
-TEST_F(SettingsRoutines, EmptyStoreGivesTheTwoRowGrid)
-{
-    setRows({});
-    LoadGrid(platform.store(), App, form.control(QStringLiteral("mshflexOreMined")), Keys);
-    EXPECT_EQ(grid().rows(), 2);
-    EXPECT_EQ(grid().textMatrix(0, 0), "Ore Name");
-    EXPECT_EQ(grid().textMatrix(1, 0), "");
-}
-
 TEST_F(SettingsRoutines, DamagedGridStoreGivesEmptyGridOrEmptyCells)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -322,7 +313,7 @@ TEST_F(SettingsRoutines, DamagedGridStoreGivesEmptyGridOrEmptyCells)
     put(3, QString(), QStringLiteral("12"), QStringLiteral("500"));
     put(4, QStringLiteral("Omber"), QString(), QStringLiteral("500"));
 
-    for (const char* rows : {"abc", "-3", "-1", "99999", ""}) {
+    for (const char* rows : {"abc", "-3", "-1", "99999", ""}) { // "" : nothing stored
         setRows({{"Kernite", "5", "400"}});
         platform.setStoreValue(QStringLiteral("mshflexOreMined 0"), QStringLiteral("Rows"),
                                QString::fromLatin1(rows));
