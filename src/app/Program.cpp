@@ -1,33 +1,45 @@
 #include "app/Program.h"
 
 #include "app/MainFormInventory.h"
+#include "app/MainWindow.h"
 #include "data/Shared.h"
+#include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
 #include "store/Settings.h"
+#include "timing/TimerLayout.h"
 #include "timing/Timing.h"
 
 namespace orebell {
 
+namespace {
+// The main window with every control in place, before any subsystem binds to it.
+struct MainFormHolder {
+    Form form{QStringLiteral("frmOrebell"), QStringLiteral(" Orebell")};
+    MainFormHolder() { buildMainForm(form); }
+};
+} // namespace
+
 struct Program::Impl {
-    explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
-    {
-        buildMainForm(main);
-        oreMined = std::make_unique<FlexGridControl>(main, shared, platform);
-        timing = std::make_unique<Timing>(main, shared, platform);
-        sessionStore = std::make_unique<SessionStore>(main, shared, platform);
-    }
+    explicit Impl(Platform& p) : platform(p) {}
 
     Platform& platform;
     Shared shared;
-    Form main;
-    std::unique_ptr<Form> browse;
+    MainFormHolder holder;
+    Form& main = holder.form;
+    // Subsystems, built once the window's controls exist; each binds its handlers and routines.
+    MainWindow window{main, shared, platform};
+    TimerLayout layout{main, shared, platform};
+    FlexGridControl oreMined{main, shared, platform};
+    Timing timing{main, shared, platform};
+    SoundAlerts sound{main, shared, platform};
+    SessionStore sessionStore{main, shared, platform};
     std::function<void(Form*)> browseObserver;
-    std::unique_ptr<FlexGridControl> oreMined;
-    std::unique_ptr<Timing> timing;
-    std::unique_ptr<SessionStore> sessionStore;
 };
 
-Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
+Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
+{
+    d->sound.onBrowseFormChanged([this](Form* f) { Shared::call(d->browseObserver, f); });
+}
 
 Program::~Program() = default;
 
@@ -35,12 +47,14 @@ void Program::run()
 {
     d->shared.Lasers = {};
     d->main.load();
+    if (d->window.loadFailed())
+        return; // reported; the program has been asked to end
     d->main.show();
     d->main.activate();
 }
 
 Form& Program::mainForm() { return d->main; }
-Form* Program::browseForm() { return d->browse.get(); }
+Form* Program::browseForm() { return d->sound.browseForm(); }
 Shared& Program::shared() { return d->shared; }
 Platform& Program::platform() { return d->platform; }
 
