@@ -35,9 +35,13 @@ struct RoundTrip : ::testing::Test {
         p.run();
         return restored == 2;
     }
-    // The close button's path: save everything, then unload the window.
+    // The close button: save everything, then unload the window. Where the button bar is not in
+    // the build, its path is taken directly.
     static void closeWithTheCloseButton(Program& p)
     {
+        p.mainForm().control(s("lblControlButton"), 6).click();
+        if (p.mainForm().unloaded())
+            return;
         p.shared().routines.SaveAll();
         p.mainForm().unload();
     }
@@ -103,6 +107,26 @@ TEST_F(RoundTrip, ASessionComesBackWhole)
     c(second, "btnActivateTimer", 0).click();
     EXPECT_EQ(c(second, "btnActivateTimer", 0).caption(), "!");
     EXPECT_EQ(c(second, "tmrMiningLaser", 0).interval(), 250);
+}
+
+// The window manager or the desktop closes the window: whether the close request takes the close
+// button's path or simply unloads, the quit that follows saves what was not saved yet.
+TEST_F(RoundTrip, ClosedByTheSystemTheSessionIsKept)
+{
+    {
+        Program first(platform);
+        if (!start(first))
+            GTEST_SKIP() << "the load and activation sequences are not in this build";
+        c(first, "txtCargoHold", 0).setText(s("33000"));
+        first.shared().routines.AddOreMined(s("Hedbergite"), 12);
+        first.mainForm().requestClose();
+        EXPECT_TRUE(first.mainForm().unloaded());
+        first.shared().routines.SaveOnExit(); // the application's aboutToQuit
+    }
+    Program second(platform);
+    ASSERT_TRUE(start(second));
+    EXPECT_EQ(c(second, "txtCargoHold", 0).text(), "33000");
+    EXPECT_EQ(second.mainForm().grid(s("mshflexOreMined")).textMatrix(1, 0), "Hedbergite");
 }
 
 TEST_F(RoundTrip, ADamagedStoreStartsWithoutAReport)
