@@ -6,6 +6,7 @@
 #include "data/Shared.h"
 #include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
+#include "store/Settings.h"
 #include "timing/TimerLayout.h"
 #include "timing/Timing.h"
 
@@ -33,6 +34,7 @@ struct Program::Impl {
     Timing timing{main, shared, platform};
     SoundAlerts sound{main, shared, platform};
     ControlBar controlBar{main, shared, platform};
+    SessionStore sessionStore{main, shared, platform};
     std::function<void(Form*)> browseObserver;
 };
 
