@@ -1,8 +1,8 @@
 #include "app/Program.h"
+#include "gui/ProgramWindows.h"
 #include "platform/RealPlatform.h"
 
 #include <QApplication>
-#include <QWidget>
 
 int main(int argc, char** argv)
 {
@@ -10,8 +10,8 @@ int main(int argc, char** argv)
     orebell::RealPlatform platform;
     orebell::Program program(platform);
     program.run();
-    QWidget window;
-    window.setWindowTitle(program.mainForm().caption());
-    window.show();
+    if (platform.endRequested()) // the load failed and has been reported
+        return 1;
+    orebell::ProgramWindows windows(program, platform.messageBox());
     return app.exec();
 }

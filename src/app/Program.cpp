@@ -1,12 +1,15 @@
 #include "app/Program.h"
 
+#include "app/MainFormInventory.h"
 #include "data/Shared.h"
 
 namespace orebell {
 
 struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
-    {}
+    {
+        buildMainForm(main);
+    }
 
     Platform& platform;
     Shared shared;

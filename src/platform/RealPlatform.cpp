@@ -1,5 +1,6 @@
 #include "platform/RealPlatform.h"
 
+#include "platform/WindowFont.h"
 #include "toolkit/Form.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ public:
     void openAddress(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
     int textWidth(const QString& text) override
     {
-        return QFontMetrics(QApplication::font()).horizontalAdvance(text) * 15;
+        return QFontMetrics(windowFont()).horizontalAdvance(text) * 15;
     }
 };
 
@@ -73,6 +74,11 @@ ProgramVersion RealPlatform::version()
     return {OREBELL_VERSION_MAJOR, OREBELL_VERSION_MINOR, OREBELL_VERSION_PATCH};
 }
 
-void RealPlatform::endProgram() { QApplication::quit(); }
+void RealPlatform::endProgram()
+{
+    // Queued: a request made before the event loop runs (a failed load) must not be lost.
+    endRequested_ = true;
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
 
 } // namespace orebell

@@ -23,6 +23,8 @@ public:
     QString programFileName() override;
     ProgramVersion version() override;
     void endProgram() override;
+    // True once the program asked to end; main() checks it before it shows a window.
+    bool endRequested() const { return endRequested_; }
 
 private:
     QtSettingsStore store_;
@@ -30,6 +32,7 @@ private:
     std::unique_ptr<MessageBoxService> messageBox_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Desktop> desktop_;
+    bool endRequested_ = false;
 };
 
 } // namespace orebell

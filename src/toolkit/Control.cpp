@@ -352,6 +352,11 @@ void Control::raiseClick()
 void Control::dblClick()
 {
     click();
+    raiseDblClick();
+}
+
+void Control::raiseDblClick()
+{
     if (dblClick_)
         dblClick_();
 }

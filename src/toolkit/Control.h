@@ -115,6 +115,10 @@ public:
     void setFontBold(bool bold);
     int alignment() const { return alignment_; } // 0 left, 1 right, 2 centre
     void setAlignment(int alignment);
+    // Combo boxes, fixed when the window is built: 0 drop-down combo (typing allowed),
+    // 2 drop-down list (choice only).
+    int style() const { return style_; }
+    void setStyle(int style) { style_ = style; }
 
     int left() const { return left_; }
     int top() const { return top_; }
@@ -179,6 +183,9 @@ public:
 
     // Runs the Click handler without changing a value (a program's own press of a label button).
     void raiseClick();
+    // Runs only the DblClick handler: the second press of a double click, whose Click the first
+    // press already delivered.
+    void raiseDblClick();
 
     void notify(Prop prop); // tells the form's observers
 
@@ -206,6 +213,7 @@ private:
     double fontSize_ = 8.25;
     bool fontBold_ = false;
     int alignment_ = 0;
+    int style_ = 0;
     int left_ = 0;
     int top_ = 0;
     int width_ = 0;

@@ -202,6 +202,14 @@ void Form::setOnTop(bool onTop)
     notifyForm();
 }
 
+void Form::setBackColor(Color color)
+{
+    if (backColor_ == color)
+        return;
+    backColor_ = color;
+    notifyForm();
+}
+
 void Form::load()
 {
     if (load_)

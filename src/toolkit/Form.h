@@ -74,6 +74,8 @@ public:
     void hide();
     bool onTop() const { return onTop_; }
     void setOnTop(bool onTop);
+    Color backColor() const { return backColor_; } // &HBBGGRR, as for controls
+    void setBackColor(Color color);
 
     // Window events.
     void onLoad(std::function<void()> h) { load_ = std::move(h); }
@@ -125,6 +127,7 @@ private:
     bool visible_ = false;
     bool modal_ = false;
     bool onTop_ = false;
+    Color backColor_ = 0;
     bool unloaded_ = false;
     Control* focused_ = nullptr;
 

@@ -1,0 +1,158 @@
+#include "gui/ControlWidgets.h"
+
+#include "gui/Colors.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace orebell {
+
+namespace {
+
+Qt::PenStyle penStyle(int borderStyle)
+{
+    switch (borderStyle) {
+    case 2:
+        return Qt::DashLine;
+    case 3:
+        return Qt::DotLine;
+    case 4:
+        return Qt::DashDotLine;
+    case 5:
+        return Qt::DashDotDotLine;
+    default:
+        return Qt::SolidLine;
+    }
+}
+
+} // namespace
+
+ShapeWidget::ShapeWidget(const Control& control, QWidget* parent) : QWidget(parent), control_(control)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
+    if (control_.borderStyle() == 0) // transparent border: nothing to draw
+        return;
+    QPainter p(this);
+    QPen pen(toQColor(control_.borderColor(), palette()), 1, penStyle(control_.borderStyle()));
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+PictureWidget::PictureWidget(const Control& control, QWidget* parent) : QWidget(parent), control_(control) {}
+
+void PictureWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (control_.kind() == ControlKind::PictureBox)
+        p.fillRect(rect(), toQColor(control_.backColor(), palette()));
+    const QString mineral = control_.toolTipText().trimmed();
+    const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
+    if (mineralColor(mineral).isValid())
+        paintMineral(p, box, mineral);
+    else
+        paintRock(p, box);
+}
+
+FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control) {}
+
+void FrameWidget::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPalette& pal = palette();
+    p.fillRect(rect(), toQColor(control_.backColor(), pal));
+    if (control_.borderStyle() == 0)
+        return;
+    const QFontMetrics fm(font());
+    const QString caption = control_.caption();
+    const int half = fm.height() / 2;
+    const QRect frame = rect().adjusted(0, half, -1, -1);
+    // An etched line: a dark line with a light one beside it.
+    const QColor fore = toQColor(control_.foreColor(), pal);
+    QColor dark = fore.darker(250);
+    QColor light = fore.darker(140);
+    p.setPen(dark);
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
+    p.setPen(light);
+    p.drawRect(frame.adjusted(1, 1, 0, 0));
+    if (caption.isEmpty())
+        return;
+    const int textLeft = 6;
+    const int textWidth = fm.horizontalAdvance(caption) + 4;
+    const QRect textBox(textLeft, 0, std::min(textWidth, width() - textLeft - 2), fm.height());
+    p.fillRect(textBox, toQColor(control_.backColor(), pal));
+    p.setPen(isEnabled() ? fore : pal.color(QPalette::Disabled, QPalette::WindowText));
+    p.drawText(textBox.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
+}
+
+QColor mineralColor(const QString& mineral)
+{
+    static const QHash<QString, QColor> colors{
+        {QStringLiteral("Isogen"), QColor(70, 130, 230)},
+        {QStringLiteral("Megacyte"), QColor(200, 40, 60)},
+        {QStringLiteral("Mexallon"), QColor(90, 180, 90)},
+        {QStringLiteral("Morphite"), QColor(150, 80, 200)},
+        {QStringLiteral("Nocxium"), QColor(230, 110, 40)},
+        {QStringLiteral("Pyerite"), QColor(200, 160, 90)},
+        {QStringLiteral("Tritanium"), QColor(150, 160, 175)},
+        {QStringLiteral("Zydrine"), QColor(210, 210, 60)},
+    };
+    return colors.value(mineral);
+}
+
+void paintMineral(QPainter& p, const QRectF& box, const QString& mineral)
+{
+    const QColor base = mineralColor(mineral);
+    const double side = std::min(box.width(), box.height());
+    const QRectF r(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    // A cut gem seen from above: an outline of six points and a lighter table in the middle.
+    const QPointF c = r.center();
+    const double w = r.width() / 2, h = r.height() / 2;
+    QPolygonF outline{
+        {c.x(), r.top()},    {c.x() + w * 0.9, c.y() - h * 0.45}, {c.x() + w * 0.9, c.y() + h * 0.45},
+        {c.x(), r.bottom()}, {c.x() - w * 0.9, c.y() + h * 0.45}, {c.x() - w * 0.9, c.y() - h * 0.45}};
+    QPolygonF table{{c.x(), c.y() - h * 0.45},           {c.x() + w * 0.45, c.y() - h * 0.2},
+                    {c.x() + w * 0.45, c.y() + h * 0.2}, {c.x(), c.y() + h * 0.45},
+                    {c.x() - w * 0.45, c.y() + h * 0.2}, {c.x() - w * 0.45, c.y() - h * 0.2}};
+    p.setPen(QPen(base.darker(170), 1));
+    p.setBrush(base);
+    p.drawPolygon(outline);
+    p.setPen(Qt::NoPen);
+    p.setBrush(base.lighter(140));
+    p.drawPolygon(table);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(QPointF(c.x() - w * 0.2, c.y() - h * 0.15), w * 0.12, h * 0.12);
+}
+
+void paintRock(QPainter& p, const QRectF& box)
+{
+    const QPointF c = box.center();
+    const double rx = box.width() / 2 * 0.9, ry = box.height() / 2 * 0.8;
+    QPainterPath rock;
+    rock.moveTo(c.x() - rx, c.y());
+    rock.cubicTo(c.x() - rx, c.y() - ry * 1.1, c.x() + rx * 0.3, c.y() - ry * 1.3, c.x() + rx,
+                 c.y() - ry * 0.3);
+    rock.cubicTo(c.x() + rx * 1.1, c.y() + ry * 0.6, c.x() + rx * 0.2, c.y() + ry * 1.2, c.x() - rx * 0.5,
+                 c.y() + ry * 0.9);
+    rock.closeSubpath();
+    QRadialGradient shade(c - QPointF(rx * 0.3, ry * 0.4), std::max(rx, ry) * 1.4);
+    shade.setColorAt(0, QColor(150, 140, 130));
+    shade.setColorAt(1, QColor(60, 55, 50));
+    p.setPen(QPen(QColor(40, 36, 34), 1));
+    p.setBrush(shade);
+    p.drawPath(rock);
+    // Veins of ore.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(230, 170, 60));
+    p.drawEllipse(QPointF(c.x() + rx * 0.25, c.y() - ry * 0.1), rx * 0.12, ry * 0.12);
+    p.setBrush(QColor(90, 170, 230));
+    p.drawEllipse(QPointF(c.x() - rx * 0.3, c.y() + ry * 0.3), rx * 0.09, ry * 0.09);
+}
+
+} // namespace orebell

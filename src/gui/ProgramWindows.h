@@ -1,0 +1,35 @@
+#pragma once
+
+#include "gui/FormView.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace orebell {
+
+class Program;
+class MessageBoxService;
+
+// The program's windows on the screen: the main window's view for as long as the program runs,
+// and the sound chooser's view while the program has the chooser open.
+class ProgramWindows {
+public:
+    ProgramWindows(Program& program, MessageBoxService& messages);
+    ~ProgramWindows();
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
+
+    FormView& mainView() { return *main_; }
+    FormView* chooserView() const { return chooser_; }
+
+private:
+    void browseFormChanged(Form* form);
+
+    Program& program_;
+    MessageBoxService& messages_;
+    std::unique_ptr<FormView> main_;
+    QPointer<FormView> chooser_;
+};
+
+} // namespace orebell

@@ -1,0 +1,142 @@
+#include "gui/TimerDriver.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orebell {
+
+TimerScheduler::TimerScheduler(Form& form, const MonotonicClock& clock) : form_(&form), clock_(clock)
+{
+    const double now = clock_.nowMs();
+    for (const auto& c : form.controls()) {
+        if (c->kind() != ControlKind::Timer)
+            continue;
+        entries_.push_back(Entry{c.get()});
+        arm(entries_.back(), now);
+    }
+    subscription_ = form.subscribe([this, alive = alive_](Control& c, Prop prop) {
+        if (!*alive || c.kind() != ControlKind::Timer || (prop != Prop::Enabled && prop != Prop::Interval))
+            return;
+        if (Entry* e = find(c)) {
+            arm(*e, clock_.nowMs());
+            if (changed_)
+                changed_();
+        }
+    });
+}
+
+TimerScheduler::~TimerScheduler()
+{
+    *alive_ = false;
+    if (form_)
+        form_->unsubscribe(subscription_);
+}
+
+void TimerScheduler::detach()
+{
+    *alive_ = false;
+    form_ = nullptr; // the form is going away: no unsubscribing from it either
+    entries_.clear();
+    changed_ = nullptr;
+}
+
+void TimerScheduler::arm(Entry& e, double now)
+{
+    const Control& t = *e.timer;
+    e.period = t.period() > 0 ? t.period() : t.interval();
+    e.running = t.enabled() && t.interval() > 0 && e.period > 0;
+    e.start = now;
+    e.next = 1;
+}
+
+TimerScheduler::Entry* TimerScheduler::find(const Control& timer)
+{
+    auto it =
+        std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.timer == &timer; });
+    return it == entries_.end() ? nullptr : &*it;
+}
+
+bool TimerScheduler::tickOnce()
+{
+    if (HandlerGate::busy())
+        return false;
+    const double now = clock_.nowMs();
+    Entry* best = nullptr;
+    for (Entry& e : entries_) {
+        if (e.running && e.due() <= now && (!best || e.due() < best->due()))
+            best = &e;
+    }
+    if (!best)
+        return false;
+    // The next tick is the first grid point after now: a late tick is not repeated.
+    const auto firstAfterNow = static_cast<long long>(std::floor((now - best->start) / best->period)) + 1;
+    best->next = std::max(best->next + 1, firstAfterNow);
+    ++best->delivered;
+    Control* timer = best->timer; // the handler may re-arm entries; the pointer stays valid
+    HandlerGate gate;
+    try {
+        timer->fire();
+    } catch (const std::exception& e) {
+        if (failureSink_)
+            failureSink_(e);
+    }
+    return true;
+}
+
+std::optional<double> TimerScheduler::msUntilNext() const
+{
+    const double now = clock_.nowMs();
+    std::optional<double> best;
+    for (const Entry& e : entries_) {
+        if (!e.running)
+            continue;
+        const double wait = std::max(0.0, e.due() - now);
+        if (!best || wait < *best)
+            best = wait;
+    }
+    return best;
+}
+
+long long TimerScheduler::delivered(const Control& timer) const
+{
+    for (const Entry& e : entries_)
+        if (e.timer == &timer)
+            return e.delivered;
+    return 0;
+}
+
+TimerDriver::TimerDriver(Form& form, const MonotonicClock* clock, QObject* parent)
+    : QObject(parent), scheduler_(form, clock ? *clock : ownClock_)
+{
+    timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);
+    connect(&timer_, &QTimer::timeout, this, &TimerDriver::wake);
+    scheduler_.setChangedCallback([this] { reschedule(); });
+    reschedule();
+}
+
+TimerDriver::~TimerDriver() = default;
+
+void TimerDriver::wake()
+{
+    scheduler_.tickOnce();
+    reschedule();
+}
+
+void TimerDriver::reschedule()
+{
+    // Inside another handler's nested event loop nothing may tick: look again shortly.
+    constexpr int busyRetryMs = 10;
+    if (HandlerGate::busy()) {
+        timer_.start(busyRetryMs);
+        return;
+    }
+    const auto wait = scheduler_.msUntilNext();
+    if (!wait) {
+        timer_.stop();
+        return;
+    }
+    timer_.start(static_cast<int>(std::ceil(*wait)));
+}
+
+} // namespace orebell

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace orebell {
+
+// Milliseconds on a clock that never jumps (not the time of day).
+class MonotonicClock {
+public:
+    virtual ~MonotonicClock() = default;
+    virtual double nowMs() const = 0;
+};
+
+class ElapsedClock : public MonotonicClock {
+public:
+    ElapsedClock() { timer_.start(); }
+    double nowMs() const override { return static_cast<double>(timer_.nsecsElapsed()) / 1e6; }
+
+private:
+    QElapsedTimer timer_;
+};
+
+// While one model handler runs (a tick, or a gesture the view delivers), no tick starts: a handler
+// that opens a message box runs a nested event loop, and a second handler must not run inside it.
+class HandlerGate {
+public:
+    HandlerGate() { ++depth_; }
+    ~HandlerGate() { --depth_; }
+    HandlerGate(const HandlerGate&) = delete;
+    HandlerGate& operator=(const HandlerGate&) = delete;
+    static bool busy() { return depth_ > 0; }
+
+private:
+    static inline int depth_ = 0;
+};
+
+// The tick schedule of a form's interval timers, without any Qt timer: tick k of a running timer is
+// due at start + k x period, where start is when it was last enabled or given a new interval or
+// period. A tick that comes late is delivered once, and the next one is the next grid point after
+// the late delivery, so a stall neither shifts the grid nor causes a burst of catch-up ticks.
+class TimerScheduler {
+public:
+    // Reports a failure that escaped a tick handler; the schedule goes on.
+    using FailureSink = std::function<void(const std::exception&)>;
+
+    TimerScheduler(Form& form, const MonotonicClock& clock);
+    ~TimerScheduler();
+    TimerScheduler(const TimerScheduler&) = delete;
+    TimerScheduler& operator=(const TimerScheduler&) = delete;
+
+    void setFailureSink(FailureSink sink) { failureSink_ = std::move(sink); }
+    // Called when the schedule changed (a timer started, stopped or got a new period).
+    void setChangedCallback(std::function<void()> cb) { changed_ = std::move(cb); }
+
+    // Delivers at most one tick, the most overdue one at the clock's now; true when one ran.
+    bool tickOnce();
+    // Milliseconds from now until the earliest due tick (0 when one is due); empty when none runs.
+    std::optional<double> msUntilNext() const;
+    // The number of ticks delivered so far to a timer (for tests and diagnostics).
+    long long delivered(const Control& timer) const;
+    // Stops watching the form (it is going away).
+    void detach();
+
+private:
+    struct Entry {
+        Control* timer = nullptr;
+        bool running = false;
+        double start = 0;
+        double period = 0;
+        long long next = 1; // index of the next due tick
+        long long delivered = 0;
+        double due() const { return start + static_cast<double>(next) * period; }
+    };
+    void arm(Entry& e, double now);
+    Entry* find(const Control& timer);
+
+    Form* form_;
+    const MonotonicClock& clock_;
+    std::vector<Entry> entries_;
+    int subscription_ = 0;
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // read by the form's observer
+    FailureSink failureSink_;
+    std::function<void()> changed_;
+};
+
+// Drives a form's timers from the Qt event loop with a precise single-shot timer: it wakes at the
+// earliest due tick, delivers one tick per wake-up and lets other events run between ticks.
+class TimerDriver : public QObject {
+    Q_OBJECT
+public:
+    // clock: null for the system's monotonic clock.
+    explicit TimerDriver(Form& form, const MonotonicClock* clock = nullptr, QObject* parent = nullptr);
+    ~TimerDriver() override;
+
+    TimerScheduler& scheduler() { return scheduler_; }
+    void detach() { scheduler_.detach(); }
+
+private:
+    void wake();
+    void reschedule();
+
+    ElapsedClock ownClock_;
+    TimerScheduler scheduler_;
+    QTimer timer_;
+};
+
+} // namespace orebell

@@ -1,0 +1,345 @@
+#include "gui/FormView.h"
+
+#include "gui/Colors.h"
+#include "toolkit/Platform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// Readable failure messages for texts.
+void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
+using namespace orebell;
+
+namespace {
+
+// Runs the event loop's pending work until the condition holds (no sleeping: a bounded number of
+// passes over what is already queued).
+bool settle(const std::function<bool()>& done)
+{
+    for (int i = 0; i < 200 && !done(); ++i)
+        QApplication::processEvents();
+    return done();
+}
+
+struct RecordingMessages : MessageBoxService {
+    QStringList texts;
+    void show(const QString& text) override { texts << text; }
+};
+
+struct View : ::testing::Test {
+    Form form{QStringLiteral("frmTest"), QStringLiteral(" Test")};
+    QStringList log;
+    RecordingMessages messages;
+    std::unique_ptr<FormView> view;
+
+    Control& add(ControlKind kind, const char* name, int index, int left, int top, int width, int height,
+                 const char* container = "")
+    {
+        Control& c = form.add(kind, QString::fromLatin1(name), index, QString::fromLatin1(container));
+        c.move(left, top, width, height);
+        return c;
+    }
+
+    void open()
+    {
+        form.move(1500, 1500, 9000, 6000);
+        view = std::make_unique<FormView>(form, &messages);
+        form.show();
+        ASSERT_TRUE(view->isVisible());
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    }
+
+    template <class W> W* widget(const char* name, int index = -1)
+    {
+        auto* w = qobject_cast<W*>(view->widgetFor(QString::fromLatin1(name), index));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+};
+
+TEST_F(View, TypingAndClicksReachTheModelAndModelChangesReachTheWidgets)
+{
+    Control& size = add(ControlKind::TextBox, "txtSizeOfRoid", 0, 150, 150, 1200, 300);
+    Control& caption = add(ControlKind::Label, "lblSizeOfRoid", 0, 150, 600, 1200, 300);
+    Control& check = add(ControlKind::CheckBox, "chkSoundEffect", 2, 150, 1050, 2400, 300);
+    form.onChange(QStringLiteral("txtSizeOfRoid"),
+                  [&](int i) { log << QStringLiteral("change%1:").arg(i) + size.text(); });
+    form.onClick(QStringLiteral("lblSizeOfRoid"), [&](int i) { log << QStringLiteral("click%1").arg(i); });
+    form.onClick(QStringLiteral("chkSoundEffect"),
+                 [&](int i) { log << QStringLiteral("chk%1:%2").arg(i).arg(check.value()); });
+    open();
+
+    auto* edit = widget<QLineEdit>("txtSizeOfRoid", 0);
+    edit->setFocus();
+    QTest::keyClicks(edit, QStringLiteral("42"));
+    EXPECT_EQ(size.text(), QStringLiteral("42"));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("change0:4"), QStringLiteral("change0:42")}));
+    EXPECT_EQ(size.selStart(), 2); // the caret, as the model sees it
+
+    log.clear();
+    QTest::mouseClick(widget<QLabel>("lblSizeOfRoid", 0), Qt::LeftButton);
+    auto* box = widget<QCheckBox>("chkSoundEffect", 2);
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(check.value(), 1);
+    EXPECT_TRUE(box->isChecked());
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_EQ(log,
+              (QStringList{QStringLiteral("click0"), QStringLiteral("chk2:1"), QStringLiteral("chk2:0")}));
+    EXPECT_FALSE(box->isChecked());
+
+    // Model to widget, one property at a time.
+    size.setText(QStringLiteral("1,500"));
+    EXPECT_EQ(edit->text(), QStringLiteral("1,500"));
+    caption.setCaption(QStringLiteral("12,345"));
+    EXPECT_EQ(widget<QLabel>("lblSizeOfRoid", 0)->text(), QStringLiteral("12,345"));
+    caption.setBackColor(0x0000FF); // &HBBGGRR: red is the low byte
+    caption.setForeColor(0x8000000F);
+    const QPalette pal = widget<QLabel>("lblSizeOfRoid", 0)->palette();
+    EXPECT_EQ(pal.color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(pal.color(QPalette::WindowText), QApplication::palette().color(QPalette::Button));
+    caption.move(300, 450, 1500, 240);
+    EXPECT_EQ(widget<QLabel>("lblSizeOfRoid", 0)->geometry(), QRect(20, 30, 100, 16));
+    caption.setVisible(false);
+    EXPECT_FALSE(widget<QLabel>("lblSizeOfRoid", 0)->isVisible());
+    size.setLocked(true);
+    EXPECT_TRUE(edit->isReadOnly());
+    check.setValue(2);
+    EXPECT_EQ(box->checkState(), Qt::PartiallyChecked);
+    size.setSelStart(1);
+    size.setSelLength(3);
+    EXPECT_EQ(edit->selectedText(), QStringLiteral(",50"));
+}
+
+TEST_F(View, OptionButtonsFollowTheModelAndCombosClickOnAChoice)
+{
+    form.add(ControlKind::Frame, QStringLiteral("fraSettings")).move(150, 150, 4000, 3000);
+    Control& rate0 = add(ControlKind::OptionButton, "optRefreshRate", 0, 120, 240, 1500, 255, "fraSettings");
+    Control& rate1 = add(ControlKind::OptionButton, "optRefreshRate", 1, 120, 540, 1500, 255, "fraSettings");
+    Control& ore = add(ControlKind::ComboBox, "cboRoidType", 0, 4500, 150, 2000, 315);
+    ore.setStyle(2);
+    Control& station = add(ControlKind::ComboBox, "cboStation_Refinery", 0, 4500, 600, 2000, 315);
+    rate0.setValue(1);
+    for (const char* name : {"Veldspar", "Scordite", "Pyroxeres"})
+        ore.addItem(QString::fromLatin1(name));
+    ore.setText(QStringLiteral("Veldspar"));
+    form.onClick(QStringLiteral("optRefreshRate"), [&](int i) { log << QStringLiteral("opt%1").arg(i); });
+    form.onClick(QStringLiteral("cboRoidType"),
+                 [&](int i) { log << QStringLiteral("ore%1:").arg(i) + ore.text(); });
+    form.onClick(QStringLiteral("cboStation_Refinery"),
+                 [&](int) { log << QStringLiteral("station:") + station.text(); });
+    open();
+
+    auto* opt0 = widget<QRadioButton>("optRefreshRate", 0);
+    auto* opt1 = widget<QRadioButton>("optRefreshRate", 1);
+    EXPECT_EQ(opt0->parentWidget(), view->widgetFor(QStringLiteral("fraSettings"))); // in its frame
+    EXPECT_EQ(opt1->geometry(), QRect(8, 36, 100, 17));
+    QTest::mouseClick(opt1, Qt::LeftButton);
+    EXPECT_EQ(rate1.value(), 1);
+    EXPECT_EQ(rate0.value(), 0);
+    EXPECT_TRUE(opt1->isChecked());
+    EXPECT_FALSE(opt0->isChecked());
+    QTest::mouseClick(opt1, Qt::LeftButton); // selected already: Click again, still selected
+    EXPECT_TRUE(opt1->isChecked());
+    EXPECT_EQ(log, (QStringList{QStringLiteral("opt1"), QStringLiteral("opt1")}));
+
+    log.clear();
+    auto* list = widget<QComboBox>("cboRoidType", 0);
+    EXPECT_FALSE(list->isEditable()); // a drop-down list: choice only
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Veldspar"));
+    emit list->activated(2); // what a choice from the drop-down sends
+    EXPECT_EQ(ore.text(), QStringLiteral("Pyroxeres"));
+    emit list->activated(2); // the same choice again still clicks
+    ore.addItem(QStringLiteral("Plagioclase"));
+    EXPECT_EQ(list->count(), 4);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Pyroxeres"));
+
+    auto* typed = widget<QComboBox>("cboStation_Refinery", 0);
+    EXPECT_TRUE(typed->isEditable());
+    typed->setFocus();
+    QTest::keyClicks(typed->lineEdit(), QStringLiteral("Ab"));
+    EXPECT_EQ(station.text(), QStringLiteral("Ab"));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("ore0:Pyroxeres"), QStringLiteral("ore0:Pyroxeres"),
+                                QStringLiteral("station:A"), QStringLiteral("station:Ab")}));
+}
+
+TEST_F(View, AValidateCancelKeepsTheFocusInTheBox)
+{
+    Control& size = add(ControlKind::TextBox, "txtSizeOfRoid", 0, 150, 150, 1200, 300);
+    Control& rate = add(ControlKind::TextBox, "txtMiningRate", 0, 150, 600, 1200, 300);
+    form.onValidate(QStringLiteral("txtSizeOfRoid"), [&](int, bool& cancel) {
+        log << QStringLiteral("validate:") + size.text();
+        if (size.text() == QLatin1String("abc")) {
+            size.setText(QString());
+            cancel = true;
+        }
+    });
+    form.onGotFocus(QStringLiteral("txtSizeOfRoid"), [&](int) { log << QStringLiteral("focus:size"); });
+    form.onGotFocus(QStringLiteral("txtMiningRate"), [&](int) { log << QStringLiteral("focus:rate"); });
+    open();
+    auto* sizeBox = widget<QLineEdit>("txtSizeOfRoid", 0);
+    auto* rateBox = widget<QLineEdit>("txtMiningRate", 0);
+    sizeBox->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(settle([&] { return sizeBox->hasFocus(); }));
+    log.clear();
+
+    QTest::keyClicks(sizeBox, QStringLiteral("abc"));
+    QTest::keyClick(sizeBox, Qt::Key_Tab);
+    // The tab lets the key go to the next box, the model takes the focus back.
+    EXPECT_TRUE(settle([&] { return sizeBox->hasFocus(); }));
+    EXPECT_FALSE(rateBox->hasFocus());
+    EXPECT_EQ(form.focused(), &size);
+    EXPECT_TRUE(sizeBox->text().isEmpty());
+    EXPECT_EQ(log, QStringList{QStringLiteral("validate:abc")}); // no GotFocus anywhere
+
+    QTest::keyClicks(sizeBox, QStringLiteral("12"));
+    QTest::keyClick(sizeBox, Qt::Key_Tab);
+    EXPECT_TRUE(settle([&] { return rateBox->hasFocus(); }));
+    EXPECT_EQ(form.focused(), &rate);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("validate:abc"), QStringLiteral("validate:12"),
+                                QStringLiteral("focus:rate")}));
+}
+
+TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
+{
+    add(ControlKind::Label, "lblControlButton", 7, 1500, 0, 3000, 240);
+    add(ControlKind::Shape, "shpBox", -1, 0, 0, 9000, 6000); // borders let the mouse through
+    QStringList events;
+    form.onMouseDown(QStringLiteral("lblControlButton"), [&](int i, int b, int s, double x, double y) {
+        events << QStringLiteral("down%1 %2 %3 %4,%5").arg(i).arg(b).arg(s).arg(x).arg(y);
+    });
+    form.onMouseMove(QStringLiteral("lblControlButton"), [&](int i, int b, int s, double x, double y) {
+        events << QStringLiteral("move%1 %2 %3 %4,%5").arg(i).arg(b).arg(s).arg(x).arg(y);
+    });
+    form.onClick(QStringLiteral("lblControlButton"),
+                 [&](int i) { events << QStringLiteral("click%1").arg(i); });
+    form.onDblClick(QStringLiteral("lblControlButton"),
+                    [&](int i) { events << QStringLiteral("dbl%1").arg(i); });
+    form.onFormMouseMove([&](int b, int s, double x, double y) {
+        events << QStringLiteral("form %1 %2 %3,%4").arg(b).arg(s).arg(x).arg(y);
+    });
+    form.onFormMouseDown([&](int b, int s, double x, double y) {
+        events << QStringLiteral("formdown %1 %2 %3,%4").arg(b).arg(s).arg(x).arg(y);
+    });
+    open();
+    auto* title = widget<QLabel>("lblControlButton", 7);
+
+    QTest::mousePress(title, Qt::RightButton, {}, QPoint(10, 4));
+    QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(10, 4));
+    QTest::mouseMove(title, QPoint(20, 8));
+    QTest::mouseMove(view.get(), QPoint(300, 200)); // over the shape: the window's own move
+    QTest::mousePress(view.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 200));
+    QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 200));
+    EXPECT_EQ(events,
+              (QStringList{QStringLiteral("down7 2 0 150,60"), QStringLiteral("move7 0 0 300,120"),
+                           QStringLiteral("form 0 0 4500,3000"), QStringLiteral("formdown 1 1 4500,3000")}));
+
+    events.clear();
+    // Through the window system, as a real double click arrives.
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, title->mapTo(view.get(), QPoint(5, 5)));
+    EXPECT_EQ(events.filter(QStringLiteral("click")).size(), 1)
+        << events.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(events.filter(QStringLiteral("dbl")).size(), 1) << events.join(QLatin1Char('|')).toStdString();
+    EXPECT_LT(events.indexOf(QStringLiteral("click7")), events.indexOf(QStringLiteral("dbl7")));
+    // One press reaches the model: the second press of the pair is the double click.
+    EXPECT_EQ(events.filter(QStringLiteral("down7 1 0 75,75")).size(), 1)
+        << events.join(QLatin1Char('|')).toStdString();
+    QTest::mouseClick(title, Qt::LeftButton); // and the next single click clicks again
+    EXPECT_EQ(events.last(), QStringLiteral("click7"));
+}
+
+TEST_F(View, TheWindowFollowsItsFormAndACloseRequestGoesToTheProgram)
+{
+    open();
+    EXPECT_TRUE(view->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(view->geometry(), QRect(100, 100, 600, 400));
+    form.move(3000, 1500, 4500, 3000);
+    EXPECT_EQ(view->geometry(), QRect(200, 100, 300, 200));
+    form.setOnTop(true);
+    EXPECT_TRUE(view->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(view->isVisible());
+    form.setBackColor(0x312F2F);
+    EXPECT_EQ(view->palette().color(QPalette::Window), QColor(0x2F, 0x2F, 0x31));
+
+    int requests = 0;
+    form.onCloseRequest([&] { ++requests; });
+    EXPECT_FALSE(view->close()); // the program keeps its window
+    EXPECT_EQ(requests, 1);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_FALSE(form.unloaded());
+
+    form.onCloseRequest([&] { form.unload(); });
+    EXPECT_TRUE(view->close());
+    EXPECT_TRUE(form.unloaded());
+    EXPECT_FALSE(view->isVisible());
+    EXPECT_EQ(view->form(), nullptr); // the view let go of the unloaded form
+}
+
+TEST_F(View, AModalFormIsApplicationModal)
+{
+    form.move(0, 0, 3000, 3000);
+    view = std::make_unique<FormView>(form);
+    EXPECT_FALSE(view->isVisible());
+    form.show(true);
+    EXPECT_TRUE(view->isVisible());
+    EXPECT_EQ(view->windowModality(), Qt::ApplicationModal);
+    form.unload(); // the program closes it: the window goes
+    EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(View, GridAndViewerShowTheModel)
+{
+    Control& grid = add(ControlKind::Grid, "mshflexOreMined", -1, 150, 150, 4500, 1500);
+    Grid& g = grid.grid();
+    g.setCols(3);
+    g.setRows(2);
+    g.setTextMatrix(0, 0, QStringLiteral("Ore Name"));
+    g.setColWidth(0, 1500);
+    Control& help = add(ControlKind::RichTextBox, "rchtxtHelpFile", -1, 150, 1800, 4500, 1500);
+    open();
+
+    auto* table = widget<QTableWidget>("mshflexOreMined");
+    EXPECT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("Ore Name"));
+    EXPECT_EQ(table->columnWidth(0), 100);
+    g.addItem();
+    g.setTextMatrix(2, 1, QStringLiteral("1,250"));
+    EXPECT_EQ(table->rowCount(), 3);
+    EXPECT_EQ(table->item(2, 1)->text(), QStringLiteral("1,250"));
+
+    help.setFileName(QStringLiteral("/nonexistent/folder/Help.rtf"));
+    const QString shown = widget<QTextBrowser>("rchtxtHelpFile")->toPlainText();
+    EXPECT_TRUE(shown.contains(QStringLiteral("could not be opened"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("Help.rtf")));
+}
+
+TEST_F(View, AFailureInAHandlerIsReportedAndTheWindowStays)
+{
+    add(ControlKind::Label, "lblJetButton", 0, 150, 150, 600, 300);
+    form.onClick(QStringLiteral("lblJetButton"),
+                 [&](int) { (void)form.control(QStringLiteral("lblMissing")); });
+    open();
+    QTest::mouseClick(widget<QLabel>("lblJetButton", 0), Qt::LeftButton);
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("Error Number:")))
+        << messages.texts.front().toStdString();
+    EXPECT_TRUE(view->isVisible());
+}
+
+} // namespace

@@ -1,0 +1,197 @@
+#include "gui/TimerDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+using namespace orebell;
+
+namespace {
+
+struct FakeClock : MonotonicClock {
+    double now = 1000.0; // any origin: the schedule counts from when a timer starts
+    double nowMs() const override { return now; }
+};
+
+struct Schedule : ::testing::Test {
+    Form form{QStringLiteral("frmTest")};
+    FakeClock clock;
+    Control& laser = form.add(ControlKind::Timer, QStringLiteral("tmrMiningLaser"), 0);
+    Control& jet = form.add(ControlKind::Timer, QStringLiteral("tmrJetCan"), 0);
+    std::vector<double> laserTicks; // clock readings at each laser tick
+    std::vector<double> jetTicks;
+
+    void SetUp() override
+    {
+        laser.onTimer([this] { laserTicks.push_back(clock.now); });
+        jet.onTimer([this] { jetTicks.push_back(clock.now); });
+    }
+
+    void startSixteenth(double at)
+    {
+        clock.now = at;
+        laser.setInterval(62); // whole milliseconds, as the option stores it
+        laser.setPeriod(62.5); // the nominal sixteenth of a second the grid runs on
+        laser.setEnabled(true);
+    }
+
+    // One event-loop turn: every tick due now, one per call, as the driver delivers them.
+    static int turn(TimerScheduler& s)
+    {
+        int n = 0;
+        while (s.tickOnce())
+            ++n;
+        return n;
+    }
+};
+
+TEST_F(Schedule, SixteenthOfASecondGivesSixteenTicksASecondWithoutDriftOverTenMinutes)
+{
+    TimerScheduler s(form, clock);
+    const double start = 5000.0;
+    startSixteenth(start);
+    // Wake-ups come late by a varying few milliseconds, as a busy event loop delivers them.
+    const double jitter[] = {0.0, 0.3, 1.0, 2.7, 0.9, 4.1, 0.0, 1.6, 7.9, 0.2, 3.3};
+    int k = 0;
+    for (double due = start + 62.5; due <= start + 600000.0; due += 62.5, ++k) {
+        clock.now = due - 0.25; // just before the grid point nothing is due
+        EXPECT_EQ(turn(s), 0);
+        clock.now = due + jitter[k % std::size(jitter)];
+        ASSERT_EQ(turn(s), 1) << "tick " << k + 1;
+        if (k % 16 == 15) { // every whole second of model time matches the clock
+            EXPECT_EQ(laserTicks.size(), static_cast<size_t>((k + 1) / 16) * 16);
+        }
+    }
+    EXPECT_EQ(laserTicks.size(), 9600u); // 16 x 600 seconds
+    EXPECT_EQ(s.delivered(laser), 9600);
+    // Tick k is never early and never drifts: its lateness is its own jitter only.
+    for (size_t i = 0; i < laserTicks.size(); ++i) {
+        const double nominal = start + 62.5 * static_cast<double>(i + 1);
+        EXPECT_GE(laserTicks[i], nominal);
+        EXPECT_LT(laserTicks[i] - nominal, 8.0);
+    }
+    EXPECT_TRUE(jetTicks.empty()); // disabled, never armed
+}
+
+TEST_F(Schedule, ALateTickIsDeliveredOnceAndTheGridResumes)
+{
+    TimerScheduler s(form, clock);
+    startSixteenth(0.0);
+    clock.now = 62.5 * 5 + 10; // the event loop stalled through four more grid points
+    EXPECT_EQ(turn(s), 1);     // one tick for the stall, not five
+    EXPECT_EQ(turn(s), 0);
+    ASSERT_TRUE(s.msUntilNext().has_value());
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 6 - clock.now); // the next grid point, not now + period
+    clock.now = 62.5 * 6;
+    EXPECT_EQ(turn(s), 1);
+    clock.now = 62.5 * 7 - 0.001;
+    EXPECT_EQ(turn(s), 0);
+}
+
+TEST_F(Schedule, OneTickPerCallAndTheMostOverdueFirst)
+{
+    TimerScheduler s(form, clock);
+    clock.now = 0;
+    jet.setInterval(1000);
+    jet.setEnabled(true);
+    clock.now = 500;
+    laser.setInterval(250);
+    laser.setEnabled(true);
+    clock.now = 1000; // jet due at 1000, laser due at 750
+    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(laserTicks.size(), 1u);
+    EXPECT_TRUE(jetTicks.empty());
+    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(jetTicks.size(), 1u);
+    EXPECT_FALSE(s.tickOnce());
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 0.0 + 1250 - 1000); // the laser, again on its own grid
+}
+
+TEST_F(Schedule, EnablingOrChangingTheIntervalRestartsTheGridDisablingStopsIt)
+{
+    TimerScheduler s(form, clock);
+    clock.now = 0;
+    laser.setInterval(100);
+    laser.setEnabled(true);
+    clock.now = 150;
+    EXPECT_EQ(turn(s), 1);
+    laser.setInterval(40); // restarts at 150: due at 190
+    clock.now = 189;
+    EXPECT_EQ(turn(s), 0);
+    clock.now = 190;
+    EXPECT_EQ(turn(s), 1);
+    laser.setEnabled(false);
+    EXPECT_FALSE(s.msUntilNext().has_value());
+    clock.now = 10000;
+    EXPECT_EQ(turn(s), 0);
+    laser.setEnabled(true); // a fresh start: first tick one period later
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 40.0);
+    laser.setPeriod(62.5); // a new period re-arms too
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5);
+    laser.setInterval(0); // interval 0 never fires, even enabled
+    clock.now = 99999;
+    EXPECT_EQ(turn(s), 0);
+    EXPECT_FALSE(s.msUntilNext().has_value());
+}
+
+TEST_F(Schedule, NoTickStartsWhileAnotherHandlerRuns)
+{
+    TimerScheduler s(form, clock);
+    startSixteenth(0);
+    jet.setInterval(62);
+    jet.setPeriod(62.5);
+    jet.setEnabled(true);
+    int nested = 0;
+    // The laser's handler spins a nested event loop, as a message box does.
+    laser.onTimer([&] {
+        laserTicks.push_back(clock.now);
+        clock.now += 200;
+        if (s.tickOnce())
+            ++nested;
+    });
+    clock.now = 62.5;
+    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(nested, 0);
+    EXPECT_TRUE(jetTicks.empty());
+    EXPECT_TRUE(s.tickOnce()); // after the handler returned, the jet can's late tick runs
+    EXPECT_EQ(jetTicks.size(), 1u);
+    {
+        HandlerGate gesture; // a click handler is running
+        clock.now += 1000;
+        EXPECT_FALSE(s.tickOnce());
+    }
+    EXPECT_TRUE(s.tickOnce());
+}
+
+TEST_F(Schedule, AFailingHandlerIsReportedAndTheScheduleGoesOn)
+{
+    TimerScheduler s(form, clock);
+    QStringList reports;
+    s.setFailureSink([&](const std::exception& e) { reports << QString::fromUtf8(e.what()); });
+    laser.onTimer([] { throw std::out_of_range("no control lblX"); });
+    startSixteenth(0);
+    clock.now = 62.5;
+    EXPECT_TRUE(s.tickOnce());
+    clock.now = 125;
+    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(reports, (QStringList{QStringLiteral("no control lblX"), QStringLiteral("no control lblX")}));
+}
+
+TEST_F(Schedule, AHandlerThatStopsItsOwnTimerEndsItsTicks)
+{
+    TimerScheduler s(form, clock);
+    laser.onTimer([&] {
+        laserTicks.push_back(clock.now);
+        if (laserTicks.size() == 3)
+            laser.setEnabled(false);
+    });
+    startSixteenth(0);
+    for (int i = 1; i <= 10; ++i) {
+        clock.now = 62.5 * i;
+        turn(s);
+    }
+    EXPECT_EQ(laserTicks.size(), 3u);
+}
+
+} // namespace
