@@ -2,6 +2,7 @@
 
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
+#include "refining/Refining.h"
 
 namespace orebell {
 
@@ -9,6 +10,7 @@ struct Program::Impl {
     explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
     {
         buildMainForm(main);
+        refining = std::make_unique<Refining>(main, shared, platform);
     }
 
     Platform& platform;
@@ -16,6 +18,7 @@ struct Program::Impl {
     Form main;
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
+    std::unique_ptr<Refining> refining;
 };
 
 Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}

@@ -105,7 +105,7 @@ TEST_F(CalcRefinedYield, EveryShownLaserMustHaveItsRate)
     // A laser that is not shown does not count.
     c("txtLasers", 0).setText(QStringLiteral("1"));
     hover(Scordite);
-    EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral("1,800."));
+    EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral("1,200.")); // 180 m3 of 0.15 m3 units
     EXPECT_TRUE(platform.messages().isEmpty());
 }
 

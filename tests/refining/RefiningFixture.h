@@ -10,7 +10,12 @@
 #include <QStringList>
 
 #include <initializer_list>
+#include <ostream>
 #include <utility>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
 
 namespace orebell::test {
 
@@ -32,6 +37,8 @@ struct RefiningFixture : ::testing::Test {
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         program.run();
+        if (!shared.mineralYields.loaded())
+            LoadMineralYields(shared.mineralYields); // until the load sequence fills it
         shared.routines.PlayClickSound = [this] { clicks << QStringLiteral("click"); };
         shared.routines.lblControlButton_Click = [this](int index) { buttons << index; };
         shared.routines.SetButtonBackColor = [this](const QString& array, std::uint32_t color, int highest) {

@@ -113,7 +113,7 @@ TEST_F(RefreshValuation, TheEstimateEqualsTheBoxByBoxTextArithmetic)
     grid.setRows(50);
     for (int r = 0; r < 48; ++r) {
         grid.setTextMatrix(r + 1, 0, shared.mineralYields.row(r).oreName);
-        grid.setTextMatrix(r + 1, 1, formatNumber((r + 1) * 1234.56789, QStringLiteral("#,###.0000000000")));
+        grid.setTextMatrix(r + 1, 1, formatNumber((r + 1) * 98765.4321, QStringLiteral("#,###.0000000000")));
     }
     refresh();
 
