@@ -60,10 +60,18 @@ QString EntryReader::message(EntryKind kind, const QString& detail, const QStrin
 
 std::optional<double> EntryReader::read(const Control& entry, EntryKind kind, const QString& detail)
 {
+    const QLocale locale;
+    if (!(locale == readLocale_)) {
+        read_.clear();
+        readLocale_ = locale;
+    }
+    if (const auto it = read_.constFind(&entry); it != read_.cend() && it->text == entry.text())
+        return it->value;
     try {
         const double value = textToNumber(entry.text());
         if (!reported_.isEmpty())
             reported_.remove(&entry);
+        read_.insert(&entry, Read{entry.text(), value});
         return value;
     } catch (const RuntimeError&) {
         refuse(entry, kind, detail);

@@ -4,6 +4,7 @@
 #include "toolkit/Platform.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -42,6 +43,13 @@ public:
 private:
     MessageBoxService& box_;
     QHash<const Control*, QString> reported_; // entry -> the refused text already reported
+    // The valuation reads some forty entries on a laser tick; most have not changed since.
+    struct Read {
+        QString text;
+        double value;
+    };
+    QHash<const Control*, Read> read_;
+    QLocale readLocale_; // the locale the cached values were read in
 };
 
 } // namespace orebell

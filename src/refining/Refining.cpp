@@ -53,9 +53,11 @@ std::optional<double> numberOrZero(const QString& text)
 {
     if (text.trimmed().isEmpty())
         return 0.0;
-    if (!isNumeric(text))
+    try {
+        return textToNumber(text);
+    } catch (const RuntimeError&) {
         return std::nullopt;
-    return textToNumber(text);
+    }
 }
 
 } // namespace
@@ -260,10 +262,9 @@ void Refining::calcRefinedYield(int k, ErrorTrap& trap)
         trap.at(50);
         double rate = 0; // m3 per second of every shown laser together
         for (int i = 0; i < n; ++i) {
-            const QString& amount = miningRate_[i]->text();
-            const QString& seconds = cycleDuration_[i]->text();
-            const double perCycle = isNumeric(amount) ? textToNumber(amount) : 0;
-            const double cycle = isNumeric(seconds) ? textToNumber(seconds) : 0;
+            // Empty, 0 or not a number: this laser's rate is not set.
+            const double perCycle = numberOrZero(miningRate_[i]->text()).value_or(0);
+            const double cycle = numberOrZero(cycleDuration_[i]->text()).value_or(0);
             if (perCycle == 0 || cycle == 0) {
                 oreMinute_->setCaption(QStringLiteral("Rate Not Set"));
                 return;
@@ -287,9 +288,10 @@ void Refining::calcRefinedYield(int k, ErrorTrap& trap)
             const MineralYieldRow& ore = table.row(r + c);
             for (int m = 0; m < MineralCount; ++m) {
                 Control& box = *stationYield_[8 * c + m];
+                // The box shows the base yield first; a whole number reads back as itself.
                 const QString baseText = numberToText(ore.minerals[m]);
                 box.setText(baseText);
-                double refined = batches * textToNumber(box.text()) * yield / 100;
+                double refined = batches * ore.minerals[m] * yield / 100;
                 refined = afterCommissionAndTax(refined, refinery->commission, refinery->tax);
                 box.setToolTipText(tipHead + baseText + QLatin1Char(' '));
                 box.setText(numberToText(roundHalfEven(refined)));
@@ -321,28 +323,36 @@ void Refining::RefreshValuation()
     // Read every entry first: a bad one leaves every figure as it was.
     const auto refinery = readRefinery();
     const int rows = oreMined_.rows();
-    work_.clear();
+    if (static_cast<int>(gridRows_.size()) < rows)
+        gridRows_.resize(rows);
     std::array<std::optional<double>, BaseOreCount> skills;
     std::array<bool, BaseOreCount> skillRead{};
     bool ok = refinery.has_value();
     for (int g = 1; g <= rows - 2; ++g) {
-        RowWork row;
+        GridRow& row = gridRows_[g];
+        row.refine = false;
         const QString name = oreMined_.textMatrix(g, 0);
-        row.oreRow = findOreRowOrNone(name);
+        if (row.oreRow < 0 || name != row.name || shared_.mineralYields.row(row.oreRow).oreName != name) {
+            row.name = name;
+            row.oreRow = findOreRowOrNone(name);
+            row.skillLabel = skillLabelFor(name);
+        }
         if (row.oreRow < 0)
             continue; // only a damaged store names an ore the table does not know
-        const auto units = numberOrZero(oreMined_.textMatrix(g, 1));
-        if (!units)
-            continue;
-        row.units = *units;
-        row.skillLabel = skillLabelFor(name);
+        const QString count = oreMined_.textMatrix(g, 1);
+        if (count != row.count) {
+            row.count = count;
+            row.units = numberOrZero(count);
+        }
+        if (!row.units)
+            continue; // nor holds a count that is not a number
+        row.refine = true;
         if (row.skillLabel >= 0 && !skillRead[row.skillLabel]) {
             skillRead[row.skillLabel] = true;
             skills[row.skillLabel] = entries_.read(*skillBoxes_[row.skillLabel], EntryKind::ProcessingSkill,
                                                    skillLabels_[row.skillLabel]->caption());
             ok = ok && skills[row.skillLabel].has_value();
         }
-        work_.push_back(row);
     }
     std::array<std::optional<double>, MineralCount> prices;
     if (rows > 2)
@@ -359,10 +369,13 @@ void Refining::RefreshValuation()
     // Each row adds its whole batches to the boxes, which keep what the number-to-text
     // conversion keeps after every addition.
     std::array<double, MineralCount> estimate{};
-    for (const RowWork& row : work_) {
+    for (int g = 1; g <= rows - 2; ++g) {
+        const GridRow& row = gridRows_[g];
+        if (!row.refine)
+            continue;
         const MineralYieldRow& ore = shared_.mineralYields.row(row.oreRow);
         const double skill = row.skillLabel >= 0 ? *skills[row.skillLabel] : 0;
-        const auto refined = refineWholeBatches(ore, row.units, EffectiveYield(refinery->net, skill),
+        const auto refined = refineWholeBatches(ore, *row.units, EffectiveYield(refinery->net, skill),
                                                 refinery->commission, refinery->tax);
         for (int k = 0; k < MineralCount; ++k)
             if (refined[k] != 0)
@@ -396,14 +409,17 @@ void Refining::RefreshValuation()
         const double shown = progress > 1 ? 1 : (progress < 0 ? 0 : progress);
         const int width = static_cast<int>(roundHalfEven(shown * goalBarBackground_[k]->width()));
         Control& bar = *goalBar_[k];
-        const bool sameWidth = isNumeric(bar.tag()) && textToNumber(bar.tag()) == width;
+        const QString widthText = QString::number(width);
+        bool sameWidth = bar.tag() == widthText;
+        if (!sameWidth && !bar.tag().trimmed().isEmpty())
+            sameWidth = numberOrZero(bar.tag()) == width;
         if (!sameWidth && !minedFromOre_[k]->text().isEmpty() && estimate[k] + *refined != 0) {
             for (Control* b : {goalBar_[k], goalBar_[k + 8]}) {
                 b->setWidth(width);
                 b->setVisible(true);
             }
         }
-        bar.setTag(QString::number(width));
+        bar.setTag(widthText);
     }
 }
 

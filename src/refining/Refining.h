@@ -113,13 +113,17 @@ private:
     QString oreCalcCaptionTip_;
     int oreCalcLabel_ = -1; // the label last shown by the ore calculator
 
-    // The grid rows a valuation refines, kept between runs to spare the allocation.
-    struct RowWork {
+    // What each grid row held at the last valuation and how it was read, so that the rows the
+    // lasers did not touch since are neither looked up nor parsed again.
+    struct GridRow {
+        QString name;
         int oreRow = -1;
-        double units = 0;
         int skillLabel = -1;
+        QString count;
+        std::optional<double> units = 0.0;
+        bool refine = false; // known ore and a readable count: part of this valuation
     };
-    std::vector<RowWork> work_;
+    std::vector<GridRow> gridRows_;
 };
 
 } // namespace orebell
