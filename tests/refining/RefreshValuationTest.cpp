@@ -38,6 +38,30 @@ TEST_F(RefreshValuation, ReadsAndWritesNumbersInTheUsersLocale)
     EXPECT_EQ(isk(), QStringLiteral("7.677 isk"));
 }
 
+TEST_F(RefreshValuation, EntriesAreReadAgainWhenTheLocaleChanges)
+{
+    setGrid({{"Veldspar", "1,500.0000000000"}});
+    refresh();
+    ASSERT_TRUE(platform.messages().isEmpty());
+    // "96.2", "5.0", "0.0" and the price "2.1" are not numbers where the decimal mark is a comma.
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    setGrid({{"Veldspar", "3.000,0000000000"}});
+    refresh();
+    EXPECT_EQ(platform.messages().size(), 4);
+    EXPECT_EQ(mined(Tritanium), QStringLiteral("3655.6"));
+}
+
+TEST_F(RefreshValuation, ARowThatNowHoldsAnotherOreIsLookedUpAgain)
+{
+    setGrid({{"Veldspar", "1,500.0000000000"}});
+    refresh();
+    setGrid({{"Scordite", "1,500.0000000000"}});
+    refresh();
+    // 4 batches of Scordite: 4 x 833 x 0.962 x 0.95 Tritanium, 4 x 416 ... Pyerite
+    EXPECT_EQ(mined(Tritanium), QStringLiteral("3045.1148"));
+    EXPECT_EQ(mined(Pyerite), QStringLiteral("1520.7296"));
+}
+
 TEST_F(RefreshValuation, OnlyCompleteBatchesCountAndVariantsUseTheirBaseSkill)
 {
     setGrid({{"Veldspar", "332.9000000000"}});
