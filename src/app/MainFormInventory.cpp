@@ -62,9 +62,9 @@ Rect buttonBorder(int i)
     case 6:
         return {StripAtDesign + ButtonBorder, 0, ButtonBorder, TitleHeight};
     case 22: // station profile buttons, beside the station chooser of the ore calculator
-        return {PanelLeft + 5640, PanelTop + 255, 690, 285};
+        return {5640, 255, 690, 285};
     case 23:
-        return {PanelLeft + 6390, PanelTop + 255, 840, 285};
+        return {6390, 255, 840, 285};
     default:
         return {0, ColumnTop + ColumnRow[i] * ColumnStep, ButtonBorder, 255};
     }
@@ -129,54 +129,49 @@ std::vector<InventoryRow> makeInventory()
     return {
         // Control-button bar, title strip and the minimised form.
         {.kind = K::Shape, .name = "shpControlBtnBorder", .idx = "0-14", .at = buttonBorder},
-        {.kind = K::Label, .name = "lblControlButton", .idx = "0-14",
-         .text = {"?", "T", "Re", "yld", "Y", "S", "X", "  Orebell", "set", "", "", "i", "+", "-", "'   "},
+        {.kind = K::Label, .name = "lblControlButton", .idx = "0-6,8-14",
+         .text = {"?", "T", "Re", "yld", "Y", "S", "X", "set", "", "", "i", "+", "-", "'   "},
          .tip = {" Help ", " Timer ", " The F.Ore.C.Q .", " Mineral Yield ", " Yield/Progress Watch ",
-                 " Sounds ", " Close Timer ", "", " Settings ", " Not Used ", " Not Used ",
+                 " Sounds ", " Close Timer ", " Settings ", " Not Used ", " Not Used ",
                  " Mr Tandel's Quasar Website ", " Add Timer ", " Remove Timer ", " Buttonize "},
-         .at = button, .look = ButtonLook},
+         .at = button, .look = ButtonLook,
+         .backOf = [](int i) { return i == 6 || i == 14 ? static_cast<long long>(PanelColor) : Black; }},
+        {.kind = K::Label, .name = "lblControlButton", .idx = "7", .text = {"  Orebell"}, .at = button, .look = Title},
         {.kind = K::Shape, .name = "shpBox", .at = [](int) { return Rect{LaserLeft, TitleHeight, PanelWidth, PanelHeight}; }},
 
-        // Station profile and the quick ore calculator: on the window, shown with the calculator.
-        {.kind = K::Label, .name = "lblStationName", .text = {"Station: (Select or enter a new station name)"},
-         .at = [](int) { return Rect{PanelLeft + 120, PanelTop + 285, 3450, 210}; }, .look = SmallLeft,
-         .hidden = true, .with = Calc},
+        // Station profile and the quick ore calculator, which sit in the calculator panel.
+        {.kind = K::Label, .name = "lblStationName", .in = Calc, .text = {"Station: (Select or enter a new station name)"},
+         .at = [](int) { return Rect{120, 285, 3450, 210}; }, .look = SmallLeft},
         {.kind = K::Label, .name = "lblRefinedYield", .idx = "4,9", .text = {"Controls:", "Time to Mine:"},
          .at = [](int i) { return i == 4 ? Rect{AX, 300, 780, 210} : Rect{AX, 1020, AW, 210}; },
          .look = SmallLeft},
-        {.kind = K::Label, .name = "lblRefinedYield", .idx = "1,13", .text = {"Select Ore Type:", "Enter number of ore units..."},
+        {.kind = K::Label, .name = "lblRefinedYield", .idx = "1,13", .in = Calc, .text = {"Select Ore Type:", "Enter number of ore units..."},
          .tip = {"", UnitsThenMouse},
          .at = [](int i) {
-             return i == 1 ? Rect{PanelLeft + CX, PanelTop + 285, 1140, 210}
-                           : Rect{PanelLeft + CX, PanelTop + 645, 3030, 210};
+             return i == 1 ? Rect{CX, 285, 1140, 210}
+                           : Rect{CX, 645, 3030, 210};
          },
-         .look = SmallLeft, .hidden = true, .with = Calc},
-        {.kind = K::Shape, .name = "shpControlBtnBorder", .idx = "22,23", .at = buttonBorder, .hidden = true,
-         .with = Calc},
-        {.kind = K::Label, .name = "lblControlButton", .idx = "16,17", .text = {"Save", "Delete"},
-         .tip = {" Save Station Profile ", " Delete Station Profile "}, .at = button, .look = ButtonLook,
-         .hidden = true, .with = Calc},
-        {.kind = K::Shape, .name = "shpOreCalc", .at = [](int) { return Rect{PanelLeft + CX - 15, PanelTop + 885, 1470, 300}; },
-         .hidden = true, .with = Calc},
-        {.kind = K::TextBox, .name = "txtOreCalc_bckgrnd", .tip = {" Then mouse over the basic ore types on the right "},
-         .tag = {"0"}, .at = [](int) { return Rect{PanelLeft + CX, PanelTop + 900, 1440, 270}; }, .hidden = true,
-         .with = Calc},
+         .look = SmallLeft},
+        {.kind = K::Shape, .name = "shpControlBtnBorder", .idx = "22,23", .in = Calc, .at = buttonBorder},
+        {.kind = K::Label, .name = "lblControlButton", .idx = "16,17", .in = Calc, .text = {"Save", "Delete"},
+         .tip = {" Save Station Profile ", " Delete Station Profile "}, .at = button, .look = ButtonLook},
+        {.kind = K::Shape, .name = "shpOreCalc", .in = Calc, .at = [](int) { return Rect{CX - 15, 885, 1470, 300}; }},
+        {.kind = K::TextBox, .name = "txtOreCalc_bckgrnd", .in = Calc, .tip = {" Then mouse over the basic ore types on the right "},
+         .tag = {"0"}, .at = [](int) { return Rect{CX, 900, 1440, 270}; }},
         {.kind = K::Label, .name = "lblIskFromRefinedOre", .idx = "0", .text = {"0 isk"},
          .tip = {" Approximate Isk From Refined Ore "}, .at = [](int) { return Rect{AX, 1560, AW, 225}; },
          .look = SmallCentred},
         {.kind = K::Timer, .name = "tmrRefine", .on = true},
-        {.kind = K::CheckBox, .name = "chkRefinery", .idx = "0", .text = {"Refinery: \"NOT USED\""},
+        {.kind = K::CheckBox, .name = "chkRefinery", .idx = "0", .in = Calc, .text = {"Refinery: \"NOT USED\""},
          .tip = {" Enable to include Refinery/Skills into calculations "}, .value = 1,
-         .at = [](int) { return Rect{PanelLeft + CX, PanelTop + 1200, 3030, 240}; }, .look = SmallLeft,
-         .hidden = true, .with = Calc},
-        {.kind = K::CheckBox, .name = "chkYieldPerMin", .idx = "0", .text = {"yld/min \"NOT USED\""},
+         .at = [](int) { return Rect{CX, 1200, 3030, 240}; }, .look = SmallLeft},
+        {.kind = K::CheckBox, .name = "chkYieldPerMin", .idx = "0", .in = Calc, .text = {"yld/min \"NOT USED\""},
          .tip = {" Enable to compare Mineral Yield per Minute "}, .value = 1,
-         .at = [](int) { return Rect{PanelLeft + CX, PanelTop + 1470, 3030, 240}; }, .look = SmallLeft,
-         .hidden = true, .with = Calc},
+         .at = [](int) { return Rect{CX, 1470, 3030, 240}; }, .look = SmallLeft},
 
         // Cargo hold watch panel.
         {.kind = K::Frame, .name = CargoHold, .text = {"CargoHold"}, .tag = {"0"},
-         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .hidden = true},
+         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .look = {.fontSize = 7}, .hidden = true},
         {.kind = K::CheckBox, .name = "chkMonitorCargoHold", .idx = "0", .in = CargoHold, .text = {"Monitor"},
          .value = 1, .at = [](int) { return Rect{90, 300, 1080, 240}; }},
         {.kind = K::TextBox, .name = "txtCargoHold", .idx = "0", .in = CargoHold, .text = {"1000"},
@@ -199,12 +194,10 @@ std::vector<InventoryRow> makeInventory()
          .tip = {" Stop Mining! "}, .at = [](int) { return Rect{45, 1500, 1170, 240}; },
          .look = {.fore = 0x0000FF, .fontSize = 7, .bold = true, .align = Centre}, .hidden = true},
 
-        {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .tip = {UnitsThenMouse}, .tag = {"0"},
-         .at = [](int) { return Rect{PanelLeft + CX + 15, PanelTop + 915, 1410, 240}; }, .look = {.align = Right},
-         .hidden = true, .with = Calc},
-        {.kind = K::CheckBox, .name = "chkSaveSettings", .idx = "0", .text = {"Save Settings on Exit"},
-         .at = [](int) { return Rect{PanelLeft + 240, PanelTop + 2700, 2400, 255}; }, .look = SmallLeft,
-         .hidden = true, .with = Settings},
+        {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .in = Calc, .tip = {UnitsThenMouse}, .tag = {"0"},
+         .at = [](int) { return Rect{CX + 15, 915, 1410, 240}; }, .look = {.align = Right}},
+        {.kind = K::CheckBox, .name = "chkSaveSettings", .idx = "0", .in = Settings, .text = {"Save Settings on Exit"},
+         .at = [](int) { return Rect{240, 2700, 2400, 255}; }, .look = SmallLeft},
 
         // Timer settings panel.
         {.kind = K::Frame, .name = Settings, .text = {"Timer Settings"},
@@ -393,15 +386,14 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtStationNetYield", .idx = "0", .in = Calc, .text = {"96.2"},
          .tip = {" Station Net Yield "}, .tag = {"0"}, .at = [](int) { return Rect{1035, 3105, 540, 240}; },
          .look = {.align = Right}},
-        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "7",
-         .at = [](int) { return Rect{PanelLeft + CX + 1170, PanelTop + 255, 1860, 285}; }, .hidden = true,
-         .with = Calc},
-        {.kind = K::ComboBox, .name = "cboStation_Refinery", .idx = "0",
-         .at = [](int) { return Rect{PanelLeft + 3630, PanelTop + 255, 1950, 285}; }, .hidden = true, .with = Calc},
+        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "7", .in = Calc,
+         .at = [](int) { return Rect{CX + 1170, 255, 1860, 285}; }},
+        {.kind = K::ComboBox, .name = "cboStation_Refinery", .idx = "0", .in = Calc,
+         .at = [](int) { return Rect{3630, 255, 1950, 285}; }},
 
         // Refining goals watch panel.
         {.kind = K::Frame, .name = Goals, .text = {"Refining Goals"}, .tag = {"0"},
-         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .hidden = true},
+         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .look = {.fontSize = 7}, .hidden = true},
         {.kind = K::Label, .name = "lblMinedFromOre", .idx = "0", .in = Goals, .text = {"Yield"}, .tip = {FromOre},
          .at = [](int) { return Rect{330, 300, 840, 210}; }, .look = SmallCentred},
         {.kind = K::PictureBox, .name = "Picture1", .idx = "16-23", .in = Goals,
@@ -492,7 +484,7 @@ std::vector<InventoryRow> makeInventory()
 
         // Refining progress watch panel.
         {.kind = K::Frame, .name = Progress, .text = {"Refining Goals"}, .tag = {"0"},
-         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .hidden = true},
+         .at = [](int) { return Rect{WatchLeft, WatchTop, 1260, 3360}; }, .look = {.fontSize = 7}, .hidden = true},
         {.kind = K::Label, .name = "lblYieldProgressBar", .idx = "0", .in = Progress, .text = {"Progress"},
          .tip = {FromOre}, .at = [](int) { return Rect{330, 300, 840, 210}; }, .look = SmallCentred},
         {.kind = K::PictureBox, .name = "Picture1", .idx = "24-31", .in = Progress,
@@ -557,7 +549,7 @@ Look kindLook(ControlKind kind)
     case K::PictureBox:
         return {.back = PanelColor, .border = 0x606060, .borderStyle = 1};
     case K::Frame:
-        return {.back = PanelColor, .fore = Grey, .fontSize = 8, .bold = true};
+        return {.back = PanelColor, .fore = Grey, .borderStyle = 1, .fontSize = 8};
     default:
         return {.back = PanelColor, .fore = Grey, .fontSize = 8};
     }
@@ -669,7 +661,6 @@ std::vector<int> parseIndexes(const char* list)
 void buildMainForm(Form& form)
 {
     const auto& rows = mainFormInventory();
-    std::vector<std::pair<Control*, QString>> companions; // control, the frame it shows with
     for (std::size_t r = 0; r < rows.size();) {
         // A run of rows of one group is walked element by element, each row in turn.
         std::size_t end = r + 1;
@@ -685,8 +676,6 @@ void buildMainForm(Form& form)
         }
         auto add = [&](const InventoryRow& row, int index, std::size_t pos) {
             addElement(form, row, index, pos);
-            if (*row.with)
-                companions.emplace_back(form.controls().back().get(), QString::fromUtf8(row.with));
         };
         if (longest == 0) {
             add(rows[r], -1, 0);
@@ -701,21 +690,11 @@ void buildMainForm(Form& form)
         r = end;
     }
 
-    // Controls that sit on the window but belong with a panel come and go with it.
-    for (auto& [control, frame] : companions)
-        control->setVisible(form.control(frame).visible());
-    form.subscribe([companions](Control& changed, Prop prop) {
-        if (prop != Prop::Visible || changed.kind() != ControlKind::Frame)
-            return;
-        for (const auto& [control, frame] : companions)
-            if (frame == changed.name())
-                control->setVisible(changed.visible());
-    });
-
     // The window as the load sequence sizes it, for one laser panel.
     const int height = form.control(QStringLiteral("lblControlButton"), 0).height() +
                        form.control(QStringLiteral("shpBox")).height() + 45;
     form.move(WindowLeft, WindowTop, PanelStep + 2890, height);
+    form.setBackColor(PanelColor);
 }
 
 } // namespace orebell

@@ -50,8 +50,6 @@ struct InventoryRow {
     PlaceRule at = nullptr;
     Look look = {};
     bool hidden = false;
-    // A control on the window that belongs with a panel: shown only while that frame shows.
-    const char* with = "";
     long long (*backOf)(int index) = nullptr; // a back colour per element
 };
 
@@ -62,8 +60,7 @@ const std::vector<InventoryRow>& mainFormInventory();
 std::vector<int> parseIndexes(const char* list);
 
 // Adds every control of the inventory to an empty form, with its design texts, tags, values,
-// geometry and look, sets the window's design size and position, and keeps the controls that
-// belong with a panel shown exactly while it shows.
+// geometry and look, and sets the window's design size, position and colour.
 void buildMainForm(Form& form);
 
 // Design values the program's geometry relies on.

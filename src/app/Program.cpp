@@ -1,24 +1,38 @@
 #include "app/Program.h"
 
 #include "app/MainFormInventory.h"
+#include "app/MainWindow.h"
 #include "data/Shared.h"
 #include "refining/Refining.h"
+#include "store/FlexGridControl.h"
+#include "timing/TimerLayout.h"
+#include "timing/Timing.h"
 
 namespace orebell {
 
+namespace {
+// The main window with every control in place, before any subsystem binds to it.
+struct MainFormHolder {
+    Form form{QStringLiteral("frmOrebell"), QStringLiteral(" Orebell")};
+    MainFormHolder() { buildMainForm(form); }
+};
+} // namespace
+
 struct Program::Impl {
-    explicit Impl(Platform& p) : platform(p), main(QStringLiteral("frmOrebell"), QStringLiteral(" Orebell"))
-    {
-        buildMainForm(main);
-        refining = std::make_unique<Refining>(main, shared, platform);
-    }
+    explicit Impl(Platform& p) : platform(p) {}
 
     Platform& platform;
     Shared shared;
-    Form main;
+    MainFormHolder holder;
+    Form& main = holder.form;
+    // Subsystems, built once the window's controls exist; each binds its handlers and routines.
+    MainWindow window{main, shared, platform};
+    TimerLayout layout{main, shared, platform};
+    FlexGridControl oreMined{main, shared, platform};
+    Timing timing{main, shared, platform};
+    Refining refining{main, shared, platform};
     std::unique_ptr<Form> browse;
     std::function<void(Form*)> browseObserver;
-    std::unique_ptr<Refining> refining;
 };
 
 Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
@@ -29,6 +43,8 @@ void Program::run()
 {
     d->shared.Lasers = {};
     d->main.load();
+    if (d->window.loadFailed())
+        return; // reported; the program has been asked to end
     d->main.show();
     d->main.activate();
 }

@@ -8,8 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 
 namespace orebell {
+
+class Grid;
 
 // One laser slot's numeric state (all double precision, as the countdown arithmetic needs).
 struct LaserState {
@@ -40,6 +43,7 @@ struct Routines {
     std::function<void()> LoadSounds;
     std::function<double()> CycleWarningSeconds;
     std::function<double()> DepletionWarningSeconds;
+    std::function<double()> JetcanReminderMinutes;
     // Refining and valuation
     std::function<void()> RefreshValuation;
     std::function<void(int baseOre)> CalcRefinedYield;
@@ -53,7 +57,12 @@ struct Routines {
     std::function<void(int index)> lblControlButton_Click;
     std::function<void(const QString& arrayName, std::uint32_t color, int highestIndex)> SetButtonBackColor;
     // Settings store
-    std::function<void()> SaveAll; // grid, settings and window position, as the close button saves
+    std::function<void()> SaveAll;            // grid, settings and window position, as the close button saves
+    std::function<void()> LoadSettings;       // load sequence
+    std::function<void()> LoadWindowPosition; // activation; restores at the first call only
+    std::function<void()> LoadGrid;           // activation, after the headers; first call only
+    // Ore-mined grid headers: writes headers 0 .. size-2 into the header row.
+    std::function<void(Grid& grid, std::span<const QString> headers)> SetGridHeaders;
 };
 
 // The main window's shared state.

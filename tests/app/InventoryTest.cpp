@@ -76,7 +76,8 @@ TEST_F(Inventory, DesignTextsTipsAndTagsKeepTheirBlanks)
     EXPECT_EQ(form.control(s("lblControlButton"), 2).toolTipText(), s(" The F.Ore.C.Q ."));
     EXPECT_EQ(form.control(s("lblControlButton"), 17).toolTipText(), s(" Delete Station Profile "));
     EXPECT_EQ(form.control(s("lblControlButton"), 15).container(), s("fraRefinedOreYield"));
-    EXPECT_EQ(form.control(s("lblControlButton"), 16).container(), QString());
+    EXPECT_EQ(form.control(s("lblControlButton"), 16).container(), s("fraRefineryYield"));
+    EXPECT_EQ(form.control(s("lblControlButton"), 14).container(), QString());
     EXPECT_EQ(form.control(s("txtSizeOfRoid"), 3).toolTipText(), s("  Use a Scanner to get this value "));
     EXPECT_EQ(form.control(s("lblOrebellLabels"), 1).toolTipText(), s("  Use a Scanner to get this value "));
     EXPECT_TRUE(form.control(s("lblOrebellLabels"), 0).toolTipText().isEmpty());
@@ -222,14 +223,15 @@ TEST(InventoryTable, IndexListsAndRowsAreWellFormed)
     EXPECT_THROW(parseIndexes("1-"), std::logic_error);
     EXPECT_THROW(parseIndexes("a"), std::logic_error);
 
-    // Every frame a row names exists, and comes before the controls it holds.
+    // Every frame a row names is a frame of the inventory.
     std::set<std::string> frames;
+    for (const InventoryRow& row : mainFormInventory())
+        if (row.kind == ControlKind::Frame)
+            frames.insert(row.name);
     for (const InventoryRow& row : mainFormInventory()) {
         if (*row.in) {
             EXPECT_TRUE(frames.count(row.in)) << row.name << " in " << row.in;
         }
-        if (row.kind == ControlKind::Frame)
-            frames.insert(row.name);
     }
 }
 
@@ -258,20 +260,6 @@ bool layered(const Control& a, const Control& b)
 
 bool drawn(const Control& c) { return c.kind() != ControlKind::Shape && c.kind() != ControlKind::Timer; }
 
-// The panel a window-level control shows with, or empty when it belongs to the window itself.
-QString companionOf(const Control& c)
-{
-    for (const InventoryRow& row : mainFormInventory())
-        if (c.name() == s(row.name) && *row.with) {
-            const std::vector<int> indexes = parseIndexes(row.idx);
-            if (indexes.empty() || std::find(indexes.begin(), indexes.end(), c.index()) != indexes.end())
-                return s(row.with);
-        }
-    return {};
-}
-
-bool companion(const Control& c) { return !companionOf(c).isEmpty(); }
-
 // Shown only while the window is minimised, over whatever it covers.
 bool minimised(const Control& c) { return c.name() == s("lblMinimize") || c.name() == s("imgMinimized"); }
 
@@ -298,42 +286,13 @@ TEST_F(Inventory, NoTwoControlsShareTheirPlaceAndAllFitTheirPanel)
             const auto& b = all[ib];
             if (!drawn(*b) || layered(*a, *b) || a->container() != b->container())
                 continue;
-            // Companions stand over the panel they belong with, never beside the window's own.
-            if (a->container().isEmpty() &&
-                (companion(*a) != companion(*b) || minimised(*a) != minimised(*b)))
+            if (minimised(*a) != minimised(*b))
                 continue;
             if (b->kind() == ControlKind::Frame || a->kind() == ControlKind::Frame)
                 continue;
             EXPECT_FALSE(overlaps(*a, *b)) << name << " and " << b->displayName().toStdString();
         }
     }
-    // A companion must not cover anything of its panel.
-    for (const auto& a : form.controls()) {
-        if (!drawn(*a) || !companion(*a))
-            continue;
-        for (const auto& b : form.controls()) {
-            if (!drawn(*b) || b->container() != companionOf(*a) || layered(*a, *b))
-                continue;
-            const Control& frame = form.control(b->container());
-            EXPECT_FALSE(overlaps(*a, *b, -frame.left(), -frame.top()))
-                << a->displayName().toStdString() << " over " << b->displayName().toStdString();
-        }
-    }
-}
-
-TEST_F(Inventory, CompanionsComeAndGoWithTheirPanel)
-{
-    Control& calc = form.control(s("fraRefineryYield"));
-    Control& chooser = form.control(s("cboRoidType"), 7);
-    EXPECT_FALSE(chooser.visible());
-    calc.setVisible(true);
-    EXPECT_TRUE(chooser.visible());
-    EXPECT_TRUE(form.control(s("txtOreCalc"), 0).visible());
-    EXPECT_TRUE(form.control(s("lblControlButton"), 16).visible());
-    EXPECT_FALSE(form.control(s("chkSaveSettings"), 0).visible());
-    calc.setVisible(false);
-    EXPECT_FALSE(chooser.visible());
-    EXPECT_TRUE(form.control(s("cboRoidType"), 0).visible());
 }
 
 } // namespace

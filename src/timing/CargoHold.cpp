@@ -1,0 +1,106 @@
+#include "timing/CargoHold.h"
+
+#include "toolkit/Conventions.h"
+
+namespace orebell {
+
+namespace {
+constexpr Color LightGrey = 0xC0C0C0;
+constexpr Color Red = 255;
+const QString M3 = QStringLiteral(" m3");
+const QString Empty = QStringLiteral("0 m3");
+} // namespace
+
+CargoHold::CargoHold(Form& main, Shared&, Platform&)
+    : chkMonitor_(main.control(QStringLiteral("chkMonitorCargoHold"), 0)),
+      txtCargoHold_(main.control(QStringLiteral("txtCargoHold"), 0)),
+      lblCargoHold_(main.control(QStringLiteral("lblCargoHold"), 0)),
+      bar_(main.control(QStringLiteral("lblCargoHoldProgressPercBar"), 0)),
+      barBackground_(main.control(QStringLiteral("lblCargoHoldProgress_bkgrnd"), 0)),
+      lblStopMining_(main.control(QStringLiteral("lblStopMining"), 0)),
+      capacityTip_(txtCargoHold_.toolTipText()), capacityColor_(txtCargoHold_.foreColor())
+{
+    main.onClick(QStringLiteral("chkMonitorCargoHold"), [this](int i) { chkMonitorCargoHold_Click(i); });
+    main.onDblClick(QStringLiteral("lblCargoHold"), [this](int i) { lblCargoHold_DblClick(i); });
+}
+
+void CargoHold::fillStep(double unitsPulled, double unitVolume)
+{
+    if (lblCargoHold_.tag().isEmpty())
+        lblCargoHold_.setTag(QStringLiteral("0"));
+    const double fill = unitsPulled * unitVolume + textToNumber(lblCargoHold_.tag());
+    lblCargoHold_.setTag(numberToText(fill));
+    lblCargoHold_.setCaption(formatNumber(fill, QStringLiteral("0.0")) + M3);
+}
+
+void CargoHold::displayStep()
+{
+    QString shown = lblCargoHold_.caption();
+    shown.remove(M3);
+    const double filled = textToNumber(shown);
+    double capacity = 0;
+    if (!capacityUsable(capacity)) {
+        // Without a capacity there is nothing to measure against: the fill still counts and shows.
+        bar_.setVisible(false);
+        lblStopMining_.setVisible(false);
+        lblCargoHold_.setForeColor(LightGrey);
+        return;
+    }
+    const double full = barBackground_.width();
+    double width = roundHalfEven(full * (filled / capacity));
+    if (width >= full)
+        width = full;
+    bar_.setWidth(static_cast<int>(width));
+    bar_.setVisible(width > 0);
+    const bool over = capacity < filled;
+    lblStopMining_.setVisible(over);
+    lblCargoHold_.setForeColor(over ? Red : LightGrey);
+}
+
+// A capacity that is not a number above 0 would divide by nothing: the box says so instead.
+bool CargoHold::capacityUsable(double& capacity)
+{
+    const QString text = txtCargoHold_.text();
+    const bool usable = isNumeric(text) && textToNumber(text) > 0;
+    capacity = usable ? textToNumber(text) : 0;
+    markCapacity(usable);
+    return usable;
+}
+
+void CargoHold::markCapacity(bool usable)
+{
+    if (usable) {
+        txtCargoHold_.setToolTipText(capacityTip_);
+        txtCargoHold_.setForeColor(capacityColor_);
+    } else {
+        txtCargoHold_.setToolTipText(
+            QStringLiteral(" Enter the cargo hold's capacity: a number of m3 above 0 "));
+        txtCargoHold_.setForeColor(Red);
+    }
+}
+
+void CargoHold::chkMonitorCargoHold_Click(int)
+{
+    const QString text = txtCargoHold_.text();
+    if (!isNumeric(text) || textToNumber(text) <= 0)
+        txtCargoHold_.setText(QStringLiteral("1000"));
+    markCapacity(true);
+    lblCargoHold_.setCaption(Empty);
+    bar_.setWidth(0);
+    bar_.setVisible(false);
+    lblStopMining_.setVisible(false);
+    lblCargoHold_.setForeColor(LightGrey);
+}
+
+void CargoHold::lblCargoHold_DblClick(int)
+{
+    if (anyLaserRunning_ && anyLaserRunning_())
+        return;
+    lblCargoHold_.setCaption(Empty);
+    lblCargoHold_.setTag(QStringLiteral("0"));
+    lblStopMining_.setVisible(false);
+    lblCargoHold_.setForeColor(LightGrey);
+    bar_.setVisible(false);
+}
+
+} // namespace orebell

@@ -1,0 +1,75 @@
+#include "timing/JetCanTimers.h"
+
+#include "data/Shared.h"
+#include "toolkit/Conventions.h"
+
+namespace orebell {
+
+namespace {
+constexpr Color Running = 0x80FF;
+constexpr Color Idle = 0x8000000C;
+constexpr Color ClockBack = 0x404040;
+constexpr Color Due = 255;
+constexpr double SecondsPerDay = 86400;
+
+// "0" and the digits, of which the last two are shown: 7 gives 07, 42 gives 42.
+QString twoDigits(long value) { return (QStringLiteral("0") + QString::number(value)).right(2); }
+} // namespace
+
+JetCanTimers::JetCanTimers(Form& main, Shared& shared, Platform& platform)
+    : shared_(shared), platform_(platform)
+{
+    for (int i = 0; i < Count; ++i) {
+        clocks_[i] = {&main.control(QStringLiteral("lblJetButton"), i),
+                      &main.control(QStringLiteral("lblClockTimer"), i),
+                      &main.control(QStringLiteral("shpClockTimerBorder"), i),
+                      &main.control(QStringLiteral("tmrJetCan"), i)};
+    }
+    main.onClick(QStringLiteral("lblJetButton"), [this](int i) { lblJetButton_Click(i); });
+    main.onTimer(QStringLiteral("tmrJetCan"), [this](int i) { tmrJetCan_Timer(i); });
+}
+
+void JetCanTimers::lblJetButton_Click(int Index)
+{
+    Clock& c = clocks_.at(Index);
+    Shared::call(shared_.routines.PlayClickSound);
+    c.timer->setInterval(1000);
+    c.clock->setTag(numberToText(platform_.clock().timeOfDay()));
+    c.timer->setEnabled(!c.timer->enabled());
+    c.button->setToolTipText(QStringLiteral(" Reset Timer "));
+    c.button->setCaption(QStringLiteral("X"));
+    c.border->setBorderColor(Running);
+    if (!c.timer->enabled()) {
+        c.clock->setCaption(QStringLiteral("00:00"));
+        c.clock->setTag(QStringLiteral("0"));
+        c.button->setToolTipText(QStringLiteral(" Start Jetcan Timer "));
+        c.button->setCaption(QStringLiteral("JET"));
+        c.border->setBorderColor(Idle);
+        c.clock->setBackColor(ClockBack);
+    }
+}
+
+void JetCanTimers::tmrJetCan_Timer(int Index)
+{
+    Clock& c = clocks_.at(Index);
+    const double start = isNumeric(c.clock->tag()) ? textToNumber(c.clock->tag()) : 0.0;
+    double age = static_cast<double>(platform_.clock().timeOfDay()) - start;
+    // The time of day starts again at midnight; the container keeps ageing.
+    if (age < 0)
+        age += SecondsPerDay;
+    const long s = toInt32(static_cast<float>(age));
+    const long minutes = (s / 60) % 60;
+    const long seconds = s % 60;
+    c.clock->setCaption(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));
+
+    const double reminder =
+        shared_.routines.JetcanReminderMinutes ? shared_.routines.JetcanReminderMinutes() : 0.0;
+    if (minutes >= reminder && c.clock->backColor() != Due) {
+        c.clock->setBackColor(Due);
+        Shared::call(shared_.routines.PlayEventSound, 4);
+    } else if (minutes < reminder && c.clock->backColor() == Due) {
+        c.clock->setBackColor(ClockBack);
+    }
+}
+
+} // namespace orebell

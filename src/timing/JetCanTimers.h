@@ -1,0 +1,37 @@
+#pragma once
+
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
+#include "toolkit/Platform.h"
+
+#include <array>
+
+namespace orebell {
+
+struct Shared;
+
+// Four jet-can clocks: the age of a jettisoned container in minutes and seconds, turning red with
+// the reminder sound at the reminder minute. JetCanStart lives in lblClockTimer(i)'s tag.
+class JetCanTimers {
+public:
+    static constexpr int Count = 4;
+
+    JetCanTimers(Form& main, Shared& shared, Platform& platform);
+
+    void lblJetButton_Click(int Index);
+    void tmrJetCan_Timer(int Index);
+
+private:
+    struct Clock {
+        Control* button;
+        Control* clock;
+        Control* border;
+        Control* timer;
+    };
+
+    Shared& shared_;
+    Platform& platform_;
+    std::array<Clock, Count> clocks_{};
+};
+
+} // namespace orebell
