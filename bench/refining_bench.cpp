@@ -24,8 +24,6 @@ struct Session {
     Session()
     {
         program.run();
-        if (!program.shared().mineralYields.loaded())
-            LoadMineralYields(program.shared().mineralYields);
         Form& form = program.mainForm();
         form.control(QStringLiteral("txtStationNetYield"), 0).setText(QStringLiteral("96.2"));
         form.control(QStringLiteral("txtStationCommsission"), 0).setText(QStringLiteral("5.0"));

@@ -37,8 +37,6 @@ struct RefiningFixture : ::testing::Test {
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         program.run();
-        if (!shared.mineralYields.loaded())
-            LoadMineralYields(shared.mineralYields); // until the load sequence fills it
         shared.routines.PlayClickSound = [this] { clicks << QStringLiteral("click"); };
         shared.routines.lblControlButton_Click = [this](int index) { buttons << index; };
         shared.routines.SetButtonBackColor = [this](const QString& array, std::uint32_t color, int highest) {

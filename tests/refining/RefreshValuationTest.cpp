@@ -80,6 +80,23 @@ TEST_F(RefreshValuation, OnlyCompleteBatchesCountAndVariantsUseTheirBaseSkill)
     EXPECT_EQ(mined(Tritanium), QStringLiteral("1995"));
 }
 
+TEST_F(RefreshValuation, TheLaserTicksDriveTheEstimate)
+{
+    // 540 m3 a 60-second cycle of Veldspar is 90 units a second, 5.625 a 1/16-second tick. The
+    // valuation runs on the ticks whose countdown rounds to 40: after 20.5 s, 1845 units, 5 batches.
+    setGrid({});
+    c("cboRoidType", 0).setText(QStringLiteral("Veldspar"));
+    c("txtSizeOfRoid", 0).setText(QStringLiteral("100000"));
+    c("txtMiningRate", 0).setText(QStringLiteral("540"));
+    c("txtCycleDurationInSeconds", 0).setText(QStringLiteral("60"));
+    c("btnActivateTimer", 0).click();
+    for (int tick = 0; tick < 330; ++tick)
+        c("tmrMiningLaser", 0).fire();
+    EXPECT_EQ(mined(Tritanium), QStringLiteral("4569.5")); // 5 x 1000 x 0.962, less 5 %
+    EXPECT_EQ(isk(), QStringLiteral("9,596 isk"));
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
 TEST_F(RefreshValuation, AnEmptyGridZeroesTheEstimateAndKeepsTheValue)
 {
     c("txtMineralsMinedFromOre", Pyerite).setText(QStringLiteral("77"));
