@@ -280,6 +280,22 @@ TEST_F(RefreshValuation, ABadSkillOfAMinedOreIsReportedOnceAcrossBothCalculation
     EXPECT_EQ(platform.messages().size(), 1);
 }
 
+TEST_F(RefreshValuation, RestoredGoalsWaitForTheFirstActivation)
+{
+    // While the settings are restored the refinery entries may still be empty: no refusal yet.
+    setGrid({{"Veldspar", "1,500.0000000000"}});
+    shared.IsLoading = true;
+    c("txtStationNetYield", 0).setText(QString());
+    c("txtMineralsYieldGoal", Tritanium).setText(QStringLiteral("5000"));
+    EXPECT_EQ(c("txtMineralsYieldGoal", Tritanium).toolTipText(), QStringLiteral("5000"));
+    EXPECT_TRUE(platform.messages().isEmpty());
+    shared.IsLoading = false;
+    c("txtStationNetYield", 0).setText(QStringLiteral("96.2"));
+    form.activate();
+    EXPECT_EQ(mined(Tritanium), QStringLiteral("3655.6"));
+    EXPECT_EQ(bar(Tritanium).tag(), QStringLiteral("1097")); // 3655.6 / 5000 of 1500 twips
+}
+
 TEST_F(RefreshValuation, UntickedVirtualRefiningChangesNothing)
 {
     setGrid({{"Veldspar", "1,500.0000000000"}});
