@@ -27,28 +27,23 @@ TEST_F(RefreshValuation, FifteenHundredVeldsparGiveTheWorkedEstimateAndValue)
     EXPECT_TRUE(platform.messages().isEmpty());
 }
 
-TEST_F(RefreshValuation, ReadsAndWritesNumbersInTheUsersLocale)
-{
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    setOnlyPrice(Tritanium, QStringLiteral("2,1"));
-    setRefinery(QStringLiteral("96,2"), QStringLiteral("5,0"), QStringLiteral("0,0"));
-    setGrid({{"Veldspar", "1.500,0000000000"}});
-    refresh();
-    EXPECT_EQ(mined(Tritanium), QStringLiteral("3655,6"));
-    EXPECT_EQ(isk(), QStringLiteral("7.677 isk"));
-}
-
-TEST_F(RefreshValuation, EntriesAreReadAgainWhenTheLocaleChanges)
+TEST_F(RefreshValuation, ReadsNumbersInTheUsersLocaleAndAgainWhenItChanges)
 {
     setGrid({{"Veldspar", "1,500.0000000000"}});
     refresh();
-    ASSERT_TRUE(platform.messages().isEmpty());
     // "96.2", "5.0", "0.0" and the price "2.1" are not numbers where the decimal mark is a comma.
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     setGrid({{"Veldspar", "3.000,0000000000"}});
     refresh();
     EXPECT_EQ(platform.messages().size(), 4);
     EXPECT_EQ(mined(Tritanium), QStringLiteral("3655.6"));
+
+    setOnlyPrice(Tritanium, QStringLiteral("2,1"));
+    setRefinery(QStringLiteral("96,2"), QStringLiteral("5,0"), QStringLiteral("0,0"));
+    setGrid({{"Veldspar", "1.500,0000000000"}});
+    refresh();
+    EXPECT_EQ(mined(Tritanium), QStringLiteral("3655,6"));
+    EXPECT_EQ(isk(), QStringLiteral("7.677 isk"));
 }
 
 TEST_F(RefreshValuation, ARowThatNowHoldsAnotherOreIsLookedUpAgain)
@@ -110,21 +105,15 @@ TEST_F(RefreshValuation, AnEmptyGridZeroesTheEstimateAndKeepsTheValue)
 
 TEST_F(RefreshValuation, AnOreTheTableDoesNotKnowIsLeftOut)
 {
-    // Valued as the first table row (Hemorphite) it would show Isogen and Nocxium.
-    setGrid({{"Unobtainium", "100,000.0000000000"}, {"Veldspar", "1,500.0000000000"}});
+    // Valued as the first table row (Hemorphite) it would show Isogen and Nocxium. An empty count
+    // (a total of 0 re-formatted) is nothing mined yet.
+    setGrid({{"Unobtainium", "100,000.0000000000"}, {"Scordite", ""}, {"Veldspar", "1,500.0000000000"}});
     refresh();
     EXPECT_EQ(mined(Isogen), QStringLiteral("0"));
     EXPECT_EQ(mined(Nocxium), QStringLiteral("0"));
-    EXPECT_EQ(mined(Tritanium), QStringLiteral("3655.6"));
-    EXPECT_EQ(isk(), QStringLiteral("7,677 isk"));
-}
-
-TEST_F(RefreshValuation, AnEmptyCountIsNothingMinedYet)
-{
-    setGrid({{"Scordite", ""}, {"Veldspar", "1,500.0000000000"}});
-    refresh();
     EXPECT_EQ(mined(Pyerite), QStringLiteral("0"));
     EXPECT_EQ(mined(Tritanium), QStringLiteral("3655.6"));
+    EXPECT_EQ(isk(), QStringLiteral("7,677 isk"));
 }
 
 TEST_F(RefreshValuation, EmptyPricesLeaveTheirMineralOutOfTheValue)
