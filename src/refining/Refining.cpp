@@ -7,10 +7,7 @@
 #include "toolkit/RuntimeError.h"
 #include "toolkit/Trap.h"
 
-#include <QLocale>
-
 #include <charconv>
-#include <cmath>
 
 namespace orebell {
 

@@ -81,6 +81,18 @@ TEST_F(CalcRefinedYield, RefinedHalvesGoToTheEvenWholeNumber)
     EXPECT_EQ(yieldBox(Tritanium), QStringLiteral("4"));
 }
 
+TEST_F(CalcRefinedYield, ARateTooSmallToShowRefinesToNothingWithoutFailing)
+{
+    // 1 m3 every 10 minutes of Mercoxit (40 m3 a unit): 0.0025 units, 0.00001 batches a minute.
+    setLasers(1, QStringLiteral("1"), QStringLiteral("600"));
+    hover(15);
+    EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral(".003"));
+    EXPECT_EQ(c("lblRefinableUnits", 0).caption(), QStringLiteral("."));
+    EXPECT_EQ(yieldBox(Morphite), QStringLiteral("0"));
+    EXPECT_EQ(c("lbliskPerMinute", 0).caption(), QString());
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
 TEST_F(CalcRefinedYield, EveryShownLaserMustHaveItsRate)
 {
     setLasers(2, QStringLiteral("540"), QStringLiteral("180"));
