@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "data/Shared.h"
 #include "refining/Refining.h"
+#include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
 #include "timing/TimerLayout.h"
 #include "timing/Timing.h"
@@ -31,11 +32,14 @@ struct Program::Impl {
     FlexGridControl oreMined{main, shared, platform};
     Timing timing{main, shared, platform};
     Refining refining{main, shared, platform};
-    std::unique_ptr<Form> browse;
+    SoundAlerts sound{main, shared, platform};
     std::function<void(Form*)> browseObserver;
 };
 
-Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform)) {}
+Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
+{
+    d->sound.onBrowseFormChanged([this](Form* f) { Shared::call(d->browseObserver, f); });
+}
 
 Program::~Program() = default;
 
@@ -50,7 +54,7 @@ void Program::run()
 }
 
 Form& Program::mainForm() { return d->main; }
-Form* Program::browseForm() { return d->browse.get(); }
+Form* Program::browseForm() { return d->sound.browseForm(); }
 Shared& Program::shared() { return d->shared; }
 Platform& Program::platform() { return d->platform; }
 

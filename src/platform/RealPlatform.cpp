@@ -1,5 +1,6 @@
 #include "platform/RealPlatform.h"
 
+#include "platform/AudioPlayer.h"
 #include "platform/WindowFont.h"
 #include "toolkit/Form.h"
 
@@ -56,7 +57,7 @@ public:
 } // namespace
 
 RealPlatform::RealPlatform()
-    : player_(std::make_unique<BeepPlayer>()), messageBox_(std::make_unique<QtMessageBox>()),
+    : player_(std::make_unique<AudioPlayer>()), messageBox_(std::make_unique<QtMessageBox>()),
       clock_(std::make_unique<SystemClock>()), desktop_(std::make_unique<QtDesktop>())
 {}
 

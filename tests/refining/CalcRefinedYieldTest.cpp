@@ -204,11 +204,11 @@ TEST_F(CalcRefinedYield, ClicksSoundExceptWhileLoadingAndHoverHighlights)
 {
     setLasers(1, QStringLiteral("540"), QStringLiteral("180"));
     skillLabel(Veldspar).click();
-    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks(), 1);
     shared.IsLoading = true;
     skillLabel(Scordite).click();
     shared.IsLoading = false;
-    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks(), 1);
     EXPECT_EQ(skillLabel(Scordite).tag(), QStringLiteral("Compare"));
 
     hover(Hedbergite);

@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <initializer_list>
 #include <ostream>
 #include <utility>
@@ -25,7 +26,6 @@ struct RefiningFixture : ::testing::Test {
     Program program{platform};
     Form& form = program.mainForm();
     Shared& shared = program.shared();
-    QStringList clicks;      // click sounds asked for
     QList<int> buttons;      // control buttons pressed through the hook
     QStringList hoverPaints; // SetButtonBackColor calls: "array color highest"
 
@@ -37,7 +37,6 @@ struct RefiningFixture : ::testing::Test {
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         program.run();
-        shared.routines.PlayClickSound = [this] { clicks << QStringLiteral("click"); };
         shared.routines.lblControlButton_Click = [this](int index) { buttons << index; };
         shared.routines.SetButtonBackColor = [this](const QString& array, std::uint32_t color, int highest) {
             hoverPaints << QStringLiteral("%1 %2 %3").arg(array).arg(color, 0, 16).arg(highest);
@@ -98,6 +97,14 @@ struct RefiningFixture : ::testing::Test {
             grid.setTextMatrix(r, 1, QString::fromUtf8(units));
             ++r;
         }
+    }
+
+    // Click sounds played so far.
+    int clicks() const
+    {
+        return static_cast<int>(
+            std::count_if(platform.played().cbegin(), platform.played().cend(),
+                          [](const QString& path) { return path.endsWith("tick1.wav"); }));
     }
 
     void refresh() { shared.routines.RefreshValuation(); }

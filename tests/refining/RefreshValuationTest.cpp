@@ -299,11 +299,11 @@ TEST_F(RefreshValuation, UntickedVirtualRefiningChangesNothing)
 TEST_F(RefreshValuation, CheckBoxSoundsAndHighlightsAndIskLabelResets)
 {
     c("chkVirtualRefining", 0).click();
-    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks(), 1);
     shared.IsLoading = true;
     c("chkVirtualRefining", 0).click();
     shared.IsLoading = false;
-    EXPECT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks(), 1);
 
     c("chkVirtualRefining", 0).mouseMove(0, 0, 10, 10);
     EXPECT_EQ(hoverPaints.last(), QStringLiteral("chkVirtualRefining 2f2931 0"));
