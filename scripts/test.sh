@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the unit and end-to-end
+# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets
+# on their saved corpora, and the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
 ./scripts/check-format.sh
+
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan
+
+./scripts/fuzz-smoke.sh 30
+./scripts/package-test.sh build/dev

@@ -4,8 +4,10 @@
 #include "app/MainFormInventory.h"
 #include "app/MainWindow.h"
 #include "data/Shared.h"
+#include "refining/Refining.h"
 #include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
+#include "store/Settings.h"
 #include "timing/TimerLayout.h"
 #include "timing/Timing.h"
 
@@ -31,8 +33,10 @@ struct Program::Impl {
     TimerLayout layout{main, shared, platform};
     FlexGridControl oreMined{main, shared, platform};
     Timing timing{main, shared, platform};
+    Refining refining{main, shared, platform};
     SoundAlerts sound{main, shared, platform};
     ControlBar controlBar{main, shared, platform};
+    SessionStore sessionStore{main, shared, platform};
     std::function<void(Form*)> browseObserver;
 };
 

@@ -37,6 +37,10 @@ struct LaserState {
 // The routines one subsystem calls in another. Subsystems are siblings, so the application wires
 // these when it builds the program; an unwired routine does nothing.
 struct Routines {
+    // The save of every orderly exit other than the close button (the application quitting, the
+    // desktop session ending, a terminating signal): silent, and only when something stored
+    // changed since the last save, so that an exit saves once however many ways announce it.
+    std::function<void()> SaveOnExit;
     // Sound alerts
     std::function<void(int event)> PlayEventSound;
     std::function<void()> PlayClickSound;

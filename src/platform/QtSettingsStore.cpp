@@ -1,7 +1,15 @@
 #include "platform/QtSettingsStore.h"
 
+#include "toolkit/RuntimeError.h"
+
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QThread>
+
+#include <utility>
+#include <vector>
 
 namespace orebell {
 
@@ -41,23 +49,79 @@ QString QtSettingsStore::fileFor(const QString& app) const
     return QDir(folder).filePath(encodeName(app) + QStringLiteral(".ini"));
 }
 
+// QSettings locks the file while it writes. A program killed between creating the lock file and
+// writing its process id into it leaves an empty lock, which QSettings would only dare to take
+// over after half a minute: the next save would hang that long. A live writer fills its lock at
+// once, so one still empty a moment later is abandoned.
+static void clearAbandonedLock(const QSettings& s)
+{
+    if (s.format() != QSettings::IniFormat)
+        return;
+    const QString lock = s.fileName() + QStringLiteral(".lock");
+    auto isEmptyLock = [&lock] {
+        QFileInfo info(lock);
+        return info.exists() && info.size() == 0;
+    };
+    if (!isEmptyLock())
+        return;
+    QThread::msleep(100);
+    if (isEmptyLock())
+        QFile::remove(lock);
+}
+
+std::shared_ptr<QSettings> QtSettingsStore::openFile(const QString& file)
+{
+    auto s = std::make_shared<QSettings>(file, QSettings::IniFormat);
+    s->setAtomicSyncRequired(true);
+    // QSettings parses sections lazily and reports a damaged file only once it has read all of
+    // it; its status then stays FormatError for good and would hide any later write failure.
+    // Reading every key now finds the damage while nothing of this session is at stake.
+    const QStringList keys = s->allKeys();
+    if (s->status() != QSettings::FormatError)
+        return s;
+
+    std::vector<std::pair<QString, QVariant>> readable;
+    readable.reserve(keys.size());
+    for (const QString& key : keys)
+        readable.emplace_back(key, s->value(key));
+    s.reset();
+
+    const QString keep = file + QStringLiteral(".damaged");
+    QFile::remove(keep);
+    QFile::copy(file, keep);
+    {
+        QSettings rewrite(file, QSettings::IniFormat);
+        rewrite.setAtomicSyncRequired(true);
+        rewrite.clear();
+        for (const auto& [key, value] : readable)
+            rewrite.setValue(key, value);
+        clearAbandonedLock(rewrite);
+        rewrite.sync();
+    }
+    s = std::make_shared<QSettings>(file, QSettings::IniFormat);
+    s->setAtomicSyncRequired(true);
+    s->allKeys();
+    return s;
+}
+
+std::shared_ptr<QSettings> QtSettingsStore::open(const QString& app)
+{
+#ifdef Q_OS_WIN
+    // Where the program's earlier Windows builds kept their settings.
+    if (folder_.isEmpty())
+        return std::make_shared<QSettings>(QStringLiteral("VB and VBA Program Settings"), app);
+#endif
+    const QString file = fileFor(app);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    return openFile(file);
+}
+
 QSettings& QtSettingsStore::settings(const QString& app)
 {
     auto it = byApp_.find(app);
-    if (it != byApp_.end())
-        return **it;
-    std::shared_ptr<QSettings> s;
-#ifdef Q_OS_WIN
-    if (folder_.isEmpty())
-        s = std::make_shared<QSettings>(QStringLiteral("VB and VBA Program Settings"), app);
-#endif
-    if (!s) {
-        const QString file = fileFor(app);
-        QDir().mkpath(QFileInfo(file).absolutePath());
-        s = std::make_shared<QSettings>(file, QSettings::IniFormat);
-    }
-    byApp_.insert(app, s);
-    return *s;
+    if (it == byApp_.end())
+        it = byApp_.insert(app, open(app));
+    return **it;
 }
 
 static QString path(const QString& section, const QString& key)
@@ -67,6 +131,8 @@ static QString path(const QString& section, const QString& key)
 
 QString QtSettingsStore::value(const QString& app, const QString& section, const QString& key)
 {
+    if (section.isEmpty() || key.isEmpty())
+        return {};
     const QVariant v = settings(app).value(path(section, key));
     // An unquoted comma in a hand-edited file reads back as a list; keep it as the text it was.
     if (v.typeId() == QMetaType::QStringList)
@@ -77,25 +143,64 @@ QString QtSettingsStore::value(const QString& app, const QString& section, const
 void QtSettingsStore::setValue(const QString& app, const QString& section, const QString& key,
                                const QString& value)
 {
-    settings(app).setValue(path(section, key), value);
+    // QSettings would fold an empty name into its parent group and overwrite something else.
+    if (section.isEmpty() || key.isEmpty())
+        raise(ErrInvalidCall);
+    const QString p = path(section, key);
+    settings(app).setValue(p, value);
+    pending_[app].push_back({false, p, value});
 }
 
 void QtSettingsStore::remove(const QString& app, const QString& section, const QString& key)
 {
-    if (key.isEmpty())
-        settings(app).remove(encodeName(section));
-    else
-        settings(app).remove(path(section, key));
+    if (section.isEmpty())
+        return;
+    const QString p = key.isEmpty() ? encodeName(section) : path(section, key);
+    settings(app).remove(p);
+    pending_[app].push_back({true, p, {}});
+}
+
+void QtSettingsStore::renew(const QString& app)
+{
+    auto fresh = open(app);
+    for (const Change& change : pending_.value(app)) {
+        if (change.remove)
+            fresh->remove(change.path);
+        else
+            fresh->setValue(change.path, change.value);
+    }
+    byApp_[app] = fresh;
 }
 
 bool QtSettingsStore::flush()
 {
-    bool ok = true;
-    for (auto& s : byApp_) {
-        s->sync();
-        ok = ok && s->status() == QSettings::NoError;
+    lastError_.clear();
+    for (const QString& app : byApp_.keys()) {
+        // A QSettings keeps its first error for good, which would hide whether this write
+        // succeeds: one that failed before is replaced by a fresh one holding what is still to be
+        // written.
+        if (byApp_[app]->status() != QSettings::NoError)
+            renew(app);
+        clearAbandonedLock(*byApp_[app]);
+        byApp_[app]->sync();
+        QSettings::Status status = byApp_[app]->status();
+        if (status == QSettings::FormatError) {
+            // Someone damaged the file while the program ran: write this session over it.
+            renew(app);
+            byApp_[app]->sync();
+            status = byApp_[app]->status();
+        }
+        if (status == QSettings::NoError) {
+            pending_.remove(app);
+            continue;
+        }
+        const QString where = byApp_[app]->fileName();
+        lastError_ =
+            status == QSettings::FormatError
+                ? QStringLiteral("The settings file %1 is damaged and could not be rewritten.").arg(where)
+                : QStringLiteral("The settings file %1 could not be written.").arg(where);
     }
-    return ok;
+    return lastError_.isEmpty();
 }
 
 } // namespace orebell

@@ -7,13 +7,17 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 namespace orebell {
 
 // The settings store over QSettings: the registry on Windows, elsewhere one INI file per
 // application name in a folder (the user's configuration folder, or a test's temporary one).
-// QSettings writes its files through a temporary file and a rename, so a save interrupted half
-// way leaves the previous file whole.
+//
+// Writes stay in memory until flush(), which writes the whole file once through a temporary file
+// and a rename: a process killed during a save leaves the previous file whole. A file that does
+// not parse is repaired when first opened: what can be read is kept, the damaged original is
+// copied beside it with the suffix ".damaged".
 class QtSettingsStore : public SettingsStore {
 public:
     // folder empty: the platform's native per-user location.
@@ -21,21 +25,36 @@ public:
     ~QtSettingsStore() override;
 
     QString value(const QString& app, const QString& section, const QString& key) override;
+    // An empty section or key cannot be stored: Invalid procedure call (5).
     void setValue(const QString& app, const QString& section, const QString& key,
                   const QString& value) override;
     void remove(const QString& app, const QString& section, const QString& key) override;
     bool flush() override;
 
     QString fileFor(const QString& app) const;
+    // Why the last flush failed, for the player's message; empty after a good flush.
+    QString lastError() const override { return lastError_; }
 
     // Keys and sections may hold "/" and "\", which QSettings reads as group separators.
     static QString encodeName(const QString& name);
 
 private:
+    // A write or removal not yet known to be on disk.
+    struct Change {
+        bool remove = false;
+        QString path;
+        QString value;
+    };
+
     QSettings& settings(const QString& app);
+    std::shared_ptr<QSettings> open(const QString& app);
+    std::shared_ptr<QSettings> openFile(const QString& file);
+    void renew(const QString& app);
 
     QString folder_;
     QHash<QString, std::shared_ptr<QSettings>> byApp_;
+    QHash<QString, std::vector<Change>> pending_;
+    QString lastError_;
 };
 
 } // namespace orebell

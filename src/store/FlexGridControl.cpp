@@ -113,6 +113,9 @@ FlexGridControl::FlexGridControl(Form& main, Shared& shared, Platform&)
     };
     shared_.routines.RefineGrid = [this] { orebell::RefineGrid(grid_); };
     shared_.routines.ResetGrid = [this] { orebell::ResetGrid(grid_); };
+    shared_.routines.SetGridHeaders = [](Grid& grid, std::span<const QString> headers) {
+        orebell::SetGridHeaders(grid, headers);
+    };
 }
 
 } // namespace orebell

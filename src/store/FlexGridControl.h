@@ -36,7 +36,8 @@ void ResetGrid(Grid& grid);
 // The units recorded for an ore: 0 when it has no row or its count is empty or unreadable.
 double OreMinedUnits(const Grid& grid, const QString& oreName);
 
-// The main window's grid `mshflexOreMined`: sets the AddOreMined, RefineGrid and ResetGrid routines.
+// The main window's grid `mshflexOreMined`: sets the AddOreMined, RefineGrid, ResetGrid and
+// SetGridHeaders routines.
 class FlexGridControl {
 public:
     FlexGridControl(Form& main, Shared& shared, Platform& platform);

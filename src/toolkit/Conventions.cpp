@@ -3,8 +3,8 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -133,7 +133,9 @@ QString formatNumber(double value, const QString& pattern)
     QString integer;
     QString fraction;
     roundDecimal(toDecimal(std::fabs(value)), decimals, integer, fraction);
-    const bool isZero = integer.isEmpty() && !fraction.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    // Compiling a pattern here would dominate the laser tick's valuation; a plain scan will do.
+    const bool isZero = integer.isEmpty() && std::all_of(fraction.cbegin(), fraction.cend(),
+                                                         [](QChar c) { return c == QLatin1Char('0'); });
     while (fraction.size() > requiredDecimals && fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
     if (integer.size() < minInteger)

@@ -18,6 +18,8 @@ public:
     virtual void remove(const QString& app, const QString& section, const QString& key) = 0;
     // Writes what is pending to the backing store atomically; false when that failed.
     virtual bool flush() = 0;
+    // Why the last flush failed, in words for the player; empty when it did not.
+    virtual QString lastError() const { return {}; }
 };
 
 // Plays a .wav file asynchronously on one channel; a new sound replaces the one playing.

@@ -132,6 +132,10 @@ TEST_F(StartUp, FirstRunOnAnEmptyStoreFillsEveryDefault)
     EXPECT_EQ(shared().GridHeaders[2], s("R/Units"));
     EXPECT_TRUE(shared().GridHeaders[3].isEmpty());
     const Grid& grid = form().grid(s("mshflexOreMined"));
+    EXPECT_EQ(grid.rows(), 2);
+    EXPECT_EQ(grid.textMatrix(0, 0), s("Ore Name"));
+    EXPECT_EQ(grid.textMatrix(0, 1), s("Units Mined"));
+    EXPECT_EQ(grid.textMatrix(0, 2), s("R/Units"));
     EXPECT_EQ(grid.colAlignment(0), 1);
     EXPECT_EQ(grid.colAlignmentFixed(1), 1);
     EXPECT_EQ(grid.colWidth(0), platform.desktop().textWidth(s("Concentrated Veldspar  ")));
