@@ -90,9 +90,11 @@ TEST_F(OreMinedGrid, RefineLeavesWhatDoesNotFillABatch)
     // A damaged batch leaves its row alone instead of dividing by nothing.
     grid.setTextMatrix(1, 2, QStringLiteral("0"));
     grid.setTextMatrix(2, 2, QStringLiteral("x"));
-    RefineGrid(grid);
+    grid.setTextMatrix(3, 2, QStringLiteral("250250"));
+    EXPECT_NO_THROW(RefineGrid(grid));
     EXPECT_EQ(grid.textMatrix(1, 1), QStringLiteral("245"));
     EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("246"));
+    EXPECT_EQ(grid.textMatrix(3, 1), QStringLiteral("44"));
 }
 
 TEST_F(OreMinedGrid, ResetLeavesTheHeadersAndOneEmptyRow)
