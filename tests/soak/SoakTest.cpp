@@ -516,7 +516,7 @@ void SoakSession::refine()
         const MineralYieldRow& y = yields_.row(yields_.findRow(ore));
         const double count = readNumber(g.textMatrix(r, 1));
         const double units = wholeEven(count);
-        const double batches = std::floor(units / y.batch);
+        const double batches = std::floor(count / y.batch); // only batches already filled
         const QString base = ore.contains(QLatin1Char(' ')) ? ore.section(QLatin1Char(' '), 1) : ore;
         const int baseIndex = static_cast<int>(std::find(std::begin(BaseOres), std::end(BaseOres), base) -
                                                std::begin(BaseOres));
