@@ -30,6 +30,7 @@
 #include <fstream>
 #include <memory>
 #include <random>
+#include <utility>
 #include <vector>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -193,6 +194,7 @@ public:
     std::int64_t jetTicks = 0;
     long rssHour2 = 0;
     long rssEnd = 0;
+    std::vector<std::pair<std::int64_t, long>> rssByHour; // before each restart
 };
 
 // --------------------------------------------------------------------------------------------
@@ -605,6 +607,8 @@ void SoakSession::run()
             if (hour == 2)
                 rssHour2 = residentKiB();
             if (hour % 6 == 0)
+                rssByHour.push_back({hour, residentKiB()});
+            if (hour % 6 == 0)
                 saveAndRestart();
             if (hour == 7) {
                 // Refused while lasers run: the rate stays.
@@ -670,6 +674,8 @@ void SoakSession::finalChecks()
                 "[ soak ] resident memory %ld KiB at hour 2, %ld KiB at hour 24\n",
                 static_cast<long long>(laserTicks), static_cast<long long>(jetTicks), depleted, dropped,
                 stops, doublings, refines, restarts, totalMined, drift, formatDrift, rssHour2, rssEnd);
+    for (const auto& [hour, kib] : rssByHour)
+        std::printf("[ soak ] resident memory %ld KiB at hour %lld\n", kib, static_cast<long long>(hour));
 }
 
 TEST(Soak, TwentyFourHoursOfMining)
