@@ -11,13 +11,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
-#include <QFileSystemModel>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
@@ -112,6 +112,15 @@ QString tipText(const QString& tip)
     return QStringLiteral("<p style='white-space:pre'>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
+// A colour part of the way from one colour to another.
+QColor blend(const QColor& from, const QColor& to, double part)
+{
+    auto mix = [part](double a, double b) { return a + (b - a) * part; };
+    return QColor::fromRgbF(static_cast<float>(mix(from.redF(), to.redF())),
+                            static_cast<float>(mix(from.greenF(), to.greenF())),
+                            static_cast<float>(mix(from.blueF(), to.blueF())));
+}
+
 struct SyncGuard {
     explicit SyncGuard(int& n) : n_(n) { ++n_; }
     ~SyncGuard() { --n_; }
@@ -135,9 +144,15 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
     for (const auto& c : form.controls())
         if (c->kind() == ControlKind::Frame && c->index() < 0)
             frameWidget(c->name(), 0);
+    // The controls of panels that are hidden now wait until their panel first shows: most of the
+    // window is panels, and the program starts on the timers.
     for (const auto& c : form.controls()) {
         if (widgets_.contains(c.get()) || c->kind() == ControlKind::Timer)
             continue;
+        if (!c->container().isEmpty() && !shownChain(c->container())) {
+            pending_[c->container()].push_back(c.get());
+            continue;
+        }
         if (QWidget* w = create(*c, containerFor(*c))) {
             widgets_.insert(c.get(), w);
             watch(w, c.get());
@@ -191,11 +206,57 @@ void FormView::release()
     closing_ = true;
 }
 
-QWidget* FormView::widgetFor(const QString& name, int index) const
+QWidget* FormView::widgetFor(const QString& name, int index)
 {
     if (!form_ || !form_->has(name, index))
         return nullptr;
-    return widgets_.value(&form_->control(name, index));
+    return widgetFor(form_->control(name, index));
+}
+
+QWidget* FormView::widgetFor(const Control& control)
+{
+    if (QWidget* w = widgets_.value(&control))
+        return w;
+    if (form_ && pending_.contains(control.container()))
+        populate(control.container());
+    return widgets_.value(&control);
+}
+
+bool FormView::shownChain(const QString& frame) const
+{
+    QString name = frame;
+    for (int depth = 0; !name.isEmpty() && depth < 32; ++depth) {
+        if (!form_->has(name))
+            return true; // not a frame of this form: the control sits on the window
+        const Control& f = form_->control(name);
+        if (!f.visible())
+            return false;
+        name = f.container();
+    }
+    return true;
+}
+
+void FormView::populate(const QString& frame)
+{
+    const auto waiting = pending_.take(frame);
+    if (waiting.empty())
+        return;
+    QWidget* parent = frameWidget(frame, 0);
+    std::vector<std::pair<Control*, QWidget*>> made;
+    for (Control* c : waiting) {
+        if (QWidget* w = create(*c, parent)) {
+            widgets_.insert(c, w);
+            watch(w, c);
+            made.emplace_back(c, w);
+        }
+    }
+    restack();
+    for (auto& [c, w] : made)
+        applyAll(*c, w);
+    // Panels inside this one that show now.
+    for (auto& [c, w] : made)
+        if (c->kind() == ControlKind::Frame && pending_.contains(c->name()) && c->visible())
+            populate(c->name());
 }
 
 QWidget* FormView::frameWidget(const QString& name, int depth)
@@ -310,20 +371,26 @@ QWidget* FormView::create(Control& c, QWidget* parent)
     }
     case ControlKind::DirListBox:
     case ControlKind::FileListBox: {
-        auto* list = new QListView(parent);
-        auto* model = new QFileSystemModel(list);
-        model->setReadOnly(true);
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        list->setIconSize(QSize(16, 16));
         if (c.kind() == ControlKind::DirListBox) {
-            model->setFilter(QDir::AllDirs | QDir::NoDot | QDir::Drives);
-            connect(list, &QListView::doubleClicked, this, [this, cp, model](const QModelIndex& index) {
-                navigateFolder(*cp, model->fileName(index));
+            auto go = [this, cp](QListWidgetItem* item) {
+                const QString target = item ? item->data(Qt::UserRole).toString() : QString();
+                if (!target.isEmpty() && !syncing_)
+                    deliver([&] { cp->setPath(target); });
+            };
+            connect(list, &QListWidget::itemDoubleClicked, this, go);
+            connect(list, &QListWidget::itemActivated, this, [list, go](QListWidgetItem* item) {
+                if (!list->underMouse()) // Enter on the keyboard; the mouse opens on double click
+                    go(item);
             });
         } else {
-            model->setFilter(QDir::Files | QDir::NoDotAndDotDot);
-            auto choose = [this, cp, model](const QModelIndex& index, bool twice) {
-                if (syncing_ || !index.isValid())
+            auto choose = [this, cp](QListWidgetItem* item, bool twice) {
+                if (syncing_ || !item)
                     return;
-                const QString name = model->fileName(index);
+                const QString name = item->text();
                 deliver([&] {
                     cp->setFileName(name);
                     cp->userSetText(name);
@@ -333,11 +400,11 @@ QWidget* FormView::create(Control& c, QWidget* parent)
                         cp->click();
                 });
             };
-            connect(list, &QListView::clicked, this, [choose](const QModelIndex& i) { choose(i, false); });
-            connect(list, &QListView::doubleClicked, this,
-                    [choose](const QModelIndex& i) { choose(i, true); });
+            connect(list, &QListWidget::currentItemChanged, this,
+                    [choose](QListWidgetItem* item) { choose(item, false); });
+            connect(list, &QListWidget::itemDoubleClicked, this,
+                    [choose](QListWidgetItem* item) { choose(item, true); });
         }
-        list->setModel(model);
         return list;
     }
     case ControlKind::Timer:
@@ -362,19 +429,20 @@ void FormView::watch(QWidget* w, Control* c)
 
 void FormView::restack()
 {
-    // Borders above the labels they surround, and every windowed control above both.
+    // Borders above the labels they surround, every windowed control above both, and panels
+    // (frames) above everything else on their container: a panel covers what lies beneath it.
     const auto& controls = form_->controls();
-    for (int pass = 0; pass < 3; ++pass) {
-        for (const auto& c : controls) {
-            QWidget* w = widgets_.value(c.get());
-            if (!w)
-                continue;
-            const bool shape = c->kind() == ControlKind::Shape;
-            const bool light = isLightweight(c->kind());
-            if ((pass == 0 && light && !shape) || (pass == 1 && shape) || (pass == 2 && !light))
+    auto layer = [](ControlKind k) {
+        if (k == ControlKind::Frame)
+            return 3;
+        if (k == ControlKind::Shape)
+            return 1;
+        return isLightweight(k) ? 0 : 2;
+    };
+    for (int pass = 0; pass < 4; ++pass)
+        for (const auto& c : controls)
+            if (QWidget* w = widgets_.value(c.get()); w && layer(c->kind()) == pass)
                 w->raise();
-        }
-    }
 }
 
 // ---- model to widgets -------------------------------------------------------------------------
@@ -385,6 +453,9 @@ void FormView::controlChanged(Control& c, Prop prop)
         return; // the widget itself told the model
     if (QWidget* w = widgets_.value(&c))
         apply(c, w, prop);
+    if (prop == Prop::Visible && c.kind() == ControlKind::Frame && c.visible() &&
+        pending_.contains(c.name()) && shownChain(c.name()))
+        populate(c.name());
 }
 
 void FormView::formChanged() { applyWindow(); }
@@ -465,7 +536,10 @@ void FormView::apply(Control& c, QWidget* w, Prop prop)
         applySelection(c, w);
         break;
     case Prop::List:
-        applyList(c, w);
+        if (c.kind() == ControlKind::ComboBox)
+            applyList(c, w);
+        else
+            applyFolder(c, w);
         break;
     case Prop::Path:
         applyFolder(c, w);
@@ -526,22 +600,42 @@ void FormView::applyColors(Control& c, QWidget* w)
     };
     switch (c.kind()) {
     case ControlKind::Label:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
     case ControlKind::Frame:
         setBack(QPalette::Window);
         setFore(QPalette::WindowText);
         break;
+    case ControlKind::CheckBox:
+    case ControlKind::OptionButton:
+        setBack(QPalette::Button); // a button fills its background with the button colour
+        setBack(QPalette::Window);
+        setFore(QPalette::WindowText);
+        setFore(QPalette::ButtonText);
+        break;
     case ControlKind::TextBox:
-    case ControlKind::RichTextBox:
-    case ControlKind::Grid:
-    case ControlKind::DirListBox:
-    case ControlKind::FileListBox:
         setBack(QPalette::Base);
         setBack(QPalette::Window);
         setFore(QPalette::Text);
         setFore(QPalette::WindowText);
         break;
+    case ControlKind::RichTextBox:
+    case ControlKind::Grid:
+    case ControlKind::DirListBox:
+    case ControlKind::FileListBox: {
+        setBack(QPalette::Base);
+        setBack(QPalette::Window);
+        setFore(QPalette::Text);
+        setFore(QPalette::WindowText);
+        // Scroll bars in a shade of the control's own colours, not the desktop's.
+        const QColor bar = blend(back, fore, 0.3);
+        pal.setColor(QPalette::Button, bar);
+        pal.setColor(QPalette::Light, blend(back, fore, 0.45));
+        pal.setColor(QPalette::Midlight, blend(back, fore, 0.38));
+        pal.setColor(QPalette::Mid, blend(back, fore, 0.2));
+        pal.setColor(QPalette::Dark, blend(back, fore, 0.1));
+        pal.setColor(QPalette::Shadow, back.darker(150));
+        setFore(QPalette::ButtonText);
+        break;
+    }
     case ControlKind::ComboBox:
         setBack(QPalette::Base);
         setBack(QPalette::Button);
@@ -562,6 +656,8 @@ void FormView::applyColors(Control& c, QWidget* w)
     }
     w->setPalette(pal);
     w->update();
+    if (c.kind() == ControlKind::Grid)
+        applyGrid(c, w);
 }
 
 void FormView::applyFont(Control& c, QWidget* w)
@@ -616,31 +712,68 @@ void FormView::applyList(Control& c, QWidget* w)
     applyText(c, w);
 }
 
+namespace {
+
+// Brings a list's rows from `offset` on in step with the model's items: appending when the model
+// only grew (a folder being listed one name at a time), rebuilding otherwise.
+void syncRows(QListWidget* list, const QStringList& items, int offset, const QIcon& icon)
+{
+    const int shown = list->count() - offset;
+    bool prefix = shown >= 0 && shown <= items.size();
+    for (int i = 0; prefix && i < shown; ++i)
+        prefix = list->item(offset + i)->text() == items.at(i);
+    if (!prefix) {
+        while (list->count() > offset)
+            delete list->takeItem(list->count() - 1);
+    }
+    for (int i = list->count() - offset; i < items.size(); ++i)
+        new QListWidgetItem(icon, items.at(i), list);
+}
+
+} // namespace
+
 void FormView::applyFolder(Control& c, QWidget* w)
 {
-    auto* list = qobject_cast<QListView*>(w);
-    auto* model = list ? qobject_cast<QFileSystemModel*>(list->model()) : nullptr;
-    if (!model)
+    auto* list = qobject_cast<QListWidget*>(w);
+    if (!list)
         return;
-    QString folder;
-    if (c.kind() == ControlKind::DirListBox)
-        folder = !c.text().isEmpty() ? c.text() : c.path();
-    else
-        folder = c.path();
-    if (folder.isEmpty())
-        folder = QDir::currentPath();
-    folder = QDir::fromNativeSeparators(folder);
-    if (model->rootPath() != folder) {
-        list->setRootIndex(model->setRootPath(folder));
+    if (c.kind() == ControlKind::DirListBox) {
+        // The folder shown, then the way up, then the model's subfolders (which open on a double click).
+        const QString folder = !c.path().isEmpty() ? c.path() : c.text();
+        const QDir dir(QDir::fromNativeSeparators(folder.isEmpty() ? QDir::currentPath() : folder));
+        QDir up = dir;
+        const bool hasParent = up.cdUp();
+        const int offset = hasParent ? 2 : 1;
+        if (list->count() < offset ||
+            list->item(0)->data(Qt::UserRole + 1).toString() != dir.absolutePath() ||
+            (list->count() >= 2 && (list->item(1)->text() == QLatin1String("..")) != hasParent)) {
+            list->clear();
+            auto* here = new QListWidgetItem(style()->standardIcon(QStyle::SP_DirOpenIcon),
+                                             QDir::toNativeSeparators(dir.absolutePath()), list);
+            here->setData(Qt::UserRole + 1, dir.absolutePath());
+            QFont bold = list->font();
+            bold.setBold(true);
+            here->setFont(bold);
+            if (hasParent) {
+                auto* parent = new QListWidgetItem(style()->standardIcon(QStyle::SP_FileDialogToParent),
+                                                   QStringLiteral(".."), list);
+                parent->setData(Qt::UserRole, QDir::toNativeSeparators(up.absolutePath()));
+            }
+        }
+        syncRows(list, c.items(), offset, style()->standardIcon(QStyle::SP_DirIcon));
+        for (int i = offset; i < list->count(); ++i)
+            list->item(i)->setData(Qt::UserRole,
+                                   QDir::toNativeSeparators(dir.absoluteFilePath(list->item(i)->text())));
+        return;
     }
-    if (c.kind() == ControlKind::FileListBox) {
-        const QString name = !c.text().isEmpty() ? c.text() : c.fileName();
-        const QModelIndex index =
-            name.isEmpty() ? QModelIndex() : model->index(QDir(folder).absoluteFilePath(name));
-        if (index.isValid())
-            list->setCurrentIndex(index);
-        else
-            list->clearSelection();
+    syncRows(list, c.items(), 0, QIcon());
+    const QString name = !c.text().isEmpty() ? c.text() : c.fileName();
+    const auto found = name.isEmpty() ? QList<QListWidgetItem*>() : list->findItems(name, Qt::MatchExactly);
+    if (!found.isEmpty()) {
+        list->setCurrentItem(found.front());
+    } else {
+        list->setCurrentItem(nullptr);
+        list->clearSelection();
     }
 }
 
@@ -654,7 +787,9 @@ void FormView::applyGrid(Control& c, QWidget* w)
         table->setRowCount(g.rows());
     if (table->columnCount() != g.cols())
         table->setColumnCount(g.cols());
-    const QPalette& pal = table->palette();
+    // The fixed header row: the cells' text colour on a shade between background and text.
+    const QColor fore = toQColor(c.foreColor(), table->palette());
+    const QColor fixedBack = blend(toQColor(c.backColor(), table->palette()), fore, 0.25);
     for (int col = 0; col < g.cols(); ++col) {
         const int width = g.colWidth(col);
         if (width > 0 && table->columnWidth(col) != toPixels(width))
@@ -666,11 +801,11 @@ void FormView::applyGrid(Control& c, QWidget* w)
             if (!item) {
                 item = new QTableWidgetItem;
                 item->setFlags(Qt::ItemIsEnabled | (fixed ? Qt::NoItemFlags : Qt::ItemIsSelectable));
-                if (fixed) {
-                    item->setBackground(pal.color(QPalette::Button));
-                    item->setForeground(pal.color(QPalette::ButtonText));
-                }
                 table->setItem(row, col, item);
+            }
+            if (fixed && item->background().color() != fixedBack) {
+                item->setBackground(fixedBack);
+                item->setForeground(fore);
             }
             if (item->text() != text)
                 item->setText(text);
@@ -897,18 +1032,6 @@ void FormView::comboChosen(Control& c, QWidget* w, int index)
         SyncGuard guard(syncing_);
         applyText(c, w); // show what the model made of the choice
     }
-}
-
-void FormView::navigateFolder(Control& c, const QString& entry)
-{
-    QString current = !c.text().isEmpty() ? c.text() : c.path();
-    if (current.isEmpty())
-        current = QDir::currentPath();
-    QDir dir(QDir::fromNativeSeparators(current));
-    if (!dir.cd(entry))
-        return;
-    const QString folder = QDir::toNativeSeparators(dir.absolutePath());
-    deliver([&] { c.userSetText(folder); });
 }
 
 void FormView::closeEvent(QCloseEvent* event)

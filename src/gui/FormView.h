@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <memory>
+#include <vector>
 
 namespace orebell {
 
@@ -26,8 +27,9 @@ public:
     ~FormView() override;
 
     Form* form() const { return form_; }
-    QWidget* widgetFor(const Control& control) const { return widgets_.value(&control); }
-    QWidget* widgetFor(const QString& name, int index = -1) const;
+    // The widget of a control (made now if its panel has not been shown yet); null for a timer.
+    QWidget* widgetFor(const Control& control);
+    QWidget* widgetFor(const QString& name, int index = -1);
     TimerDriver* timers() const { return timers_; }
 
     // The model form is going away: drop every tie to it; the window closes.
@@ -41,6 +43,9 @@ protected:
 
 private:
     QWidget* create(Control& c, QWidget* parent);
+    void build(Control& c);
+    bool shownChain(const QString& frame) const;
+    void populate(const QString& frame);
     QWidget* containerFor(const Control& c);
     QWidget* frameWidget(const QString& name, int depth);
     void watch(QWidget* w, Control* c);
@@ -68,7 +73,6 @@ private:
     void focusOut(QWidget* w, Control& c, QFocusEvent* event);
     void pushSelection(Control& c, QWidget* w);
     void comboChosen(Control& c, QWidget* w, int index);
-    void navigateFolder(Control& c, const QString& entry);
 
     Form* form_;
     MessageBoxService* messages_;
@@ -78,6 +82,8 @@ private:
     QHash<const Control*, QWidget*> widgets_;
     QHash<const QObject*, Control*> owners_; // every widget of a control, inner parts included
     QHash<QString, QWidget*> frames_;
+    // Controls of panels never shown yet, by their frame: their widgets are made when it shows.
+    QHash<QString, std::vector<Control*>> pending_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // read by the form's observers
     bool closing_ = false;                                       // the model unloaded: let the window close
     bool insideClose_ = false;                                   // the close request is being answered

@@ -1,12 +1,39 @@
 #include "gui/ProgramWindows.h"
 
 #include "app/Program.h"
+#include "gui/ControlWidgets.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
 
 namespace orebell {
 
-ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
-    : program_(program), messages_(messages), main_(std::make_unique<FormView>(program.mainForm(), &messages))
+namespace {
+
+// The program's icon: its own drawing of an asteroid, at the sizes desktops ask for.
+QIcon programIcon()
 {
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintRock(p, QRectF(0, 0, size, size));
+        p.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+} // namespace
+
+ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
+    : program_(program), messages_(messages)
+{
+    QApplication::setWindowIcon(programIcon());
+    main_ = std::make_unique<FormView>(program.mainForm(), &messages);
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });

@@ -68,9 +68,10 @@ bool TimerScheduler::tickOnce()
     }
     if (!best)
         return false;
-    // The next tick is the first grid point after now: a late tick is not repeated.
-    const auto firstAfterNow = static_cast<long long>(std::floor((now - best->start) / best->period)) + 1;
-    best->next = std::max(best->next + 1, firstAfterNow);
+    if (now - best->due() > MaxCatchUpMs) // slept: go on from the first grid point after now
+        best->next = static_cast<long long>(std::floor((now - best->start) / best->period)) + 1;
+    else
+        ++best->next;
     ++best->delivered;
     Control* timer = best->timer; // the handler may re-arm entries; the pointer stays valid
     HandlerGate gate;

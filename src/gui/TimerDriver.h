@@ -45,8 +45,10 @@ private:
 
 // The tick schedule of a form's interval timers, without any Qt timer: tick k of a running timer is
 // due at start + k x period, where start is when it was last enabled or given a new interval or
-// period. A tick that comes late is delivered once, and the next one is the next grid point after
-// the late delivery, so a stall neither shifts the grid nor causes a burst of catch-up ticks.
+// period. Every tick is delivered once, never early; ticks that fell due during a stall (a message
+// box, a busy machine) follow one per call, so the count of ticks keeps up with the clock without
+// a burst. A stall longer than MaxCatchUpMs (the machine slept) is not made up: the late tick is
+// delivered once and the schedule goes on from the next grid point.
 class TimerScheduler {
 public:
     // Reports a failure that escaped a tick handler; the schedule goes on.
@@ -60,6 +62,8 @@ public:
     void setFailureSink(FailureSink sink) { failureSink_ = std::move(sink); }
     // Called when the schedule changed (a timer started, stopped or got a new period).
     void setChangedCallback(std::function<void()> cb) { changed_ = std::move(cb); }
+
+    static constexpr double MaxCatchUpMs = 30000;
 
     // Delivers at most one tick, the most overdue one at the clock's now; true when one ran.
     bool tickOnce();

@@ -52,6 +52,9 @@ Control::Control(Form& form, ControlKind kind, QString name, int index, QString 
         grid_ = std::make_unique<Grid>([this] { notify(Prop::GridCells); });
     if (kind_ == ControlKind::Timer)
         enabled_ = false;
+    // A shape is drawn and a frame shows its border and caption unless told otherwise.
+    if (kind_ == ControlKind::Shape || kind_ == ControlKind::Frame)
+        borderStyle_ = 1;
 }
 
 Control::~Control() = default;

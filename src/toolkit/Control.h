@@ -107,7 +107,7 @@ public:
     void setForeColor(Color color);
     Color borderColor() const { return borderColor_; }
     void setBorderColor(Color color);
-    int borderStyle() const { return borderStyle_; }
+    int borderStyle() const { return borderStyle_; } // 0 none; shapes and frames start at 1 (solid)
     void setBorderStyle(int style);
     double fontSize() const { return fontSize_; }
     void setFontSize(double points);

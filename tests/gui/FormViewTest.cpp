@@ -10,14 +10,17 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 
 // Readable failure messages for texts.
@@ -264,6 +267,94 @@ TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
     EXPECT_EQ(events.last(), QStringLiteral("click7"));
 }
 
+TEST_F(View, DraggingByALabelMovesTheWindowWithThePointer)
+{
+    add(ControlKind::Label, "lblSelectSound", -1, 120, 90, 4575, 255);
+    double dragX = 0, dragY = 0;
+    Control& heading = form.control(QStringLiteral("lblSelectSound"));
+    heading.onMouseDown([&](int, int, double x, double y) {
+        dragX = std::round(x);
+        dragY = std::round(y);
+    });
+    heading.onMouseMove([&](int button, int, double x, double y) {
+        if (button == LeftButton)
+            form.move(form.left() + static_cast<int>(x - dragX), form.top() + static_cast<int>(y - dragY));
+    });
+    open();
+    auto* label = widget<QLabel>("lblSelectSound");
+    const QPoint grab(10, 5);
+    QTest::mousePress(label, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(label, grab + QPoint(30, 12));
+    EXPECT_EQ(form.left(), 1500 + 30 * 15);
+    EXPECT_EQ(form.top(), 1500 + 12 * 15);
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+    // The label moved with the window: the pointer is over the grab point again, nothing moves.
+    QTest::mouseMove(label, grab);
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+    QTest::mouseRelease(label, Qt::LeftButton, {}, grab);
+    QTest::mouseMove(label, grab + QPoint(40, 40)); // no button held: no move
+    EXPECT_EQ(view->pos(), QPoint(130, 112));
+}
+
+TEST_F(View, FolderAndFileListsShowTheModelsItemsAndReportChoices)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("sounds/old")));
+    for (const char* name : {"sounds/alarm.WAV", "sounds/notes.txt"}) {
+        QFile f(root.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    Control& dir = add(ControlKind::DirListBox, "Dir1", -1, 120, 360, 4575, 1440);
+    Control& file = add(ControlKind::FileListBox, "File1", -1, 120, 1905, 4575, 1200);
+    // What the chooser's folder-change handler does: list the folder into both lists.
+    auto show = [&](const QString& folder) {
+        dir.setText(folder);
+        const QDir d(folder);
+        dir.clearList();
+        for (const QString& sub : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+            dir.addItem(sub);
+        file.setPath(folder);
+        file.clearList();
+        for (const QString& name : d.entryList(QDir::Files, QDir::Name))
+            file.addItem(name);
+        file.setText(QString());
+    };
+    dir.onChange([&] {
+        if (dir.path() != dir.text())
+            show(dir.path());
+    });
+    file.onDblClick([&] { log << QStringLiteral("accept:") + file.text(); });
+    file.onClick([&] { log << QStringLiteral("pick:") + file.text(); });
+    dir.setPath(root.path());
+    open();
+
+    auto* folders = widget<QListWidget>("Dir1");
+    auto* files = widget<QListWidget>("File1");
+    ASSERT_EQ(folders->count(), 3); // the folder shown, "..", "sounds"
+    EXPECT_EQ(folders->item(0)->text(), QDir::toNativeSeparators(root.path()));
+    EXPECT_EQ(folders->item(1)->text(), QStringLiteral(".."));
+    EXPECT_EQ(folders->item(2)->text(), QStringLiteral("sounds"));
+    EXPECT_EQ(files->count(), 0);
+
+    const QPoint at = folders->visualItemRect(folders->item(2)).center();
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, folders->viewport()->mapTo(view.get(), at));
+    const QString sounds = QDir::toNativeSeparators(root.filePath(QStringLiteral("sounds")));
+    EXPECT_EQ(dir.path(), sounds);
+    EXPECT_EQ(dir.text(), sounds);
+    ASSERT_EQ(folders->count(), 3); // sounds, "..", "old"
+    EXPECT_EQ(folders->item(2)->text(), QStringLiteral("old"));
+    ASSERT_EQ(files->count(), 2);
+
+    const QPoint wav = files->visualItemRect(files->item(0)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, wav);
+    EXPECT_EQ(file.text(), QStringLiteral("alarm.WAV"));
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, files->viewport()->mapTo(view.get(), wav));
+    EXPECT_EQ(log, (QStringList{QStringLiteral("pick:alarm.WAV"), QStringLiteral("accept:alarm.WAV")}));
+
+    file.setText(QStringLiteral("notes.txt")); // and the model's choice shows
+    EXPECT_EQ(files->currentItem()->text(), QStringLiteral("notes.txt"));
+}
+
 TEST_F(View, TheWindowFollowsItsFormAndACloseRequestGoesToTheProgram)
 {
     open();
@@ -301,6 +392,36 @@ TEST_F(View, AModalFormIsApplicationModal)
     EXPECT_EQ(view->windowModality(), Qt::ApplicationModal);
     form.unload(); // the program closes it: the window goes
     EXPECT_FALSE(view->isVisible());
+}
+
+TEST_F(View, APanelShownLaterShowsWhatChangedWhileItWasHidden)
+{
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraSound"));
+    panel.move(300, 300, 6000, 3000);
+    panel.setVisible(false);
+    Control& path = add(ControlKind::TextBox, "txtPathSoundEffect", 1, 120, 600, 4000, 255, "fraSound");
+    Control& effect = add(ControlKind::CheckBox, "chkSoundEffect", 1, 120, 300, 2000, 255, "fraSound");
+    form.onChange(QStringLiteral("txtPathSoundEffect"),
+                  [&](int) { log << QStringLiteral("path:") + path.text(); });
+    open();
+    path.setText(QStringLiteral("/sounds/end.wav")); // while the panel is hidden
+    effect.setCaption(QStringLiteral("Cycle complete"));
+    effect.setValue(1);
+    panel.setVisible(true); // the player opens the panel
+    auto* box = widget<QLineEdit>("txtPathSoundEffect", 1);
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(box->parentWidget(), view->widgetFor(panel));
+    EXPECT_EQ(box->text(), QStringLiteral("/sounds/end.wav"));
+    EXPECT_EQ(box->geometry(), QRect(8, 40, 267, 17));
+    auto* check = widget<QCheckBox>("chkSoundEffect", 1);
+    EXPECT_EQ(check->text(), QStringLiteral("Cycle complete"));
+    EXPECT_TRUE(check->isChecked());
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClicks(box, QStringLiteral("x")); // and its gestures reach the model
+    EXPECT_EQ(path.text(), QStringLiteral("/sounds/end.wavx"));
+    EXPECT_EQ(log.last(), QStringLiteral("path:/sounds/end.wavx"));
 }
 
 TEST_F(View, GridAndViewerShowTheModel)

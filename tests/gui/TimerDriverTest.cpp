@@ -36,7 +36,7 @@ struct Schedule : ::testing::Test {
         laser.setEnabled(true);
     }
 
-    // One event-loop turn: every tick due now, one per call, as the driver delivers them.
+    // Every tick due now, one per call, as the driver delivers them on successive turns.
     static int turn(TimerScheduler& s)
     {
         int n = 0;
@@ -74,19 +74,35 @@ TEST_F(Schedule, SixteenthOfASecondGivesSixteenTicksASecondWithoutDriftOverTenMi
     EXPECT_TRUE(jetTicks.empty()); // disabled, never armed
 }
 
-TEST_F(Schedule, ALateTickIsDeliveredOnceAndTheGridResumes)
+TEST_F(Schedule, AfterAStallTheMissedTicksFollowOnePerTurnOnTheGrid)
 {
     TimerScheduler s(form, clock);
     startSixteenth(0.0);
-    clock.now = 62.5 * 5 + 10; // the event loop stalled through four more grid points
-    EXPECT_EQ(turn(s), 1);     // one tick for the stall, not five
-    EXPECT_EQ(turn(s), 0);
+    clock.now = 62.5 * 5 + 10; // a message box held the event loop through five grid points
+    for (int turn = 1; turn <= 5; ++turn) {
+        EXPECT_TRUE(s.tickOnce()) << turn; // one tick per event-loop turn, never a burst
+        EXPECT_EQ(laserTicks.size(), static_cast<size_t>(turn));
+    }
+    EXPECT_FALSE(s.tickOnce()); // caught up: five ticks for five grid points
     ASSERT_TRUE(s.msUntilNext().has_value());
-    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 6 - clock.now); // the next grid point, not now + period
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 6 - clock.now); // the grid did not move
     clock.now = 62.5 * 6;
-    EXPECT_EQ(turn(s), 1);
+    EXPECT_TRUE(s.tickOnce());
     clock.now = 62.5 * 7 - 0.001;
-    EXPECT_EQ(turn(s), 0);
+    EXPECT_FALSE(s.tickOnce());
+}
+
+TEST_F(Schedule, ASleepLongerThanTheCatchUpLimitIsNotMadeUp)
+{
+    TimerScheduler s(form, clock);
+    startSixteenth(0.0);
+    clock.now = 62.5; // on time
+    EXPECT_TRUE(s.tickOnce());
+    clock.now = 3600000.0 + 20; // an hour asleep
+    EXPECT_TRUE(s.tickOnce());  // the late tick, once
+    EXPECT_FALSE(s.tickOnce());
+    EXPECT_EQ(laserTicks.size(), 2u);
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 57601 - clock.now); // the next point of the same grid
 }
 
 TEST_F(Schedule, OneTickPerCallAndTheMostOverdueFirst)
@@ -96,16 +112,16 @@ TEST_F(Schedule, OneTickPerCallAndTheMostOverdueFirst)
     jet.setInterval(1000);
     jet.setEnabled(true);
     clock.now = 500;
-    laser.setInterval(250);
+    laser.setInterval(300);
     laser.setEnabled(true);
-    clock.now = 1000; // jet due at 1000, laser due at 750
+    clock.now = 1000; // jet due at 1000, laser due at 800
     EXPECT_TRUE(s.tickOnce());
     EXPECT_EQ(laserTicks.size(), 1u);
     EXPECT_TRUE(jetTicks.empty());
     EXPECT_TRUE(s.tickOnce());
     EXPECT_EQ(jetTicks.size(), 1u);
     EXPECT_FALSE(s.tickOnce());
-    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 0.0 + 1250 - 1000); // the laser, again on its own grid
+    EXPECT_DOUBLE_EQ(*s.msUntilNext(), 1100.0 - 1000); // the laser, again on its own grid
 }
 
 TEST_F(Schedule, EnablingOrChangingTheIntervalRestartsTheGridDisablingStopsIt)

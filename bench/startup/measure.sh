@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Start-up to first frame, whole process, median of N runs: Orebell_III beside a minimal Qt window,
+# each on a fresh settings folder, on a private Xvfb display (1600x1000, plain black root).
+#
+#   bench/startup/measure.sh [BUILD_DIR] [RUNS]      (defaults: build/release, 10)
+#
+# Build first: cmake --preset release && cmake --build --preset release \
+#   --target Orebell_III startup_minimal_window startup_first_frame
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+build=${1:-build/release}
+runs=${2:-10}
+watcher=$build/bench/startup/startup_first_frame
+minimal=$build/bench/startup/startup_minimal_window
+orebell=$build/bin/Orebell_III
+for f in "$watcher" "$minimal" "$orebell"; do
+    [ -x "$f" ] || { echo "missing $f: build it first" >&2; exit 1; }
+done
+
+inner=$(mktemp)
+trap 'rm -f "$inner"' EXIT
+cat >"$inner" <<'INNER'
+#!/usr/bin/env bash
+set -euo pipefail
+watcher=$1 runs=$2; shift 2
+median() { sort -n | awk '{a[NR]=$1} END {if (NR % 2) print a[(NR+1)/2]; else printf "%.1f\n", (a[NR/2]+a[NR/2+1])/2}'; }
+for program in "$@"; do
+    "$watcher" "$program" >/dev/null 2>&1 || true # warm the file cache once
+    times=()
+    for _ in $(seq "$runs"); do
+        home=$(mktemp -d)
+        times+=("$(HOME=$home XDG_CONFIG_HOME=$home/config "$watcher" "$program" 2>/dev/null)")
+        rm -rf "$home"
+    done
+    printf '%-28s median %7s ms   runs: %s\n' "$(basename "$program")" \
+        "$(printf '%s\n' "${times[@]}" | median)" "${times[*]}"
+done
+INNER
+chmod +x "$inner"
+# A display number of its own: other sessions on this machine may run Xvfb too.
+xvfb-run -a -n $((300 + RANDOM % 600)) -s "-screen 0 1600x1000x24 -br" "$inner" "$watcher" "$runs" "$minimal" "$orebell"
