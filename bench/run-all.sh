@@ -35,7 +35,7 @@ echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # Google Benchmark programs, wherever a bench folder put them.
 while IFS= read -r program; do
-    grep -q -a -- --benchmark_filter "$program" || continue
+    grep -q -a -e libbenchmark -e benchmark_filter "$program" || continue # linked with Google Benchmark
     echo "running $program"
     QT_QPA_PLATFORM=offscreen "$program" --benchmark_repetitions="$repetitions" \
         --benchmark_report_aggregates_only=true --benchmark_format=json \
