@@ -53,6 +53,7 @@ private:
     void showTimerView();
     void cycleWatchPanels();
     void changeTimerCount(int delta);
+    bool laserRunning(); // a start button shows "!"
     void resetMission();
     void refine();
     void minimise();

@@ -79,8 +79,11 @@ void RefineGrid(Grid& grid)
         if (batchValue <= 0 || batchValue > 32767)
             continue;
         const double batch = toInt16(batchValue);
-        const double units = roundHalfEven(countOf(grid.textMatrix(r, 1)));
-        grid.setTextMatrix(r, 1, numberToText(units - vbInt(units / batch) * batch));
+        const double count = countOf(grid.textMatrix(r, 1));
+        // Whole batches are counted from the units themselves, as the estimate counts them: a
+        // count a fraction short of a batch has not filled it, though it rounds up to it.
+        const double units = roundHalfEven(count);
+        grid.setTextMatrix(r, 1, numberToText(units - vbInt(count / batch) * batch));
     }
 }
 
