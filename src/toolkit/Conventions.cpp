@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace orebell {
 
@@ -159,12 +160,58 @@ struct Decimal {
     int pointPos = 0; // digits before the decimal point
 };
 
+// The 15 significant digits of a positive finite number, rounded as QString::number(value, 'e', 14)
+// rounds, with its decimal exponent (value ~ d.dddddddddddddd x 10^exponent). Qt's digits often
+// take double-conversion's bignum path; 25 digits from the standard library decide the rounding
+// unless the number lies on a half, which is left to Qt. False when it is left to Qt.
+bool fifteenDigits(double magnitude, char (&digits)[15], int& exponent)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 24);
+    if (ec != std::errc() || end - buf < 28 || buf[1] != '.' || buf[26] != 'e')
+        return false;
+    char all[25];
+    all[0] = buf[0];
+    std::copy(buf + 2, buf + 26, all + 1);
+    const char* tail = all + 15;
+    if (std::string_view(tail, 10) == "5000000000") // maybe exactly a half: Qt decides
+        return false;
+    int exp = 0;
+    const auto parsed = std::from_chars(buf[27] == '+' ? buf + 28 : buf + 27, end, exp);
+    if (parsed.ec != std::errc() || parsed.ptr != end)
+        return false;
+    std::copy(all, all + 15, digits);
+    if (tail[0] >= '5') {
+        int i = 14;
+        for (; i >= 0 && digits[i] == '9'; --i)
+            digits[i] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exp;
+        }
+    }
+    exponent = exp;
+    return true;
+}
+
 Decimal toDecimal(double magnitude)
 {
     Decimal d;
     if (magnitude == 0) {
         d.digits = QStringLiteral("0");
         d.pointPos = 1;
+        return d;
+    }
+    char digits[15];
+    int exponent = 0;
+    if (fifteenDigits(magnitude, digits, exponent)) {
+        int n = 15;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        d.digits = QString::fromLatin1(digits, n);
+        d.pointPos = exponent + 1;
         return d;
     }
     const QString e = QString::number(magnitude, 'e', 14); // d.dddddddddddddde+XX
@@ -222,18 +269,25 @@ QString numberToText(double value)
     if (value == 0)
         return QStringLiteral("0");
     const NumberSymbols& s = numberSymbols();
-    if (s.direct) {
-        // The same digits QLocale writes; only the decimal mark is the locale's.
-        QString text = QString::number(value, 'g', 15);
-        bool plain = true;
-        for (QChar& c : text) {
-            if (c == QLatin1Char('.'))
-                c = s.decimal;
-            else if (!(c.unicode() >= u'0' && c.unicode() <= u'9') && c != QLatin1Char('-'))
-                plain = false;
-        }
-        if (plain)
+    char digits[15];
+    int exponent = 0;
+    if (s.direct && fifteenDigits(std::fabs(value), digits, exponent)) {
+        // The digits QLocale writes when it writes them plainly: a number of 1 or more whose
+        // trailing zeros all lie after the decimal mark. The rest (exponents, 0.00x) is left to it.
+        int n = 15;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        const int before = exponent + 1; // digits before the decimal mark
+        if (before >= 1 && before <= n) {
+            QString text;
+            text.reserve(n + 2);
+            if (value < 0)
+                text += QLatin1Char('-');
+            text += QLatin1String(digits, before);
+            if (n > before)
+                text += s.decimal + QLatin1String(digits + before, n - before);
             return text;
+        }
     }
     return plainLocale().toString(value, 'g', 15);
 }

@@ -158,6 +158,31 @@ TEST_P(Conventions, ConversionsAgreeWithTheLocale)
     double v = 0.000123;
     for (int i = 0; i < 200; ++i, v *= -1.37)
         EXPECT_EQ(numberToText(v), plain.toString(v, 'g', 15)) << v;
+    // Counts as a laser adds to them, whole numbers with zeros, and numbers on a half at the
+    // fifteenth digit (1000000000000005 = 1.000000000000005e15).
+    const double more[] = {100000,
+                           120,
+                           1000000000000005.0,
+                           100000000000000.5,
+                           999999999999999.5,
+                           0.999999999999999,
+                           9.9999999999999995,
+                           123456.78901234565};
+    for (double m : more) {
+        EXPECT_EQ(numberToText(m), plain.toString(m, 'g', 15)) << m;
+    }
+    double count = 12345.6789012345;
+    for (int i = 0; i < 2000; ++i, count += 0.0625 * 3.0001) {
+        EXPECT_EQ(numberToText(count), plain.toString(count, 'g', 15)) << count;
+        const QString shown = QString::number(count, 'e', 14);
+        const int e = static_cast<int>(shown.indexOf(QLatin1Char('e')));
+        const QString digits = shown.left(e).remove(QLatin1Char('.'));
+        // The display pattern keeps the ten decimals of those 15 digits (integer part of 5 or 6).
+        const int before = shown.mid(e + 1).toInt() + 1;
+        EXPECT_EQ(formatNumber(count, "0.0000000000"),
+                  digits.left(before) + locale.decimalPoint() + (digits.mid(before) + "0000000000").left(10))
+            << count;
+    }
 }
 
 TEST_P(Conventions, IntegerConversionsRoundHalvesToEvenAndOverflow)
