@@ -56,32 +56,47 @@ TimerScheduler::Entry* TimerScheduler::find(const Control& timer)
     return it == entries_.end() ? nullptr : &*it;
 }
 
-bool TimerScheduler::tickOnce()
+int TimerScheduler::tickDue()
 {
     if (HandlerGate::busy())
-        return false;
+        return 0;
     const double now = clock_.nowMs();
-    Entry* best = nullptr;
-    for (Entry& e : entries_) {
-        if (e.running && e.due() <= now && (!best || e.due() < best->due()))
-            best = &e;
+    struct Due {
+        double at;
+        Control* timer;
+    };
+    std::vector<Due> due;
+    for (const Entry& e : entries_)
+        if (e.running && e.due() <= now)
+            due.push_back({e.due(), e.timer});
+    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    int delivered = 0;
+    for (const Due& d : due) {
+        // An earlier handler may have stopped or restarted this timer.
+        Entry* e = find(*d.timer);
+        if (!e || !e->running || e->due() > now)
+            continue;
+        deliver(*e, now);
+        ++delivered;
     }
-    if (!best)
-        return false;
-    if (now - best->due() > MaxCatchUpMs) // slept: go on from the first grid point after now
-        best->next = static_cast<long long>(std::floor((now - best->start) / best->period)) + 1;
+    return delivered;
+}
+
+void TimerScheduler::deliver(Entry& e, double now)
+{
+    if (now - e.due() > MaxCatchUpMs) // slept: go on from the first grid point after now
+        e.next = static_cast<long long>(std::floor((now - e.start) / e.period)) + 1;
     else
-        ++best->next;
-    ++best->delivered;
-    Control* timer = best->timer; // the handler may re-arm entries; the pointer stays valid
+        ++e.next;
+    ++e.delivered;
+    Control* timer = e.timer; // the handler may re-arm entries; the pointer stays valid
     HandlerGate gate;
     try {
         timer->fire();
-    } catch (const std::exception& e) {
+    } catch (const std::exception& ex) {
         if (failureSink_)
-            failureSink_(e);
+            failureSink_(ex);
     }
-    return true;
 }
 
 std::optional<double> TimerScheduler::msUntilNext() const
@@ -96,6 +111,20 @@ std::optional<double> TimerScheduler::msUntilNext() const
             best = wait;
     }
     return best;
+}
+
+std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
+{
+    const std::optional<double> first = msUntilNext();
+    if (!first)
+        return first;
+    const double now = clock_.nowMs();
+    const double latest = now + *first + slackMs;
+    double wake = now + *first;
+    for (const Entry& e : entries_)
+        if (e.running && e.due() <= latest)
+            wake = std::max(wake, e.due());
+    return std::max(0.0, wake - now);
 }
 
 long long TimerScheduler::delivered(const Control& timer) const
@@ -120,7 +149,7 @@ TimerDriver::~TimerDriver() = default;
 
 void TimerDriver::wake()
 {
-    scheduler_.tickOnce();
+    scheduler_.tickDue();
     reschedule();
 }
 
@@ -132,7 +161,7 @@ void TimerDriver::reschedule()
         timer_.start(busyRetryMs);
         return;
     }
-    const auto wait = scheduler_.msUntilNext();
+    const auto wait = scheduler_.msUntilWake(SlackMs);
     if (!wait) {
         timer_.stop();
         return;

@@ -45,10 +45,11 @@ private:
 
 // The tick schedule of a form's interval timers, without any Qt timer: tick k of a running timer is
 // due at start + k x period, where start is when it was last enabled or given a new interval or
-// period. Every tick is delivered once, never early; ticks that fell due during a stall (a message
-// box, a busy machine) follow one per call, so the count of ticks keeps up with the clock without
-// a burst. A stall longer than MaxCatchUpMs (the machine slept) is not made up: the late tick is
-// delivered once and the schedule goes on from the next grid point.
+// period. Every tick is delivered once, never early; a call delivers the due tick of every timer,
+// one after another, at most one per timer, so ticks that fell due during a stall (a message box, a
+// busy machine) follow one per timer per call and the count of ticks keeps up with the clock
+// without a burst. A stall longer than MaxCatchUpMs (the machine slept) is not made up: the late
+// tick is delivered once and the schedule goes on from the next grid point.
 class TimerScheduler {
 public:
     // Reports a failure that escaped a tick handler; the schedule goes on.
@@ -65,10 +66,14 @@ public:
 
     static constexpr double MaxCatchUpMs = 30000;
 
-    // Delivers at most one tick, the most overdue one at the clock's now; true when one ran.
-    bool tickOnce();
+    // Delivers the tick due at the clock's now of every timer, the most overdue first, each timer
+    // at most one; returns how many ran.
+    int tickDue();
     // Milliseconds from now until the earliest due tick (0 when one is due); empty when none runs.
     std::optional<double> msUntilNext() const;
+    // Milliseconds from now until a wake-up that delivers the earliest due tick together with every
+    // tick due at most slackMs after it (0 when that is already due); empty when none runs.
+    std::optional<double> msUntilWake(double slackMs) const;
     // The number of ticks delivered so far to a timer (for tests and diagnostics).
     long long delivered(const Control& timer) const;
     // Stops watching the form (it is going away).
@@ -85,6 +90,7 @@ private:
         double due() const { return start + static_cast<double>(next) * period; }
     };
     void arm(Entry& e, double now);
+    void deliver(Entry& e, double now);
     Entry* find(const Control& timer);
 
     Form* form_;
@@ -96,14 +102,18 @@ private:
     std::function<void()> changed_;
 };
 
-// Drives a form's timers from the Qt event loop with a precise single-shot timer: it wakes at the
-// earliest due tick, delivers one tick per wake-up and lets other events run between ticks.
+// Drives a form's timers from the Qt event loop with a precise single-shot timer. A wake-up may come
+// up to SlackMs after the earliest due tick, so that ticks due close together (seven lasers started
+// a moment apart) run in one wake-up and the window repaints once for all of them; the grid the
+// ticks count on is not moved. Other events run between wake-ups.
 class TimerDriver : public QObject {
     Q_OBJECT
 public:
     // clock: null for the system's monotonic clock.
     explicit TimerDriver(Form& form, const MonotonicClock* clock = nullptr, QObject* parent = nullptr);
     ~TimerDriver() override;
+
+    static constexpr double SlackMs = 4;
 
     TimerScheduler& scheduler() { return scheduler_; }
     void detach() { scheduler_.detach(); }

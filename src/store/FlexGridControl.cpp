@@ -18,7 +18,7 @@ const std::array<QString, 4> DefaultHeaders = {QStringLiteral("Ore Name"), QStri
 
 // A count cell holds what this module wrote: a formatted number, or an empty text for a total of
 // 0. Anything else can only come from a damaged store and counts as nothing.
-double countOf(const QString& text) { return isNumeric(text) ? textToNumber(text) : 0.0; }
+double countOf(const QString& text) { return numericValue(text).value_or(0.0); }
 
 int findGridRow(const Grid& grid, const QString& oreName)
 {

@@ -61,9 +61,9 @@ void CargoHold::displayStep()
 // A capacity that is not a number above 0 would divide by nothing: the box says so instead.
 bool CargoHold::capacityUsable(double& capacity)
 {
-    const QString text = txtCargoHold_.text();
-    const bool usable = isNumeric(text) && textToNumber(text) > 0;
-    capacity = usable ? textToNumber(text) : 0;
+    const std::optional<double> value = numericValue(txtCargoHold_.text());
+    const bool usable = value && *value > 0;
+    capacity = usable ? *value : 0;
     markCapacity(usable);
     return usable;
 }

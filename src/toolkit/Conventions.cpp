@@ -5,8 +5,10 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
+#include <string_view>
 
 namespace orebell {
 
@@ -19,6 +21,137 @@ QLocale plainLocale()
     return locale;
 }
 
+// What the conversions need from the default locale, read once per locale. Asking the locale
+// queries the system's settings on every call (and QLocale's parser does so for every character),
+// which made the conversions the bulk of a laser tick. Plain numbers in a locale with ASCII
+// digits, "-" and groups of three take a direct path; anything else goes through QLocale as
+// before, so results are the same either way.
+struct NumberSymbols {
+    QLocale locale; // the default locale these were read from
+    QString decimalPoint;
+    QString groupSeparator;
+    QChar decimal;
+    QChar group;
+    bool direct = false;         // plain digits, sign and decimal mark may skip QLocale
+    bool directGrouping = false; // canonical groups of three may too
+};
+
+bool readsAsGroupsOfThree(const QLocale& locale, QChar decimal, QChar group)
+{
+    QLocale grouped = locale;
+    grouped.setNumberOptions({});
+    const QString g(group);
+    bool ok = false;
+    return grouped.toString(1234567.0, 'f', 0) ==
+               QLatin1String("1") + g + QLatin1String("234") + g + QLatin1String("567") &&
+           grouped.toString(1234.0, 'f', 0) == QLatin1String("1") + g + QLatin1String("234") &&
+           locale.toDouble(QLatin1String("12") + g + QLatin1String("345") + g + QLatin1String("678") +
+                               decimal + QLatin1String("25"),
+                           &ok) == 12345678.25 &&
+           ok;
+}
+
+const NumberSymbols& numberSymbols()
+{
+    thread_local NumberSymbols cache;
+    thread_local bool filled = false;
+    const QLocale current;
+    if (filled && current == cache.locale)
+        return cache;
+    NumberSymbols s;
+    s.locale = current;
+    s.decimalPoint = current.decimalPoint();
+    s.groupSeparator = current.groupSeparator();
+    const QLocale::NumberOptions strict = QLocale::RejectGroupSeparator |
+                                          QLocale::RejectLeadingZeroInExponent |
+                                          QLocale::RejectTrailingZeroesAfterDot;
+    s.direct = s.decimalPoint.size() == 1 && current.zeroDigit() == QLatin1String("0") &&
+               current.negativeSign() == QLatin1String("-") && !(current.numberOptions() & strict) &&
+               !s.decimalPoint.at(0).isDigit() && s.decimalPoint != QLatin1String("-");
+    if (s.direct) {
+        s.decimal = s.decimalPoint.at(0);
+        s.directGrouping = s.groupSeparator.size() == 1 && s.groupSeparator != s.decimalPoint &&
+                           !s.groupSeparator.at(0).isDigit() && s.groupSeparator != QLatin1String("-");
+        if (s.directGrouping) {
+            s.group = s.groupSeparator.at(0);
+            s.directGrouping = readsAsGroupsOfThree(current, s.decimal, s.group);
+        }
+    }
+    cache = std::move(s);
+    filled = true;
+    return cache;
+}
+
+enum class Parsed { Number, NotANumber, AskLocale };
+
+// Reads [-]digits[.digits], the integer digits optionally in canonical groups of three
+// ("12,345,678"), without leading zeros. Other forms (exponents, a plus sign, odd grouping) are
+// left to QLocale. `text` is trimmed and not empty.
+Parsed parseDirect(const NumberSymbols& s, const QString& text, double& value)
+{
+    if (!s.direct)
+        return Parsed::AskLocale;
+    constexpr qsizetype MaxChars = 64;
+    if (text.size() > MaxChars)
+        return Parsed::AskLocale;
+    char buf[MaxChars + 1];
+    int n = 0;
+    const QChar* p = text.constData();
+    const QChar* const end = p + text.size();
+    if (*p == QLatin1Char('-'))
+        buf[n++] = '-', ++p;
+    const QChar* const intStart = p;
+    int groupDigits = 0; // digits since the last group separator
+    int groups = 0;
+    for (; p != end && p->isDigit(); ++p) {
+        const char16_t u = p->unicode();
+        if (u < u'0' || u > u'9')
+            return Parsed::AskLocale;
+        buf[n++] = static_cast<char>(u);
+        ++groupDigits;
+        if (p + 1 != end && s.directGrouping && p[1] == s.group) {
+            if (groups == 0 ? groupDigits > 3 : groupDigits != 3)
+                return Parsed::AskLocale;
+            ++groups;
+            groupDigits = 0;
+            ++p; // the separator
+        }
+    }
+    const int intDigits = static_cast<int>(p - intStart);
+    if (intDigits == 0 || (groups > 0 && groupDigits != 3))
+        return Parsed::AskLocale;
+    if (*intStart == QLatin1Char('0') && (intDigits > 1 || groups > 0))
+        return Parsed::AskLocale;
+    if (p != end && *p == s.decimal) {
+        buf[n++] = '.';
+        ++p;
+        const QChar* const fracStart = p;
+        for (; p != end && p->unicode() >= u'0' && p->unicode() <= u'9'; ++p)
+            buf[n++] = static_cast<char>(p->unicode());
+        if (p == fracStart)
+            return Parsed::AskLocale;
+    }
+    if (p != end)
+        return Parsed::AskLocale;
+    const auto [ptr, ec] = std::from_chars(buf, buf + n, value);
+    if (ec != std::errc() || ptr != buf + n)
+        return Parsed::AskLocale;
+    return Parsed::Number;
+}
+
+// The number a trimmed, non-empty text holds in the default locale; ok false when it is none,
+// value inf when it is a number beyond a double.
+double localeToDouble(const QString& trimmed, bool& ok)
+{
+    const NumberSymbols& s = numberSymbols();
+    double value = 0;
+    if (parseDirect(s, trimmed, value) == Parsed::Number) {
+        ok = true;
+        return value;
+    }
+    return s.locale.toDouble(trimmed, &ok);
+}
+
 // A non-negative number as decimal digits: value = 0.digits x 10^pointPos, from its 15
 // significant digits, so that display rounding works on what the number shows, not on binary
 // noise (1.005 stays 1.005).
@@ -27,12 +160,58 @@ struct Decimal {
     int pointPos = 0; // digits before the decimal point
 };
 
+// The 15 significant digits of a positive finite number, rounded as QString::number(value, 'e', 14)
+// rounds, with its decimal exponent (value ~ d.dddddddddddddd x 10^exponent). Qt's digits often
+// take double-conversion's bignum path; 25 digits from the standard library decide the rounding
+// unless the number lies on a half, which is left to Qt. False when it is left to Qt.
+bool fifteenDigits(double magnitude, char (&digits)[15], int& exponent)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 24);
+    if (ec != std::errc() || end - buf < 28 || buf[1] != '.' || buf[26] != 'e')
+        return false;
+    char all[25];
+    all[0] = buf[0];
+    std::copy(buf + 2, buf + 26, all + 1);
+    const char* tail = all + 15;
+    if (std::string_view(tail, 10) == "5000000000") // maybe exactly a half: Qt decides
+        return false;
+    int exp = 0;
+    const auto parsed = std::from_chars(buf[27] == '+' ? buf + 28 : buf + 27, end, exp);
+    if (parsed.ec != std::errc() || parsed.ptr != end)
+        return false;
+    std::copy(all, all + 15, digits);
+    if (tail[0] >= '5') {
+        int i = 14;
+        for (; i >= 0 && digits[i] == '9'; --i)
+            digits[i] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exp;
+        }
+    }
+    exponent = exp;
+    return true;
+}
+
 Decimal toDecimal(double magnitude)
 {
     Decimal d;
     if (magnitude == 0) {
         d.digits = QStringLiteral("0");
         d.pointPos = 1;
+        return d;
+    }
+    char digits[15];
+    int exponent = 0;
+    if (fifteenDigits(magnitude, digits, exponent)) {
+        int n = 15;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        d.digits = QString::fromLatin1(digits, n);
+        d.pointPos = exponent + 1;
         return d;
     }
     const QString e = QString::number(magnitude, 'e', 14); // d.dddddddddddddde+XX
@@ -89,6 +268,27 @@ QString numberToText(double value)
         raise(ErrOverflow);
     if (value == 0)
         return QStringLiteral("0");
+    const NumberSymbols& s = numberSymbols();
+    char digits[15];
+    int exponent = 0;
+    if (s.direct && fifteenDigits(std::fabs(value), digits, exponent)) {
+        // The digits QLocale writes when it writes them plainly: a number of 1 or more whose
+        // trailing zeros all lie after the decimal mark. The rest (exponents, 0.00x) is left to it.
+        int n = 15;
+        while (n > 1 && digits[n - 1] == '0')
+            --n;
+        const int before = exponent + 1; // digits before the decimal mark
+        if (before >= 1 && before <= n) {
+            QString text;
+            text.reserve(n + 2);
+            if (value < 0)
+                text += QLatin1Char('-');
+            text += QLatin1String(digits, before);
+            if (n > before)
+                text += s.decimal + QLatin1String(digits + before, n - before);
+            return text;
+        }
+    }
     return plainLocale().toString(value, 'g', 15);
 }
 
@@ -98,7 +298,7 @@ double textToNumber(const QString& text)
     if (trimmed.isEmpty())
         raise(ErrTypeMismatch);
     bool ok = false;
-    const double value = QLocale().toDouble(trimmed, &ok);
+    const double value = localeToDouble(trimmed, ok);
     if (!ok && std::isinf(value))
         raise(ErrOverflow); // a number, but beyond what a double holds
     if (!ok || !std::isfinite(value))
@@ -112,8 +312,20 @@ bool isNumeric(const QString& text)
     if (trimmed.isEmpty())
         return false;
     bool ok = false;
-    const double value = QLocale().toDouble(trimmed, &ok);
+    const double value = localeToDouble(trimmed, ok);
     return ok && std::isfinite(value);
+}
+
+std::optional<double> numericValue(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const double value = localeToDouble(trimmed, ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
 }
 
 double textToNumberOrZero(const QString& text) { return text.trimmed().isEmpty() ? 0.0 : textToNumber(text); }
@@ -141,15 +353,15 @@ QString formatNumber(double value, const QString& pattern)
     if (integer.size() < minInteger)
         integer.prepend(QString(minInteger - integer.size(), QLatin1Char('0')));
 
-    const QLocale locale;
+    const NumberSymbols& symbols = numberSymbols();
     if (grouping && integer.size() > 3) {
-        const QString sep = locale.groupSeparator();
+        const QString& sep = symbols.groupSeparator;
         for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
             integer.insert(i, sep);
     }
     QString out = integer;
     if (dot >= 0)
-        out += locale.decimalPoint() + fraction;
+        out += symbols.decimalPoint + fraction;
     if (value < 0 && !isZero)
         out.prepend(QLatin1Char('-'));
     return out;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 // The language conventions the program's state relies on: numbers kept as text in the locale,
 // display patterns, round-half-even integer conversions and checked arithmetic. Every function
@@ -19,6 +20,9 @@ double textToNumber(const QString& text);
 
 // The numeric test: true when textToNumber would succeed.
 bool isNumeric(const QString& text);
+
+// The number when isNumeric holds, otherwise empty: the test and the conversion in one reading.
+std::optional<double> numericValue(const QString& text);
 
 // Text that must hold a number, or 0 when it is empty (an empty cell or box counts as nothing).
 double textToNumberOrZero(const QString& text);

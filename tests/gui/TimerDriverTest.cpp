@@ -36,12 +36,12 @@ struct Schedule : ::testing::Test {
         laser.setEnabled(true);
     }
 
-    // Every tick due now, one per call, as the driver delivers them on successive turns.
+    // Every tick due now, as the driver delivers them on successive turns.
     static int turn(TimerScheduler& s)
     {
         int n = 0;
-        while (s.tickOnce())
-            ++n;
+        while (const int ran = s.tickDue())
+            n += ran;
         return n;
     }
 };
@@ -80,16 +80,16 @@ TEST_F(Schedule, AfterAStallTheMissedTicksFollowOnePerTurnOnTheGrid)
     startSixteenth(0.0);
     clock.now = 62.5 * 5 + 10; // a message box held the event loop through five grid points
     for (int turn = 1; turn <= 5; ++turn) {
-        EXPECT_TRUE(s.tickOnce()) << turn; // one tick per event-loop turn, never a burst
+        EXPECT_EQ(s.tickDue(), 1) << turn; // one tick per event-loop turn, never a burst
         EXPECT_EQ(laserTicks.size(), static_cast<size_t>(turn));
     }
-    EXPECT_FALSE(s.tickOnce()); // caught up: five ticks for five grid points
+    EXPECT_FALSE(s.tickDue()); // caught up: five ticks for five grid points
     ASSERT_TRUE(s.msUntilNext().has_value());
     EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 6 - clock.now); // the grid did not move
     clock.now = 62.5 * 6;
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_TRUE(s.tickDue());
     clock.now = 62.5 * 7 - 0.001;
-    EXPECT_FALSE(s.tickOnce());
+    EXPECT_FALSE(s.tickDue());
 }
 
 TEST_F(Schedule, ASleepLongerThanTheCatchUpLimitIsNotMadeUp)
@@ -97,17 +97,20 @@ TEST_F(Schedule, ASleepLongerThanTheCatchUpLimitIsNotMadeUp)
     TimerScheduler s(form, clock);
     startSixteenth(0.0);
     clock.now = 62.5; // on time
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_TRUE(s.tickDue());
     clock.now = 3600000.0 + 20; // an hour asleep
-    EXPECT_TRUE(s.tickOnce());  // the late tick, once
-    EXPECT_FALSE(s.tickOnce());
+    EXPECT_TRUE(s.tickDue());   // the late tick, once
+    EXPECT_FALSE(s.tickDue());
     EXPECT_EQ(laserTicks.size(), 2u);
     EXPECT_DOUBLE_EQ(*s.msUntilNext(), 62.5 * 57601 - clock.now); // the next point of the same grid
 }
 
-TEST_F(Schedule, OneTickPerCallAndTheMostOverdueFirst)
+TEST_F(Schedule, EveryDueTimerTicksOncePerCallTheMostOverdueFirst)
 {
     TimerScheduler s(form, clock);
+    std::vector<QString> order;
+    laser.onTimer([&] { order.push_back(QStringLiteral("laser")); });
+    jet.onTimer([&] { order.push_back(QStringLiteral("jet")); });
     clock.now = 0;
     jet.setInterval(1000);
     jet.setEnabled(true);
@@ -115,13 +118,57 @@ TEST_F(Schedule, OneTickPerCallAndTheMostOverdueFirst)
     laser.setInterval(300);
     laser.setEnabled(true);
     clock.now = 1000; // jet due at 1000, laser due at 800
-    EXPECT_TRUE(s.tickOnce());
-    EXPECT_EQ(laserTicks.size(), 1u);
-    EXPECT_TRUE(jetTicks.empty());
-    EXPECT_TRUE(s.tickOnce());
-    EXPECT_EQ(jetTicks.size(), 1u);
-    EXPECT_FALSE(s.tickOnce());
+    EXPECT_EQ(s.tickDue(), 2);
+    EXPECT_EQ(order, (std::vector<QString>{QStringLiteral("laser"), QStringLiteral("jet")}));
+    EXPECT_EQ(s.tickDue(), 0);
     EXPECT_DOUBLE_EQ(*s.msUntilNext(), 1100.0 - 1000); // the laser, again on its own grid
+    clock.now = 1500;                                  // laser due at 1100 and 1400: one per call
+    EXPECT_EQ(s.tickDue(), 1);
+    EXPECT_EQ(s.tickDue(), 1);
+    EXPECT_EQ(s.tickDue(), 0);
+    EXPECT_EQ(s.delivered(laser), 3);
+    EXPECT_EQ(s.delivered(jet), 1);
+}
+
+TEST_F(Schedule, AWakeUpWaitsASlackForTicksDueJustAfterTheFirstNeverBeforeIt)
+{
+    TimerScheduler s(form, clock);
+    clock.now = 0;
+    laser.setInterval(100);
+    laser.setEnabled(true);
+    clock.now = 3;
+    jet.setInterval(100);
+    jet.setEnabled(true); // due at 103, three milliseconds after the laser
+    clock.now = 50;
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(0), 50.0);
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(4), 53.0); // both in one wake-up
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(2), 50.0); // the jet can is beyond the slack
+    clock.now = 103;
+    EXPECT_EQ(s.tickDue(), 2);
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(4), 100.0); // the grids did not move: 200 and 203
+    clock.now = 150;
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(4), 53.0);
+    clock.now = 250; // both overdue: now
+    EXPECT_DOUBLE_EQ(*s.msUntilWake(4), 0.0);
+    laser.setEnabled(false);
+    jet.setEnabled(false);
+    EXPECT_FALSE(s.msUntilWake(4).has_value());
+}
+
+TEST_F(Schedule, AHandlerThatStopsAnotherTimerDueInTheSameWakeUpEndsItsTick)
+{
+    TimerScheduler s(form, clock);
+    laser.onTimer([&] {
+        laserTicks.push_back(clock.now);
+        jet.setEnabled(false);
+    });
+    startSixteenth(0);
+    jet.setInterval(62);
+    jet.setPeriod(62.5);
+    jet.setEnabled(true);
+    clock.now = 62.5;
+    EXPECT_EQ(s.tickDue(), 1);
+    EXPECT_TRUE(jetTicks.empty());
 }
 
 TEST_F(Schedule, EnablingOrChangingTheIntervalRestartsTheGridDisablingStopsIt)
@@ -159,25 +206,27 @@ TEST_F(Schedule, NoTickStartsWhileAnotherHandlerRuns)
     jet.setPeriod(62.5);
     jet.setEnabled(true);
     int nested = 0;
+    size_t jetTicksInside = 99;
     // The laser's handler spins a nested event loop, as a message box does.
     laser.onTimer([&] {
         laserTicks.push_back(clock.now);
         clock.now += 200;
-        if (s.tickOnce())
-            ++nested;
+        nested += s.tickDue();
+        jetTicksInside = jetTicks.size();
     });
     clock.now = 62.5;
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(s.tickDue(), 2); // the jet can's tick runs after the laser's handler returned
     EXPECT_EQ(nested, 0);
-    EXPECT_TRUE(jetTicks.empty());
-    EXPECT_TRUE(s.tickOnce()); // after the handler returned, the jet can's late tick runs
+    EXPECT_EQ(jetTicksInside, 0u);
     EXPECT_EQ(jetTicks.size(), 1u);
+    EXPECT_EQ(s.tickDue(), 2); // both late ticks of 125, one per timer
+    EXPECT_EQ(jetTicks.size(), 2u);
     {
         HandlerGate gesture; // a click handler is running
         clock.now += 1000;
-        EXPECT_FALSE(s.tickOnce());
+        EXPECT_EQ(s.tickDue(), 0);
     }
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_EQ(s.tickDue(), 2);
 }
 
 TEST_F(Schedule, AFailingHandlerIsReportedAndTheScheduleGoesOn)
@@ -188,9 +237,9 @@ TEST_F(Schedule, AFailingHandlerIsReportedAndTheScheduleGoesOn)
     laser.onTimer([] { throw std::out_of_range("no control lblX"); });
     startSixteenth(0);
     clock.now = 62.5;
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_TRUE(s.tickDue());
     clock.now = 125;
-    EXPECT_TRUE(s.tickOnce());
+    EXPECT_TRUE(s.tickDue());
     EXPECT_EQ(reports, (QStringList{QStringLiteral("no control lblX"), QStringLiteral("no control lblX")}));
 }
 

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
+
 using namespace orebell;
 
 namespace {
@@ -83,6 +87,102 @@ TEST_P(Conventions, NumberTextRoundTrips)
     EXPECT_FALSE(isNumeric("abc"));
     EXPECT_TRUE(isNumeric(local("1,000.5")));
     EXPECT_DOUBLE_EQ(textToNumberOrZero(""), 0);
+}
+
+// The conversions read plain numbers without asking QLocale; they must agree with it exactly,
+// bit for bit, on what it accepts and what it refuses.
+TEST_P(Conventions, ConversionsAgreeWithTheLocale)
+{
+    const QLocale locale;
+    const QStringList texts = {"0",
+                               "-0",
+                               "7",
+                               "007",
+                               "0.5",
+                               ".5",
+                               "5.",
+                               "-12.25",
+                               "1,234",
+                               "12,345,678.0000000001",
+                               "1,234,567",
+                               "1,23",
+                               "12,3456",
+                               "1234,567",
+                               "1,234,56",
+                               ",123",
+                               "1,,234",
+                               "0,123",
+                               "1,234.5,6",
+                               "1.2.3",
+                               "--1",
+                               "+1",
+                               "1e5",
+                               "1,234.5e2",
+                               "123456789012345678901234567890.123456789",
+                               "90,000,000.0000000000",
+                               "123,456.7890123456",
+                               "0.30000000000000004",
+                               "9007199254740993",
+                               "1 234",
+                               "12a",
+                               "-",
+                               ".",
+                               "1..2",
+                               "1,234.",
+                               "-.5",
+                               "٣",
+                               "1,2345.5",
+                               "999,999,999,999,999,999,999"};
+    for (const QString& english : texts) {
+        const QString text = local(english);
+        bool ok = false;
+        const double expected = locale.toDouble(text, &ok);
+        const bool numeric = ok && std::isfinite(expected);
+        EXPECT_EQ(isNumeric(text), numeric) << text.toStdString();
+        const std::optional<double> value = numericValue(text);
+        ASSERT_EQ(value.has_value(), numeric) << text.toStdString();
+        if (numeric) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(*value), std::bit_cast<std::uint64_t>(expected))
+                << text.toStdString();
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(textToNumber(text)),
+                      std::bit_cast<std::uint64_t>(expected));
+        }
+    }
+    QLocale plain = locale;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const double values[] = {
+        0.1,     -0.5,      1e15,      1e16,   123456789012345678.0, 1e-5,  1.5e-7, 1e300, -2.5e-300,
+        1 / 3.0, 2 / 3.0e9, 4939.6295, 0.0625, 180 - 0.0625,         1e100, 5e-324, -1e21, 99999999999999.9};
+    for (double v : values)
+        EXPECT_EQ(numberToText(v), plain.toString(v, 'g', 15)) << v;
+    double v = 0.000123;
+    for (int i = 0; i < 200; ++i, v *= -1.37)
+        EXPECT_EQ(numberToText(v), plain.toString(v, 'g', 15)) << v;
+    // Counts as a laser adds to them, whole numbers with zeros, and numbers on a half at the
+    // fifteenth digit (1000000000000005 = 1.000000000000005e15).
+    const double more[] = {100000,
+                           120,
+                           1000000000000005.0,
+                           100000000000000.5,
+                           999999999999999.5,
+                           0.999999999999999,
+                           9.9999999999999995,
+                           123456.78901234565};
+    for (double m : more) {
+        EXPECT_EQ(numberToText(m), plain.toString(m, 'g', 15)) << m;
+    }
+    double count = 12345.6789012345;
+    for (int i = 0; i < 2000; ++i, count += 0.0625 * 3.0001) {
+        EXPECT_EQ(numberToText(count), plain.toString(count, 'g', 15)) << count;
+        const QString shown = QString::number(count, 'e', 14);
+        const int e = static_cast<int>(shown.indexOf(QLatin1Char('e')));
+        const QString digits = shown.left(e).remove(QLatin1Char('.'));
+        // The display pattern keeps the ten decimals of those 15 digits (integer part of 5 or 6).
+        const int before = shown.mid(e + 1).toInt() + 1;
+        EXPECT_EQ(formatNumber(count, "0.0000000000"),
+                  digits.left(before) + locale.decimalPoint() + (digits.mid(before) + "0000000000").left(10))
+            << count;
+    }
 }
 
 TEST_P(Conventions, IntegerConversionsRoundHalvesToEvenAndOverflow)
