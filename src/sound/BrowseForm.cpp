@@ -25,6 +25,7 @@ constexpr Color ButtonRest = 0;
 constexpr Color ButtonSelected = 0x404040;
 constexpr Color ButtonHover = 0x606060;
 constexpr Color TextColor = 0xC0C0C0;
+constexpr Color ListColor = 0x1C181B; // a shade darker than the panel, like the main window's boxes
 
 // A pointer position in twips as a whole number; never fails, whatever the view delivers.
 std::int32_t wholeTwips(double value)
@@ -98,7 +99,7 @@ void BrowseForm::build()
     Control& file = form_.add(ControlKind::FileListBox, File1);
     file.move(120, 1905, 4575, 1200);
     for (Control* list : {&dir, &file}) {
-        list->setBackColor(PanelColor);
+        list->setBackColor(ListColor);
         list->setForeColor(TextColor);
     }
 
@@ -110,6 +111,7 @@ void BrowseForm::build()
     box.setBackColor(PanelColor);
     box.setBorderColor(0x808080);
 
+    form_.setBackColor(PanelColor);
     // Over the main window, where the player's eyes already are.
     form_.move(main_.left() + std::max(0, (main_.width() - 4815) / 2), main_.top() + 240);
 }
