@@ -217,7 +217,7 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .in = Calc, .tip = {UnitsThenMouse}, .tag = {"0"},
          .at = [](int) { return Rect{CX + 15, 915, 1410, 240}; }, .look = {.align = Right}},
         {.kind = K::CheckBox, .name = "chkSaveSettings", .idx = "0", .in = Settings, .text = {"Save Settings on Exit"},
-         .at = [](int) { return Rect{240, 2700, 2400, 255}; }, .look = SmallLeft},
+         .at = [](int) { return Rect{240, 2700, 2400, 255}; }},
 
         // Timer settings panel.
         {.kind = K::Frame, .name = Settings, .text = {"Timer Settings"},
