@@ -8,7 +8,8 @@ root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 (cd "$build" && cpack -G DEB -B "$root/pkg" >/dev/null)
 deb=$(ls "$root"/pkg/*.deb)
-dpkg-deb --info "$deb" | grep -q 'Package: orebell'
+info=$(dpkg-deb --info "$deb")
+grep -q "Package: orebell" <<<"$info"
 dpkg-deb -x "$deb" "$root/fs"
 for f in usr/lib/orebell/Orebell_III usr/lib/orebell/Help.rtf usr/lib/orebell/tick1.wav \
          usr/share/applications/orebell.desktop usr/share/icons/hicolor/scalable/apps/orebell.svg; do

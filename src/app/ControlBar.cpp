@@ -240,11 +240,18 @@ void ControlBar::changeTimerCount(int delta)
     lblControlButton_Click(1);
 }
 
-void ControlBar::resetMission()
+bool ControlBar::laserRunning()
 {
     for (int i = 0; i <= 6; ++i)
         if (control(QStringLiteral("btnActivateTimer"), i).caption() == QLatin1String("!"))
-            return;
+            return true;
+    return false;
+}
+
+void ControlBar::resetMission()
+{
+    if (laserRunning())
+        return;
     Shared::call(shared_.routines.ResetGrid);
     const QString zeroTip = QStringLiteral(" +0 refined ");
     for (int i = 0; i <= 7; ++i) {
@@ -261,6 +268,11 @@ void ControlBar::resetMission()
 
 void ControlBar::refine()
 {
+    // While a laser runs, the estimate lags the ore-mined record (the valuation runs on a few
+    // ticks only), and the record is about to lose the whole batches it holds now: the minerals
+    // added must be those of the same batches.
+    if (laserRunning())
+        Shared::call(shared_.routines.RefreshValuation);
     // Every box is read before anything changes, so a bad entry refuses the whole command and
     // neither the minerals nor the ore list are half refined.
     std::array<std::int32_t, 8> totals{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Palette.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
@@ -20,10 +21,10 @@ public:
     // The program's web page, opened by the "i" button.
     static constexpr const char* WebPageAddress = "https://orebell.github.io/";
 
-    static constexpr Color RestColor = 0x000000;
-    static constexpr Color SelectedColor = 0x404040;
-    static constexpr Color HoverColor = 0x606060;
-    static constexpr Color PanelColor = 0x2F2931;
+    static constexpr Color RestColor = palette::ButtonRest;
+    static constexpr Color SelectedColor = palette::ButtonSelected;
+    static constexpr Color HoverColor = palette::ButtonHover;
+    static constexpr Color PanelColor = palette::PanelColor;
 
     ControlBar(Form& main, Shared& shared, Platform& platform);
 
@@ -53,6 +54,7 @@ private:
     void showTimerView();
     void cycleWatchPanels();
     void changeTimerCount(int delta);
+    bool laserRunning(); // a start button shows "!"
     void resetMission();
     void refine();
     void minimise();

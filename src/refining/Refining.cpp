@@ -1,5 +1,6 @@
 #include "refining/Refining.h"
 
+#include "data/Palette.h"
 #include "data/Shared.h"
 #include "refining/OreCalculator.h"
 #include "refining/RefiningMath.h"
@@ -13,15 +14,12 @@ namespace orebell {
 
 namespace {
 
+using namespace palette;
+
 const QString Compare = QStringLiteral("Compare");
 const QString Mousing = QStringLiteral("Mousing");
 const QString RatePattern = QStringLiteral("#,###.###");
 const QString IskPattern = QStringLiteral("#,###");
-
-constexpr Color PanelColor = 0x2F2931;
-constexpr Color HoverColor = 0x606060;
-constexpr Color LightGrey = 0xC0C0C0;
-constexpr Color Green = 0xFF00;
 
 // The number a caption formatted with "#,###.###" shows; a value that rounds to nothing shows
 // only the decimal mark.
@@ -453,7 +451,7 @@ void Refining::lblProcessingSkills_MouseMove(int k, int, int, double, double)
         CalcRefinedYield(k);
     Shared::call(shared_.routines.SetButtonBackColor, QStringLiteral("lblProcessingSkills"), PanelColor,
                  BaseOreCount - 1);
-    skillLabels_.at(k)->setBackColor(HoverColor);
+    skillLabels_.at(k)->setBackColor(ButtonHover);
     ShowOreCalculation(k);
 }
 
@@ -528,7 +526,7 @@ void Refining::chkVirtualRefining_Click(int)
 void Refining::chkVirtualRefining_MouseMove(int index, int, int, double, double)
 {
     Shared::call(shared_.routines.SetButtonBackColor, QStringLiteral("chkVirtualRefining"), PanelColor, 0);
-    form_.control(QStringLiteral("chkVirtualRefining"), index).setBackColor(HoverColor);
+    form_.control(QStringLiteral("chkVirtualRefining"), index).setBackColor(ButtonHover);
 }
 
 void Refining::lblIskFromRefinedOre_DblClick(int)

@@ -1,5 +1,6 @@
 #include "sound/SoundAlerts.h"
 
+#include "data/Palette.h"
 #include "data/Shared.h"
 #include "sound/BrowseForm.h"
 #include "toolkit/Conventions.h"
@@ -10,15 +11,14 @@ namespace orebell {
 
 namespace {
 
+using namespace palette;
+
 const QString chkSoundEffect = QStringLiteral("chkSoundEffect");
 const QString txtPathSoundEffect = QStringLiteral("txtPathSoundEffect");
 const QString txtSoundeEffectDelay = QStringLiteral("txtSoundeEffectDelay");
 const QString lblBrowseSoundEffect = QStringLiteral("lblBrowseSoundEffect");
 const QString fraSound = QStringLiteral("fraSound");
 
-constexpr Color PanelColor = 0x2F2931;
-constexpr Color ButtonRest = 0;
-constexpr Color ButtonHover = 0x606060;
 constexpr int HighestRow = 5;
 
 struct Delay {

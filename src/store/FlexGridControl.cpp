@@ -71,15 +71,19 @@ void RefineGrid(Grid& grid)
 {
     for (int r = 1; r <= grid.rows() - 2; ++r) {
         const QString batchText = grid.textMatrix(r, 2);
-        // A batch that is not a positive number can only come from a damaged store: the row is
-        // left as it is rather than divided by nothing.
+        // A batch that is not a positive 16-bit number can only come from a damaged store: the
+        // row is left as it is rather than divided by nothing or failing every Refine.
         if (!isNumeric(batchText))
             continue;
-        const double batch = toInt16(textToNumber(batchText));
-        if (batch <= 0)
+        const double batchValue = roundHalfEven(textToNumber(batchText));
+        if (batchValue <= 0 || batchValue > 32767)
             continue;
-        const double units = roundHalfEven(countOf(grid.textMatrix(r, 1)));
-        grid.setTextMatrix(r, 1, numberToText(units - vbInt(units / batch) * batch));
+        const double batch = toInt16(batchValue);
+        const double count = countOf(grid.textMatrix(r, 1));
+        // Whole batches are counted from the units themselves, as the estimate counts them: a
+        // count a fraction short of a batch has not filled it, though it rounds up to it.
+        const double units = roundHalfEven(count);
+        grid.setTextMatrix(r, 1, numberToText(units - vbInt(count / batch) * batch));
     }
 }
 

@@ -1,12 +1,13 @@
 #include "timing/CargoHold.h"
 
+#include "data/Palette.h"
 #include "toolkit/Conventions.h"
 
 namespace orebell {
 
 namespace {
-constexpr Color LightGrey = 0xC0C0C0;
-constexpr Color Red = 255;
+
+using namespace palette;
 const QString M3 = QStringLiteral(" m3");
 const QString Empty = QStringLiteral("0 m3");
 } // namespace

@@ -1,6 +1,7 @@
 #include "timing/LaserTimers.h"
 
 #include "data/OreCatalogue.h"
+#include "data/Palette.h"
 #include "data/Shared.h"
 #include "timing/CargoHold.h"
 #include "toolkit/Conventions.h"
@@ -13,14 +14,10 @@ namespace orebell {
 
 namespace {
 
-constexpr Color LightGrey = 0xC0C0C0;
-constexpr Color LightBlue = 0xFF8080;
-constexpr Color Yellow = 0xFFFF;
-constexpr Color Red = 255;
+using namespace palette;
+
 constexpr Color LockedText = 0x80000015;
 constexpr Color UnlockedText = 0x8000000B;
-constexpr Color OptionRest = 0x2F2931;
-constexpr Color Hover = 0x606060;
 constexpr int FullBarWidth = 1095;
 constexpr int MinBarWidth = 15;
 constexpr int MaxLasers = 7;
@@ -644,8 +641,8 @@ void LaserTimers::optRefreshRate_Click(int Index)
 
 void LaserTimers::optRefreshRate_MouseMove(int Index, int, int, double, double)
 {
-    Shared::call(shared_.routines.SetButtonBackColor, QStringLiteral("optRefreshRate"), OptionRest, 4);
-    refreshOptions_.at(Index)->setBackColor(Hover);
+    Shared::call(shared_.routines.SetButtonBackColor, QStringLiteral("optRefreshRate"), PanelColor, 4);
+    refreshOptions_.at(Index)->setBackColor(ButtonHover);
 }
 
 } // namespace orebell

@@ -289,6 +289,23 @@ TEST_F(ControlBarTest, RefineMovesTheEstimateIntoTheRefinedAmounts)
     EXPECT_EQ(c("txtRefinedOre", 3).text(), QStringLiteral("7"));
 }
 
+TEST_F(ControlBarTest, RefineWhileMiningAddsTheMineralsOfTheBatchesItTakes)
+{
+    c("cboRoidType", 0).setText(QStringLiteral("Veldspar"));
+    c("txtSizeOfRoid", 0).setText(QStringLiteral("100000"));
+    c("txtMiningRate", 0).setText(QStringLiteral("540"));
+    c("txtCycleDurationInSeconds", 0).setText(QStringLiteral("180"));
+    c("btnActivateTimer", 0).click();
+    ASSERT_EQ(c("btnActivateTimer", 0).caption(), QStringLiteral("!"));
+    // Ticks credit the record; the estimate only follows on some of them.
+    program->shared().routines.AddOreMined(QStringLiteral("Veldspar"), 1000);
+    press(18);
+    // Three batches of 333 leave the record: 3 x 1000 Tritanium x 96.2 %, less 5 %.
+    EXPECT_EQ(c("txtRefinedOre", 6).text(), QStringLiteral("2742"));
+    EXPECT_EQ(form().grid(s("mshflexOreMined")).textMatrix(1, 1), QStringLiteral("1"));
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
 TEST_F(ControlBarTest, RefineWithABadEntryRefusesTheWholeCommand)
 {
     c("txtRefinedOre", 0).setText(QStringLiteral("100"));

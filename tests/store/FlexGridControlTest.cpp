@@ -87,12 +87,19 @@ TEST_F(OreMinedGrid, RefineLeavesWhatDoesNotFillABatch)
     EXPECT_EQ(grid.textMatrix(3, 1), QStringLiteral("44")); // 1244.5 rounds to 1244
     EXPECT_EQ(grid.rows(), 5);
 
+    // 998.7 units of Veldspar are two batches of 333 and most of a third: the third stays.
+    AddOreMined(grid, yields, QStringLiteral("Veldspar"), 998.7 - 246);
+    RefineGrid(grid);
+    EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("333"));
+
     // A damaged batch leaves its row alone instead of dividing by nothing.
     grid.setTextMatrix(1, 2, QStringLiteral("0"));
     grid.setTextMatrix(2, 2, QStringLiteral("x"));
-    RefineGrid(grid);
+    grid.setTextMatrix(3, 2, QStringLiteral("250250"));
+    EXPECT_NO_THROW(RefineGrid(grid));
     EXPECT_EQ(grid.textMatrix(1, 1), QStringLiteral("245"));
-    EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("246"));
+    EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("333"));
+    EXPECT_EQ(grid.textMatrix(3, 1), QStringLiteral("44"));
 }
 
 TEST_F(OreMinedGrid, ResetLeavesTheHeadersAndOneEmptyRow)

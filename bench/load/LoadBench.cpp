@@ -1,0 +1,180 @@
+// Whole-process load: the real program (the gui view over RealPlatform, built as main.cpp builds
+// it) with seven lasers and four jet-can clocks running at 1/16 s, or the floor it is measured
+// against: a bare Qt window whose seven 62 ms timers each update a label.
+//
+//   orebell_load program [seconds]   the program; prints CPU, peak memory and the countdown's
+//                                    lag behind the wall clock
+//   orebell_load floor [seconds]
+//
+// Prints one line of key=value figures. The settings store goes to a temporary folder, so a
+// run neither reads nor changes the user's settings.
+
+#include "app/Program.h"
+#include "data/Shared.h"
+#include "gui/FormView.h"
+#include "gui/ProgramWindows.h"
+#include "platform/OrderlyExit.h"
+#include "platform/RealPlatform.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+
+constexpr int Lasers = 7;
+constexpr int JetCans = 4;
+
+struct Usage {
+    double cpuSeconds = 0;
+    long peakKiB = 0;
+};
+
+Usage usage()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    const auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return {seconds(u.ru_utime) + seconds(u.ru_stime), u.ru_maxrss};
+}
+
+void report(const char* what, const Usage& atStart, const Usage& atEnd, double wallSeconds, const char* extra)
+{
+    std::printf("%s cpu_total_s=%.3f cpu_running_s=%.3f wall_running_s=%.3f peak_rss_kib=%ld%s\n", what,
+                atEnd.cpuSeconds, atEnd.cpuSeconds - atStart.cpuSeconds, wallSeconds, atEnd.peakKiB, extra);
+    std::fflush(stdout);
+}
+
+int runFloor(QApplication& app, int seconds)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    std::array<QLabel*, Lasers> labels{};
+    std::array<double, Lasers> countdown{};
+    for (int i = 0; i < Lasers; ++i) {
+        labels[i] = new QLabel(QStringLiteral("180"), &window);
+        layout->addWidget(labels[i]);
+        countdown[i] = 180;
+        auto* timer = new QTimer(&window);
+        timer->setTimerType(Qt::PreciseTimer);
+        timer->setInterval(62);
+        QObject::connect(timer, &QTimer::timeout, labels[i], [&countdown, &labels, i] {
+            countdown[i] -= 0.0625;
+            if (countdown[i] <= 0)
+                countdown[i] += 180;
+            labels[i]->setText(QString::number(static_cast<int>(countdown[i])));
+        });
+        timer->start();
+    }
+    window.show();
+    const Usage start = usage();
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    app.exec();
+    report("floor", start, usage(), static_cast<double>(wall.nsecsElapsed()) / 1e9, "");
+    return 0;
+}
+
+int runProgram(QApplication& app, int seconds)
+{
+    orebell::RealPlatform platform;
+    orebell::Program program(platform);
+    orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
+    program.run();
+    if (platform.endRequested()) {
+        std::fprintf(stderr, "the program did not start\n");
+        return 1;
+    }
+    orebell::ProgramWindows windows(program, platform.messageBox());
+    orebell::Form& form = program.mainForm();
+    const auto c = [&](const char* name, int i) -> orebell::Control& {
+        return form.control(QLatin1String(name), i);
+    };
+
+    // Seven panels shown, each laser on an asteroid that outlasts the run, at the 1/16 s rate.
+    c("txtLasers", 0).setText(QStringLiteral("7"));
+    c("lblControlButton", 1).click();
+    c("optRefreshRate", 0).click();
+    const Usage start = usage();
+    QElapsedTimer wall;
+    wall.start();
+    std::array<double, Lasers> startedMs{};
+    std::array<double, Lasers> startSeconds{};
+    for (int i = 0; i < Lasers; ++i) {
+        c("cboRoidType", i).setText(QStringLiteral("Veldspar"));
+        c("txtSizeOfRoid", i).setText(QStringLiteral("90000000"));
+        c("txtMiningRate", i).setText(QStringLiteral("540"));
+        c("txtCycleDurationInSeconds", i).setText(QStringLiteral("180"));
+        c("btnActivateTimer", i).click();
+        startedMs[i] = static_cast<double>(wall.nsecsElapsed()) / 1e6;
+        startSeconds[i] = program.shared().Lasers[i].SecondsToDeplete;
+        if (c("btnActivateTimer", i).caption() != QLatin1String("!")) {
+            std::fprintf(stderr, "laser %d did not start\n", i + 1);
+            return 1;
+        }
+    }
+    for (int j = 0; j < JetCans; ++j)
+        c("lblJetButton", j).click();
+
+    // The countdown's model time (ticks x 1/16 s, read back from the model) against the wall
+    // clock since each laser started, sampled over the last ten seconds at moments unrelated to
+    // the ticks. Right after a tick the two agree; just before the next one the wall clock is
+    // almost a tick ahead. The least lag seen is the drift; a timer that keeps up has less than
+    // one tick of it.
+    double leastLagMs = 1e300;
+    double worstLagMs = 0;
+    const auto sample = [&] {
+        const double nowMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
+        for (int i = 0; i < Lasers; ++i) {
+            const double modelMs = (startSeconds[i] - program.shared().Lasers[i].SecondsToDeplete) * 1000.0;
+            const double lag = (nowMs - startedMs[i]) - modelMs;
+            leastLagMs = std::min(leastLagMs, lag);
+            worstLagMs = std::max(worstLagMs, lag);
+        }
+    };
+    QTimer sampler;
+    sampler.setTimerType(Qt::PreciseTimer);
+    sampler.setInterval(97);
+    QObject::connect(&sampler, &QTimer::timeout, sample);
+    QTimer::singleShot(std::max(0, seconds - 10) * 1000, &sampler, [&sampler] { sampler.start(); });
+    QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
+    app.exec();
+    const Usage end = usage();
+    const double nowMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
+
+    long long ticks = 0;
+    for (int i = 0; i < Lasers; ++i)
+        ticks += std::llround((startSeconds[i] - program.shared().Lasers[i].SecondsToDeplete) * 16);
+    char extra[256];
+    std::snprintf(extra, sizeof extra, " laser_ticks=%lld drift_ms=%.1f lag_worst_ms=%.1f", ticks, leastLagMs,
+                  worstLagMs);
+    report("program", start, end, (nowMs) / 1000.0, extra);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The store lives under the configuration folder: keep the run's own.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const bool floor = argc > 1 && std::strcmp(argv[1], "floor") == 0;
+    const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
+    QApplication app(argc, argv);
+    return floor ? runFloor(app, seconds) : runProgram(app, seconds);
+}
