@@ -1,5 +1,6 @@
 #include "sound/BrowseForm.h"
 
+#include "data/Palette.h"
 #include "data/Shared.h"
 #include "toolkit/Conventions.h"
 
@@ -20,11 +21,8 @@ const QString lblAccept = QStringLiteral("lblAccept");
 const QString lblCancel = QStringLiteral("lblCancel");
 const QString shpBox = QStringLiteral("shpBox");
 
-constexpr Color PanelColor = 0x2F2931;
-constexpr Color ButtonRest = 0;
-constexpr Color ButtonSelected = 0x404040;
-constexpr Color ButtonHover = 0x606060;
-constexpr Color TextColor = 0xC0C0C0;
+using namespace palette;
+constexpr Color TextColor = LightGrey;
 constexpr Color ListColor = 0x1C181B; // a shade darker than the panel, like the main window's boxes
 
 // A pointer position in twips as a whole number; never fails, whatever the view delivers.
