@@ -42,6 +42,10 @@ constexpr Look Centred{.align = Centre};
 constexpr Look Heading{.fontSize = 7, .align = Right};
 constexpr Look SmallLeft{.fontSize = 7, .align = Left};
 constexpr Look SmallRight{.fontSize = 7, .align = Right};
+// An entry box without a drawn border round it draws its own.
+constexpr Look BoxedRight{.border = 0x606060, .borderStyle = 1, .align = Right};
+// The laser ore lists are narrow: a smaller face fits every base ore's name.
+constexpr Look OreList{.fontSize = 7};
 constexpr Look Title{.back = PanelColor, .fore = Grey, .fontSize = 8, .bold = true, .align = Left};
 
 // --- The button column, the title strip and panel A (between the buttons and the watch panels).
@@ -87,6 +91,15 @@ constexpr int AW = 1245; // and width
 constexpr int JetTop = 1980;
 constexpr int JetStep = 405;
 
+// A drawn border one pixel outside a control.
+constexpr Rect around(Rect r) { return {r.left - 15, r.top - 15, r.width + 30, r.height + 30}; }
+
+// A jet-can row across panel A: the button, the can's name (room for "Can A"), the clock; one
+// pixel between their borders.
+Rect jetButton(int r) { return {AX, JetTop + r * JetStep, 255, 255}; }
+Rect jetName(int r) { return {AX + 300, JetTop + r * JetStep, 480, 255}; }
+Rect jetClock(int r) { return {AX + 825, JetTop + r * JetStep, AW - 825, 255}; }
+
 // --- Laser panels: slot i starts at LaserLeft + i x PanelStep; its entries are 1095 wide.
 constexpr int slotLeft(int i) { return LaserLeft + i * PanelStep; }
 constexpr int slotInner(int i) { return slotLeft(i) + 120; }
@@ -106,6 +119,11 @@ constexpr int calcRow(int r) { return CalcRowTop + r * CalcRowStep; }
 
 // Mineral yield panel rows.
 constexpr int yieldRow(int k) { return 645 + k * 300; }
+// The ore-mined grid holds its three columns (the window font's widths of "Concentrated Veldspar  ",
+// twenty digits and "R/Units  ") and a vertical scroll bar without a horizontal one; the mineral
+// rows start to its right.
+constexpr Rect OreGrid{120, 570, 5070, 2370};
+constexpr int YieldPictureLeft = 5280;
 
 // Watch panels: one row per mineral.
 constexpr int watchRow(int k) { return 570 + k * 330; }
@@ -137,7 +155,9 @@ std::vector<InventoryRow> makeInventory()
          .at = button, .look = ButtonLook,
          .backOf = [](int i) { return i == 6 || i == 14 ? static_cast<long long>(PanelColor) : Black; }},
         {.kind = K::Label, .name = "lblControlButton", .idx = "7", .text = {"  Orebell"}, .at = button, .look = Title},
-        {.kind = K::Shape, .name = "shpBox", .at = [](int) { return Rect{LaserLeft, TitleHeight, PanelWidth, PanelHeight}; }},
+        // shpBox only measures a laser panel (its width) and the window (its height): not drawn.
+        {.kind = K::Shape, .name = "shpBox", .at = [](int) { return Rect{LaserLeft, TitleHeight, PanelWidth, PanelHeight}; },
+         .look = {.borderStyle = 0}},
 
         // Station profile and the quick ore calculator, which sit in the calculator panel.
         {.kind = K::Label, .name = "lblStationName", .in = Calc, .text = {"Station: (Select or enter a new station name)"},
@@ -159,7 +179,7 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtOreCalc_bckgrnd", .in = Calc, .tip = {" Then mouse over the basic ore types on the right "},
          .tag = {"0"}, .at = [](int) { return Rect{CX, 900, 1440, 270}; }},
         {.kind = K::Label, .name = "lblIskFromRefinedOre", .idx = "0", .text = {"0 isk"},
-         .tip = {" Approximate Isk From Refined Ore "}, .at = [](int) { return Rect{AX, 1560, AW, 225}; },
+         .tip = {" Approximate Isk From Refined Ore "}, .at = [](int) { return Rect{AX, 1560, AW, 345}; },
          .look = SmallCentred},
         {.kind = K::Timer, .name = "tmrRefine", .on = true},
         {.kind = K::CheckBox, .name = "chkRefinery", .idx = "0", .in = Calc, .text = {"Refinery: \"NOT USED\""},
@@ -176,7 +196,7 @@ std::vector<InventoryRow> makeInventory()
          .value = 1, .at = [](int) { return Rect{90, 300, 1080, 240}; }},
         {.kind = K::TextBox, .name = "txtCargoHold", .idx = "0", .in = CargoHold, .text = {"1000"},
          .tip = {" Max m3 of Mining Vessel's Cargo Hold "}, .tag = {"0"},
-         .at = [](int) { return Rect{90, 2130, 1080, 255}; }, .look = {.align = Right}},
+         .at = [](int) { return Rect{90, 2130, 1080, 255}; }, .look = BoxedRight},
         {.kind = K::Label, .name = "lblYieldProgressBar", .idx = "4,5", .in = CargoHold,
          .text = {"Cargo Hold", "Capacity (m3)"}, .tip = {FromOre, ""},
          .at = [](int i) { return Rect{90, i == 4 ? 660 : 1890, 1080, 210}; }, .look = SmallCentred},
@@ -197,7 +217,7 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .in = Calc, .tip = {UnitsThenMouse}, .tag = {"0"},
          .at = [](int) { return Rect{CX + 15, 915, 1410, 240}; }, .look = {.align = Right}},
         {.kind = K::CheckBox, .name = "chkSaveSettings", .idx = "0", .in = Settings, .text = {"Save Settings on Exit"},
-         .at = [](int) { return Rect{240, 2700, 2400, 255}; }, .look = SmallLeft},
+         .at = [](int) { return Rect{240, 2700, 2400, 255}; }},
 
         // Timer settings panel.
         {.kind = K::Frame, .name = Settings, .text = {"Timer Settings"},
@@ -248,7 +268,7 @@ std::vector<InventoryRow> makeInventory()
         // Estimated mineral yield panel: the ore-mined grid and a row per mineral.
         {.kind = K::Frame, .name = Yield, .text = {"Estimated Mineral Yield"},
          .at = [](int) { return Rect{PanelLeft, PanelTop, wideFrame(6), RightPanelHeight}; }, .hidden = true},
-        {.kind = K::Grid, .name = "mshflexOreMined", .in = Yield, .at = [](int) { return Rect{120, 570, 4800, 2370}; },
+        {.kind = K::Grid, .name = "mshflexOreMined", .in = Yield, .at = [](int) { return OreGrid; },
          .look = {.back = BoxColor}},
         {.kind = K::Label, .name = "lblOreMined", .in = Yield, .text = {"Ore Mined:"},
          .at = [](int) { return Rect{120, 330, 2000, 210}; }, .look = SmallLeft},
@@ -262,10 +282,11 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::PictureBox, .name = "Picture1", .idx = "8-15", .in = Yield,
          .tip = {" Morphite ", " Mexallon ", " Megacyte ", " Nocxium ", " Zydrine ", " Tritanium ", " Pyerite ",
                  " Isogen "},
-         .at = [](int i) { return Rect{5100, yieldRow(pictureMineral(i)) + 30, 195, 195}; }, .backOf = mineralColor},
+         .at = [](int i) { return Rect{YieldPictureLeft, yieldRow(pictureMineral(i)) + 30, 195, 195}; },
+         .backOf = mineralColor},
         {.kind = K::Label, .name = "lblMineral", .idx = "0-7", .in = Yield,
          .text = {"Isogen", "Megacyte", "Mexallon", "Morphite", "Nocxium", "Pyerite", "Tritanium", "Zydrine"},
-         .at = [](int k) { return Rect{5355, yieldRow(k) + 15, 1050, 225}; }},
+         .at = [](int k) { return Rect{YieldPictureLeft + 255, yieldRow(k) + 15, 6405 - YieldPictureLeft - 255, 225}; }},
         {.kind = K::Shape, .name = "shpMinedBorder", .idx = "0-7,16-23", .in = Yield,
          .at = [](int b) { return Rect{b < 8 ? 6450 : 7530, yieldRow(b % 8) - 15, 1035, 285}; }},
         {.kind = K::Shape, .name = "shpGoalBorder", .idx = "0-7", .in = Yield,
@@ -273,7 +294,7 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::Shape, .name = "shpProgressYieldBorder", .idx = "0-7", .in = Yield,
          .at = [](int k) { return Rect{9690, yieldRow(k) + 30, 750, 195}; }},
         {.kind = K::Shape, .name = "shpStationYieldBorder", .idx = "8", .in = Yield,
-         .at = [](int) { return Rect{105, 555, 4830, 2400}; }},
+         .at = [](int) { return around(OreGrid); }},
         {.kind = K::Label, .name = "lblYieldProgress_bkgrnd", .idx = "0-7", .in = Yield,
          .at = [](int k) { return Rect{9705, yieldRow(k) + 45, 720, 165}; }, .look = {.back = Black}},
         {.kind = K::Label, .name = "lblYieldProgressPercBar", .idx = "0-7", .in = Yield, .tag = {"0"},
@@ -370,13 +391,13 @@ std::vector<InventoryRow> makeInventory()
          .tag = {"0"}, .at = [](int m) { return Rect{6510, calcRow(m), 720, 240}; }, .look = {.align = Right}},
         {.kind = K::TextBox, .name = "txtRefinableUnit", .idx = "0", .in = Calc, .text = {"000"},
          .tip = {" Units to Refine "}, .tag = {"0"}, .at = [](int) { return Rect{CX + 1950, 1740, 1080, 240}; },
-         .look = {.align = Right}},
+         .look = BoxedRight},
         {.kind = K::TextBox, .name = "txtStationYield", .idx = "23-8,0-7", .in = Calc, .text = {"000"},
          .tip = {" Station Yield "}, .tag = {"0"},
          .at = [](int j) { return Rect{4260 + (j / 8) * 750, calcRow(j % 8), 720, 240}; },
          .look = {.align = Right}},
         {.kind = K::TextBox, .name = "txtStationTax", .idx = "0", .in = Calc, .text = {"0"}, .tip = {" Station Tax "},
-         .tag = {"0"}, .at = [](int) { return Rect{4275, 3105, 540, 240}; }, .look = {.align = Right}},
+         .tag = {"0"}, .at = [](int) { return Rect{4275, 3105, 540, 240}; }, .look = BoxedRight},
         {.kind = K::TextBox, .name = "txtProcessingSkill", .idx = "15-0", .in = Calc, .text = {"0"}, .tag = {"0"},
          .at = [](int k) { return Rect{1200 + (k / 8) * 1470, calcRow(k % 8), 330, 240}; },
          .look = {.align = Centre}},
@@ -386,7 +407,7 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtStationNetYield", .idx = "0", .in = Calc, .text = {"96.2"},
          .tip = {" Station Net Yield "}, .tag = {"0"}, .at = [](int) { return Rect{1035, 3105, 540, 240}; },
          .look = {.align = Right}},
-        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "7", .in = Calc,
+        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "7", .in = Calc, .style = 2,
          .at = [](int) { return Rect{CX + 1170, 255, 1860, 285}; }},
         {.kind = K::ComboBox, .name = "cboStation_Refinery", .idx = "0", .in = Calc,
          .at = [](int) { return Rect{3630, 255, 1950, 285}; }},
@@ -410,8 +431,9 @@ std::vector<InventoryRow> makeInventory()
          .text = {"Next Roid Type", "Units of Ore", "Current Roid", "Timers", "Mining Rate", "Cycle Duration"},
          .tip = {"", Scanner, "", "", "", ""},
          .at = [](int r) {
-             constexpr int top[] = {345, 675, 1035, 1590, 3015, 3345};
-             return Rect{WatchLeft + 45, top[r], 1185, 210};
+             // "Current Roid" reads from the top of the two-line ore name beside it.
+             constexpr int top[] = {345, 675, 945, 1590, 3015, 3345};
+             return Rect{WatchLeft + 45, top[r], 1185, r == 2 ? 345 : 210};
          },
          .look = Heading},
         {.kind = K::Shape, .name = "shpGroupBox", .idx = "0-6",
@@ -451,8 +473,8 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::Label, .name = "lblPlusOne", .idx = "0-6", .text = {"+1"}, .tip = {" Double Up Laser "},
          .at = [](int i) { return Rect{slotInner(i) + 795, 2640, 300, 240}; }, .look = ButtonLook},
         {.kind = K::Timer, .name = "tmrMiningLaser", .idx = "0-6", .tag = {"0"}},
-        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "6-1", .group = 2,
-         .at = [](int i) { return Rect{slotInner(i), 285, SlotWidth, 300}; }},
+        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "6-1", .group = 2, .style = 2,
+         .at = [](int i) { return Rect{slotInner(i), 285, SlotWidth, 300}; }, .look = OreList},
         {.kind = K::TextBox, .name = "txtMiningRate", .idx = "6-1", .tip = {" From laser Info "}, .tag = {"0"},
          .group = 2, .at = [](int i) { return Rect{slotInner(i), 2985, SlotWidth, 255}; }, .look = {.align = Right}},
         {.kind = K::TextBox, .name = "txtCycleDurationInSeconds", .idx = "6-1", .tag = {"0"}, .group = 2,
@@ -461,26 +483,25 @@ std::vector<InventoryRow> makeInventory()
          .at = [](int i) { return Rect{slotInner(i), 3315, SlotWidth, 255}; }, .look = {.align = Right}},
         {.kind = K::TextBox, .name = "txtMiningRate", .idx = "0", .tip = {" From laser Info "}, .tag = {"0"},
          .at = [](int i) { return Rect{slotInner(i), 2985, SlotWidth, 255}; }, .look = {.align = Right}},
-        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "0",
-         .at = [](int i) { return Rect{slotInner(i), 285, SlotWidth, 300}; }},
+        {.kind = K::ComboBox, .name = "cboRoidType", .idx = "0", .style = 2,
+         .at = [](int i) { return Rect{slotInner(i), 285, SlotWidth, 300}; }, .look = OreList},
         {.kind = K::TextBox, .name = "txtSizeOfRoid", .idx = "0-6", .tip = {Scanner}, .tag = {"0"},
          .at = [](int i) { return Rect{slotInner(i), 630, SlotWidth, 270}; }, .look = {.align = Right}},
 
         // Jet-can clocks in panel A.
         {.kind = K::Shape, .name = "shpJetButtonBorder", .idx = "0-3",
-         .at = [](int r) { return Rect{AX - 15, JetTop + r * JetStep - 15, 330, 285}; }},
+         .at = [](int r) { return around(jetButton(r)); }},
         {.kind = K::Shape, .name = "shpJetCanNameBorder", .idx = "0-3",
-         .at = [](int r) { return Rect{AX + 345, JetTop + r * JetStep - 15, 375, 285}; }},
+         .at = [](int r) { return around(jetName(r)); }},
         {.kind = K::Shape, .name = "shpClockTimerBorder", .idx = "0-3",
-         .at = [](int r) { return Rect{AX + 750, JetTop + r * JetStep - 15, 510, 285}; }},
+         .at = [](int r) { return around(jetClock(r)); }},
         {.kind = K::Label, .name = "lblJetButton", .idx = "0-3", .text = {"JET"}, .tip = {" Start Jetcan Timer "},
-         .at = [](int r) { return Rect{AX, JetTop + r * JetStep, 300, 255}; }, .look = ButtonLook},
+         .at = jetButton, .look = ButtonLook},
         {.kind = K::Label, .name = "lblClockTimer", .idx = "0-3", .text = {"00:00"}, .tip = {" Jetcan age "},
-         .at = [](int r) { return Rect{AX + 765, JetTop + r * JetStep, 480, 255}; },
-         .look = {.back = 0x404040, .fontSize = 7, .align = Centre}},
+         .at = jetClock, .look = {.back = 0x404040, .fontSize = 7, .align = Centre}},
         {.kind = K::Timer, .name = "tmrJetCan", .idx = "0-3"},
         {.kind = K::TextBox, .name = "txtJetCanName", .idx = "0,2,3,1", .tip = {" Jetcan Name "}, .tag = {"0"},
-         .at = [](int r) { return Rect{AX + 360, JetTop + r * JetStep, 345, 255}; }, .look = {.fontSize = 7}},
+         .at = jetName, .look = {.fontSize = 7}},
 
         // Refining progress watch panel.
         {.kind = K::Frame, .name = Progress, .text = {"Refining Goals"}, .tag = {"0"},
@@ -509,12 +530,12 @@ std::vector<InventoryRow> makeInventory()
         {.kind = K::TextBox, .name = "txtLasers", .idx = "0", .text = {"1"}, .tip = {" Number of Timers "},
          .tag = {"0"}, .at = [](int) { return Rect{1110, 285, 420, 255}; }, .look = {.align = Centre}},
 
-        // The minimised window: drawn over everything it covers.
+        // The minimised window: drawn over everything it covers; the caption is written on the picture.
         {.kind = K::Image, .name = "imgMinimized", .at = [](int) { return Rect{0, 0, 480, 480}; },
-         .look = {.back = PanelColor}, .hidden = true},
+         .look = {.back = BoxColor, .border = 0x808080, .borderStyle = 1}, .hidden = true},
         {.kind = K::Label, .name = "lblMinimize", .text = {"OB"}, .tip = {" Orebell "},
-         .at = [](int) { return Rect{0, 120, 480, 240}; }, .look = {.fontSize = 6.75, .bold = true, .align = Centre},
-         .hidden = true},
+         .at = [](int) { return Rect{0, 120, 480, 240}; },
+         .look = {.fore = 0xE0E0E0, .fontSize = 6.75, .bold = true, .align = Centre}, .hidden = true},
     };
     // clang-format on
 }
@@ -585,6 +606,7 @@ void addElement(Form& form, const InventoryRow& row, int index, std::size_t pos)
     c.setTag(perElement(row.tag, pos, row));
     if (row.value != 0 || index == row.selected)
         c.setValue(row.value != 0 ? row.value : 1);
+    c.setStyle(row.style);
     if (row.kind == K::Timer) {
         c.setInterval(0);
         c.setEnabled(row.on);

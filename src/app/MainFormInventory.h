@@ -47,6 +47,7 @@ struct InventoryRow {
     int selected = -1; // option buttons: the element that starts selected
     bool on = false;   // a timer that starts enabled
     int group = 0;     // adjacent rows of one non-zero group are walked element by element together
+    int style = 0;     // combo boxes: 2 a drop-down list (choice only)
     PlaceRule at = nullptr;
     Look look = {};
     bool hidden = false;

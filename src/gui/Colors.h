@@ -7,9 +7,11 @@
 
 namespace orebell {
 
-// A model colour as Qt draws it: &HBBGGRR (low byte red), or a system colour (&H800000nn) taken
-// from the application palette.
-QColor toQColor(Color color, const QPalette& palette);
+// A model colour as Qt draws it: &HBBGGRR (low byte red), or a system colour (&H800000nn) in the
+// program's own dark desktop scheme, the same in every widget whatever its own palette holds.
 QColor toQColor(Color color);
+
+// The program's dark desktop scheme as a palette: panels, entry boxes, text, highlight, tips.
+QPalette programPalette();
 
 } // namespace orebell

@@ -2,9 +2,14 @@
 
 #include "gui/Colors.h"
 
+#include <QAbstractItemView>
 #include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
+
+#include <algorithm>
 
 namespace orebell {
 
@@ -38,7 +43,7 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     if (control_.borderStyle() == 0) // transparent border: nothing to draw
         return;
     QPainter p(this);
-    QPen pen(toQColor(control_.borderColor(), palette()), 1, penStyle(control_.borderStyle()));
+    QPen pen(toQColor(control_.borderColor()), 1, penStyle(control_.borderStyle()));
     pen.setJoinStyle(Qt::MiterJoin);
     p.setPen(pen);
     p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
@@ -50,8 +55,18 @@ void PictureWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    if (control_.kind() == ControlKind::PictureBox)
-        p.fillRect(rect(), toQColor(control_.backColor(), palette()));
+    if (control_.kind() == ControlKind::Image) {
+        // Faint, so that a caption written over it stays easy to read.
+        p.fillRect(rect(), toQColor(control_.backColor()));
+        paintEmblem(p, QRectF(rect()), 0.4, false);
+        if (control_.borderStyle() != 0) {
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QPen(toQColor(control_.borderColor()), 1, penStyle(control_.borderStyle())));
+            p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+        return;
+    }
+    p.fillRect(rect(), toQColor(control_.backColor()));
     const QString mineral = control_.toolTipText().trimmed();
     const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
     if (mineralColor(mineral).isValid())
@@ -60,13 +75,72 @@ void PictureWidget::paintEvent(QPaintEvent*)
         paintRock(p, box);
 }
 
+ModelLineEdit::ModelLineEdit(const Control& control, QWidget* parent) : QLineEdit(parent), control_(control)
+{
+    setFrame(false); // the border, when there is one, is drawn below
+}
+
+void ModelLineEdit::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    if (control_.borderStyle() == 0)
+        return;
+    QPainter p(this);
+    p.setPen(QPen(toQColor(control_.borderColor()), 1, penStyle(control_.borderStyle())));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
+QString fittedName(const QString& name, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(name) <= width)
+        return name;
+    // "Concentrated Veldspar" becomes "Conc. Veldspar", then "C. Veldspar": the ore stays whole.
+    QString shortest = name;
+    const qsizetype blank = name.indexOf(QLatin1Char(' '));
+    if (blank > 1) {
+        const QString rest = name.mid(blank);
+        for (qsizetype letters : {qsizetype(4), qsizetype(1)}) {
+            if (letters >= blank)
+                continue;
+            shortest = name.left(letters) + QLatin1Char('.') + rest;
+            if (metrics.horizontalAdvance(shortest) <= width)
+                return shortest;
+        }
+    }
+    return metrics.elidedText(shortest, Qt::ElideRight, width);
+}
+
+void ModelComboBox::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (!isEditable()) {
+        const QRect field =
+            style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        option.currentText = fittedName(option.currentText, fontMetrics(), field.width() - 2);
+    }
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+}
+
+void ModelComboBox::showPopup()
+{
+    QAbstractItemView* list = view();
+    const int widest = list->sizeHintForColumn(0) + 2 * list->frameWidth() +
+                       style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list) + 4;
+    list->setMinimumWidth(std::max(width(), widest));
+    QComboBox::showPopup();
+}
+
 FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control) {}
 
 void FrameWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     const QPalette& pal = palette();
-    p.fillRect(rect(), toQColor(control_.backColor(), pal));
+    p.fillRect(rect(), toQColor(control_.backColor()));
     if (control_.borderStyle() == 0)
         return;
     const QFontMetrics fm(font());
@@ -74,7 +148,7 @@ void FrameWidget::paintEvent(QPaintEvent*)
     const int half = fm.height() / 2;
     const QRect frame = rect().adjusted(0, half, -1, -1);
     // An etched line: a dark line with a light one beside it.
-    const QColor fore = toQColor(control_.foreColor(), pal);
+    const QColor fore = toQColor(control_.foreColor());
     QColor dark = fore.darker(250);
     QColor light = fore.darker(140);
     p.setPen(dark);
@@ -86,7 +160,7 @@ void FrameWidget::paintEvent(QPaintEvent*)
     const int textLeft = 6;
     const int textWidth = fm.horizontalAdvance(caption) + 4;
     const QRect textBox(textLeft, 0, std::min(textWidth, width() - textLeft - 2), fm.height());
-    p.fillRect(textBox, toQColor(control_.backColor(), pal));
+    p.fillRect(textBox, toQColor(control_.backColor()));
     p.setPen(isEnabled() ? fore : pal.color(QPalette::Disabled, QPalette::WindowText));
     p.drawText(textBox.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
 }
@@ -128,6 +202,42 @@ void paintMineral(QPainter& p, const QRectF& box, const QString& mineral)
     p.drawPolygon(table);
     p.setBrush(QColor(255, 255, 255, 150));
     p.drawEllipse(QPointF(c.x() - w * 0.2, c.y() - h * 0.15), w * 0.12, h * 0.12);
+}
+
+void paintEmblem(QPainter& p, const QRectF& box, double strength, bool clock)
+{
+    // Drawn on a 64 x 64 grid and scaled to the box.
+    p.save();
+    const double side = std::min(box.width(), box.height());
+    p.translate(box.center().x() - side / 2, box.center().y() - side / 2);
+    p.scale(side / 64, side / 64);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setOpacity(strength);
+    // The asteroid, with a lit face.
+    const QPolygonF rock{{18, 40}, {26, 20}, {42, 16}, {50, 32}, {44, 48}, {26, 50}};
+    p.setPen(QPen(QColor(0xC0, 0xC0, 0xC0), 2));
+    p.setBrush(QColor(0x6B, 0x64, 0x70));
+    p.drawPolygon(rock);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x8C, 0x85, 0x96));
+    p.drawPolygon(QPolygonF{{26, 24}, {38, 22}, {44, 32}, {34, 36}});
+    if (clock) {
+        // The cycle clock.
+        QPen gold(QColor(0xFF, 0xCC, 0x33), 3);
+        gold.setCapStyle(Qt::RoundCap);
+        p.setPen(gold);
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(32, 34), 13, 13);
+        p.drawLine(QPointF(32, 34), QPointF(32, 24));
+        p.drawLine(QPointF(32, 34), QPointF(40, 38));
+    }
+    // The mining laser.
+    p.setOpacity(1.0);
+    QPen laser(QColor(0xFF, 0x80, 0x80), 3);
+    laser.setCapStyle(Qt::RoundCap);
+    p.setPen(laser);
+    p.drawLine(QPointF(6, 8), QPointF(22, 26));
+    p.restore();
 }
 
 void paintRock(QPainter& p, const QRectF& box)

@@ -3,7 +3,9 @@
 #include "toolkit/Control.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QWidget>
 
@@ -26,7 +28,8 @@ private:
     const Control& control_;
 };
 
-// A small picture: a mineral crystal for a picture box named by its tool tip, otherwise a rock.
+// A small picture: a mineral crystal for a picture box named by its tool tip, otherwise a rock;
+// an image, which has no picture of its own, shows the program's emblem.
 class PictureWidget : public QWidget {
 public:
     PictureWidget(const Control& control, QWidget* parent);
@@ -71,9 +74,41 @@ protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
 
-// The program's own pictures, drawn: a crystal in a mineral's colour, or a rock.
+// A one-line entry box; with a border style, a single line round it in the control's border
+// colour, like the drawn borders round the other boxes.
+class ModelLineEdit : public QLineEdit {
+public:
+    ModelLineEdit(const Control& control, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const Control& control_;
+};
+
+// A drop-down list that shows as much of a long choice as its width allows: the whole name, else
+// the name with its first word cut short ("Conc. Veldspar"), else the name cut at the end. The
+// open list is as wide as its longest name.
+class ModelComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// The longest form of a name that fits a width: whole, with the first word shortened, or cut.
+QString fittedName(const QString& name, const QFontMetrics& metrics, int width);
+
+// The program's own pictures, drawn: a crystal in a mineral's colour, a rock, and the program's
+// emblem (an asteroid under a laser, with a cycle clock), also its window icon.
 void paintMineral(QPainter& painter, const QRectF& box, const QString& mineral);
 void paintRock(QPainter& painter, const QRectF& box);
+// The emblem, its asteroid dimmed by strength; without the clock it leaves room for a caption.
+void paintEmblem(QPainter& painter, const QRectF& box, double strength = 1.0, bool clock = true);
 QColor mineralColor(const QString& mineral);
 
 } // namespace orebell

@@ -5,6 +5,7 @@
 #include "gui/RichText.h"
 #include "gui/TimerDriver.h"
 #include "platform/WindowFont.h"
+#include "toolkit/Conventions.h"
 #include "toolkit/Platform.h"
 #include "toolkit/RuntimeError.h"
 
@@ -85,11 +86,8 @@ Qt::Alignment horizontal(int alignment)
 // general (text left, numbers right).
 Qt::Alignment gridAlignment(int a, const QString& text)
 {
-    if (a < 0 || a > 8) {
-        bool number = false;
-        text.toDouble(&number);
-        return (number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-    }
+    if (a < 0 || a > 8) // numbers as the locale writes them ("8,593.75"), grouping included
+        return (!text.isEmpty() && isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     const Qt::Alignment h[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
     const Qt::Alignment v[] = {Qt::AlignTop, Qt::AlignVCenter, Qt::AlignBottom};
     return h[a / 3] | v[a % 3];
@@ -102,6 +100,35 @@ QRect twipsRect(int left, int top, int width, int height)
     const int x1 = FormView::toPixels(static_cast<double>(left) + width);
     const int y1 = FormView::toPixels(static_cast<double>(top) + height);
     return QRect(x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0));
+}
+
+// A label one line high centres its line, so that a caption sits in the middle of a label drawn as
+// a button or beside an entry box; a taller label reads from its top.
+void alignLabel(const Control& c, QLabel* label)
+{
+    // A caption too long for one line wraps and reads from the top, its first line whole.
+    const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
+                         label->fontMetrics().horizontalAdvance(c.caption()) <= label->width();
+    const Qt::Alignment a = horizontal(c.alignment()) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
+    if (label->alignment() != a)
+        label->setAlignment(a);
+}
+
+// A number (a right-aligned entry) too long for its box is written smaller, down to a floor, so
+// that every digit shows; other entries keep their size.
+QFont entryFont(const Control& c, int width)
+{
+    constexpr double Smallest = 6.0;
+    constexpr int Margins = 7; // the box's own margins beside its text, in pixels
+    QFont font = windowFont(c.fontSize(), c.fontBold());
+    if (c.alignment() != 1 || c.text().isEmpty())
+        return font;
+    for (double points = c.fontSize(); points >= Smallest; points -= 0.5) {
+        font = windowFont(points, c.fontBold());
+        if (QFontMetrics(font).horizontalAdvance(c.text()) + Margins <= width)
+            break;
+    }
+    return font;
 }
 
 QString tipText(const QString& tip)
@@ -292,8 +319,7 @@ QWidget* FormView::create(Control& c, QWidget* parent)
         return label;
     }
     case ControlKind::TextBox: {
-        auto* edit = new QLineEdit(parent);
-        edit->setTextMargins(1, 0, 1, 0);
+        auto* edit = new ModelLineEdit(c, parent);
         connect(edit, &QLineEdit::textEdited, this, [this, cp, edit](const QString& text) {
             if (syncing_)
                 return;
@@ -332,7 +358,7 @@ QWidget* FormView::create(Control& c, QWidget* parent)
         return button;
     }
     case ControlKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ModelComboBox(parent);
         combo->setEditable(c.style() != 2);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setMaxVisibleItems(24);
@@ -443,6 +469,23 @@ void FormView::restack()
         for (const auto& c : controls)
             if (QWidget* w = widgets_.value(c.get()); w && layer(c->kind()) == pass)
                 w->raise();
+    // An image lies over everything on its container, and a label that lies within it is a caption
+    // written on the picture: above it, with the picture showing through.
+    for (const auto& image : controls) {
+        QWidget* picture = widgets_.value(image.get());
+        if (!picture || image->kind() != ControlKind::Image)
+            continue;
+        picture->raise();
+        const QRect area(image->left(), image->top(), image->width(), image->height());
+        for (const auto& c : controls) {
+            QWidget* w = widgets_.value(c.get());
+            if (w && c->kind() == ControlKind::Label && c->container() == image->container() &&
+                area.contains(QRect(c->left(), c->top(), c->width(), c->height()))) {
+                w->setAutoFillBackground(false);
+                w->raise();
+            }
+        }
+    }
 }
 
 // ---- model to widgets -------------------------------------------------------------------------
@@ -474,9 +517,10 @@ void FormView::apply(Control& c, QWidget* w, Prop prop)
     const ControlKind kind = c.kind();
     switch (prop) {
     case Prop::Caption:
-        if (auto* label = qobject_cast<QLabel*>(w))
+        if (auto* label = qobject_cast<QLabel*>(w)) {
             label->setText(c.caption());
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            alignLabel(c, label);
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w))
             button->setText(escapeMnemonic(c.caption()));
         else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
             frame->setTitle(escapeMnemonic(c.caption()));
@@ -519,9 +563,12 @@ void FormView::apply(Control& c, QWidget* w, Prop prop)
     case Prop::BorderStyle:
         if (auto* label = qobject_cast<QLabel*>(w))
             label->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
-        else if (auto* edit = qobject_cast<QLineEdit*>(w))
-            edit->setFrame(c.borderStyle() != 0);
-        else if (auto* view = qobject_cast<QAbstractScrollArea*>(w))
+        else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            // Text clear of a border the box draws itself; a box inside a drawn border uses its width.
+            const int margin = c.borderStyle() != 0 ? 1 : 0;
+            edit->setTextMargins(margin, 0, margin, 0);
+            edit->update();
+        } else if (auto* view = qobject_cast<QAbstractScrollArea*>(w))
             view->setFrameStyle(c.borderStyle() != 0 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
         else
             w->update();
@@ -574,6 +621,10 @@ void FormView::applyText(Control& c, QWidget* w)
         edit->setText(c.text());
         if (edit->hasFocus())
             edit->setCursorPosition(std::min(cursor, static_cast<int>(c.text().size())));
+        else if (c.alignment() != 0)
+            edit->setCursorPosition(0); // a number too long for its box shows its leading digits
+        if (c.alignment() == 1)
+            applyFont(c, w);
     } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
         const int i = combo->findText(c.text(), Qt::MatchFixedString | Qt::MatchCaseSensitive);
         if (combo->currentIndex() != i)
@@ -588,8 +639,8 @@ void FormView::applyText(Control& c, QWidget* w)
 void FormView::applyColors(Control& c, QWidget* w)
 {
     QPalette pal = w->palette();
-    const QColor back = toQColor(c.backColor(), pal);
-    const QColor fore = toQColor(c.foreColor(), pal);
+    const QColor back = toQColor(c.backColor());
+    const QColor fore = toQColor(c.foreColor());
     QColor dim = fore;
     dim.setAlphaF(0.45);
     auto setBack = [&](QPalette::ColorRole role) { pal.setColor(role, back); };
@@ -610,6 +661,9 @@ void FormView::applyColors(Control& c, QWidget* w)
         setBack(QPalette::Window);
         setFore(QPalette::WindowText);
         setFore(QPalette::ButtonText);
+        // The box or circle: a shade darker than the panel, its mark in the text colour.
+        pal.setColor(QPalette::Base, blend(back, QColor(Qt::black), 0.4));
+        setFore(QPalette::Text);
         break;
     case ControlKind::TextBox:
         setBack(QPalette::Base);
@@ -662,12 +716,13 @@ void FormView::applyColors(Control& c, QWidget* w)
 
 void FormView::applyFont(Control& c, QWidget* w)
 {
-    const QFont font = windowFont(c.fontSize(), c.fontBold());
+    const QFont font =
+        qobject_cast<QLineEdit*>(w) ? entryFont(c, w->width()) : windowFont(c.fontSize(), c.fontBold());
     if (w->font() != font)
         w->setFont(font);
     const Qt::Alignment h = horizontal(c.alignment());
     if (auto* label = qobject_cast<QLabel*>(w))
-        label->setAlignment(h | Qt::AlignTop);
+        alignLabel(c, label);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setAlignment(h | Qt::AlignVCenter);
     else if (c.kind() == ControlKind::CheckBox || c.kind() == ControlKind::OptionButton)
@@ -679,6 +734,10 @@ void FormView::applyGeometry(Control& c, QWidget* w)
     const QRect r = twipsRect(c.left(), c.top(), c.width(), c.height());
     if (w->geometry() != r)
         w->setGeometry(r);
+    if (auto* label = qobject_cast<QLabel*>(w))
+        alignLabel(c, label);
+    else if (qobject_cast<QLineEdit*>(w))
+        applyFont(c, w); // the width a number may take changed
 }
 
 void FormView::applySelection(Control& c, QWidget* w)
@@ -788,8 +847,8 @@ void FormView::applyGrid(Control& c, QWidget* w)
     if (table->columnCount() != g.cols())
         table->setColumnCount(g.cols());
     // The fixed header row: the cells' text colour on a shade between background and text.
-    const QColor fore = toQColor(c.foreColor(), table->palette());
-    const QColor fixedBack = blend(toQColor(c.backColor(), table->palette()), fore, 0.25);
+    const QColor fore = toQColor(c.foreColor());
+    const QColor fixedBack = blend(toQColor(c.backColor()), fore, 0.25);
     for (int col = 0; col < g.cols(); ++col) {
         const int width = g.colWidth(col);
         if (width > 0 && table->columnWidth(col) != toPixels(width))
@@ -829,7 +888,7 @@ void FormView::applyWindow()
     }
     setWindowTitle(form_->caption());
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, toQColor(form_->backColor(), pal));
+    pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     setPalette(pal);
 
     bool showAgain = false;

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "gui/ControlWidgets.h"
+#include "gui/Style.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -11,7 +12,7 @@ namespace orebell {
 
 namespace {
 
-// The program's icon: its own drawing of an asteroid, at the sizes desktops ask for.
+// The program's icon: its emblem on a tile in the panel colour, at the sizes desktops ask for.
 QIcon programIcon()
 {
     QIcon icon;
@@ -20,7 +21,10 @@ QIcon programIcon()
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
-        paintRock(p, QRectF(0, 0, size, size));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x31, 0x29, 0x2F));
+        p.drawRoundedRect(QRectF(0, 0, size, size), size * 10.0 / 64, size * 10.0 / 64);
+        paintEmblem(p, QRectF(0, 0, size, size));
         p.end();
         icon.addPixmap(pixmap);
     }
@@ -32,6 +36,7 @@ QIcon programIcon()
 ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
     : program_(program), messages_(messages)
 {
+    useProgramStyle();
     QApplication::setWindowIcon(programIcon());
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
     if (Form* open = program.browseForm())

@@ -1,5 +1,6 @@
 #include "sound/BrowseForm.h"
 
+#include "data/Palette.h"
 #include "data/Shared.h"
 #include "toolkit/Conventions.h"
 
@@ -20,11 +21,9 @@ const QString lblAccept = QStringLiteral("lblAccept");
 const QString lblCancel = QStringLiteral("lblCancel");
 const QString shpBox = QStringLiteral("shpBox");
 
-constexpr Color PanelColor = 0x2F2931;
-constexpr Color ButtonRest = 0;
-constexpr Color ButtonSelected = 0x404040;
-constexpr Color ButtonHover = 0x606060;
-constexpr Color TextColor = 0xC0C0C0;
+using namespace palette;
+constexpr Color TextColor = LightGrey;
+constexpr Color ListColor = 0x1C181B; // a shade darker than the panel, like the main window's boxes
 
 // A pointer position in twips as a whole number; never fails, whatever the view delivers.
 std::int32_t wholeTwips(double value)
@@ -98,7 +97,7 @@ void BrowseForm::build()
     Control& file = form_.add(ControlKind::FileListBox, File1);
     file.move(120, 1905, 4575, 1200);
     for (Control* list : {&dir, &file}) {
-        list->setBackColor(PanelColor);
+        list->setBackColor(ListColor);
         list->setForeColor(TextColor);
     }
 
@@ -110,6 +109,7 @@ void BrowseForm::build()
     box.setBackColor(PanelColor);
     box.setBorderColor(0x808080);
 
+    form_.setBackColor(PanelColor);
     // Over the main window, where the player's eyes already are.
     form_.move(main_.left() + std::max(0, (main_.width() - 4815) / 2), main_.top() + 240);
 }

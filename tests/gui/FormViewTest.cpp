@@ -1,6 +1,8 @@
 #include "gui/FormView.h"
 
 #include "gui/Colors.h"
+#include "gui/ControlWidgets.h"
+#include "platform/WindowFont.h"
 #include "toolkit/Platform.h"
 
 #include <QApplication>
@@ -115,7 +117,7 @@ TEST_F(View, TypingAndClicksReachTheModelAndModelChangesReachTheWidgets)
     caption.setForeColor(0x8000000F);
     const QPalette pal = widget<QLabel>("lblSizeOfRoid", 0)->palette();
     EXPECT_EQ(pal.color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(pal.color(QPalette::WindowText), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(pal.color(QPalette::WindowText), toQColor(0x8000000F)); // the scheme's button face
     caption.move(300, 450, 1500, 240);
     EXPECT_EQ(widget<QLabel>("lblSizeOfRoid", 0)->geometry(), QRect(20, 30, 100, 16));
     caption.setVisible(false);
@@ -471,4 +473,89 @@ TEST_F(View, AFailureInAHandlerIsReportedAndTheWindowStays)
     EXPECT_TRUE(view->isVisible());
 }
 
+TEST_F(View, ASystemColourReadsTheSameInEveryKindOfControl)
+{
+    // An entry's text in the "inactive border" colour, on a dark box: a list box must not take the
+    // colour from its own button face, which is its background.
+    constexpr Color Box = 0x1C181B;
+    constexpr Color Unlocked = 0x8000000B;
+    Control& list = add(ControlKind::ComboBox, "cboRoidType", 0, 150, 150, 1500, 300);
+    Control& box = add(ControlKind::TextBox, "txtMiningRate", 0, 150, 600, 1500, 300);
+    for (Control* c : {&list, &box}) {
+        c->setBackColor(Box);
+        c->setForeColor(Unlocked);
+    }
+    list.setStyle(2);
+    open();
+    const QPalette listColours = widget<QComboBox>("cboRoidType", 0)->palette();
+    const QPalette boxColours = widget<QLineEdit>("txtMiningRate", 0)->palette();
+    EXPECT_EQ(listColours.color(QPalette::ButtonText), boxColours.color(QPalette::Text));
+    EXPECT_EQ(listColours.color(QPalette::Text), boxColours.color(QPalette::Text));
+    EXPECT_NE(boxColours.color(QPalette::Text), toQColor(Box));
+    // Light on the dark box, whatever the desktop's palette says.
+    EXPECT_GT(boxColours.color(QPalette::Text).lightness(), 150);
+}
+
+TEST(FittedName, ALongOreNameKeepsItsOreWhole)
+{
+    const QFontMetrics fm(windowFont(7));
+    const QString name = QStringLiteral("Concentrated Veldspar");
+    EXPECT_EQ(fittedName(name, fm, fm.horizontalAdvance(name)), name);
+    EXPECT_EQ(fittedName(QStringLiteral("Veldspar"), fm, 200), QStringLiteral("Veldspar"));
+    const QString four = QStringLiteral("Conc. Veldspar");
+    EXPECT_EQ(fittedName(name, fm, fm.horizontalAdvance(four)), four);
+    const QString one = QStringLiteral("C. Veldspar");
+    EXPECT_EQ(fittedName(name, fm, fm.horizontalAdvance(one)), one);
+    EXPECT_EQ(
+        fittedName(QStringLiteral("Pure Jaspet"), fm, fm.horizontalAdvance(QStringLiteral("P. Jaspet"))),
+        QStringLiteral("P. Jaspet")); // a short first word is not cut to four letters
+    // Narrower still: cut at the end, and the cut is shown.
+    const QString cut = fittedName(name, fm, fm.horizontalAdvance(one) - 10);
+    EXPECT_TRUE(cut.endsWith(QChar(0x2026))) << cut.toStdString();
+    EXPECT_LE(fm.horizontalAdvance(cut), fm.horizontalAdvance(one) - 10);
+}
+
+TEST_F(View, CaptionsSitInTheMiddleOfOneLineAndNumbersShowAllTheirDigits)
+{
+    Control& button = add(ControlKind::Label, "lblJetButton", 0, 150, 150, 600, 300);
+    button.setCaption(QStringLiteral("JET"));
+    Control& tall = add(ControlKind::Label, "lblOreName", 0, 150, 600, 1500, 600);
+    tall.setCaption(QStringLiteral("Ore"));
+    Control& isk = add(ControlKind::Label, "lblIskFromRefinedOre", 0, 150, 1350, 600, 255);
+    Control& yield = add(ControlKind::TextBox, "txtMineralsMinedFromOre", 8, 150, 1800, 840, 255);
+    yield.setAlignment(1);
+    open();
+
+    EXPECT_TRUE(widget<QLabel>("lblJetButton", 0)->alignment() & Qt::AlignVCenter);
+    EXPECT_TRUE(widget<QLabel>("lblOreName", 0)->alignment() & Qt::AlignTop);
+    // A caption that has to wrap reads from its first line.
+    isk.setCaption(QStringLiteral("68,742,182,868 isk"));
+    EXPECT_TRUE(widget<QLabel>("lblIskFromRefinedOre", 0)->alignment() & Qt::AlignTop);
+
+    auto* edit = widget<QLineEdit>("txtMineralsMinedFromOre", 8);
+    yield.setText(QStringLiteral("0"));
+    const QFont normal = edit->font();
+    yield.setText(QStringLiteral("12721.1694"));
+    EXPECT_LT(edit->font().pointSizeF(), normal.pointSizeF());
+    EXPECT_LE(edit->fontMetrics().horizontalAdvance(yield.text()) + 7, edit->width());
+    EXPECT_EQ(edit->cursorPosition(), 0); // scrolled to its leading digits, should it still be long
+    yield.setText(QStringLiteral("12"));
+    EXPECT_EQ(edit->font(), normal);
+}
+
+TEST_F(View, ACaptionOnAPictureLiesOverItAndThePictureOverEverythingElse)
+{
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraRefineryYield"));
+    panel.move(0, 0, 3000, 3000);
+    add(ControlKind::TextBox, "txtLasers", 0, 0, 0, 480, 255);
+    Control& image = add(ControlKind::Image, "imgMinimized", -1, 0, 0, 480, 480);
+    Control& caption = add(ControlKind::Label, "lblMinimize", -1, 0, 120, 480, 240);
+    caption.setCaption(QStringLiteral("OB III"));
+    open();
+    QWidget* picture = view->widgetFor(image);
+    auto* label = widget<QLabel>("lblMinimize");
+    EXPECT_EQ(view->childAt(16, 16), label);
+    EXPECT_EQ(view->childAt(16, 2), picture);  // above the panel and the entry box
+    EXPECT_FALSE(label->autoFillBackground()); // the picture shows round the letters
+}
 } // namespace
