@@ -4,6 +4,9 @@
 #
 #   bench/startup/measure.sh [BUILD_DIR] [RUNS]      (defaults: build/release, 10)
 #
+# With OREBELL_STORE_FILE=<ini> each run starts from a copy of that settings file instead (a
+# returning player's full store).
+#
 # Build first: cmake --preset release && cmake --build --preset release \
 #   --target Orebell_III startup_minimal_window startup_first_frame
 set -euo pipefail
@@ -29,6 +32,9 @@ for program in "$@"; do
     times=()
     for _ in $(seq "$runs"); do
         home=$(mktemp -d)
+        if [ -n "${OREBELL_STORE_FILE:-}" ]; then
+            mkdir -p "$home/config/Orebell" && cp "$OREBELL_STORE_FILE" "$home/config/Orebell/Orebell_III.ini"
+        fi
         times+=("$(HOME=$home XDG_CONFIG_HOME=$home/config "$watcher" "$program" 2>/dev/null)")
         rm -rf "$home"
     done
