@@ -1,5 +1,6 @@
 // The valuation runs on laser ticks (up to sixteen times a second per laser in the seconds it is
 // due) and the calculator on every label the pointer enters: both must stay far below a tick.
+#include "QtBenchmarkMain.h"
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "support/TestPlatform.h"
@@ -110,13 +111,5 @@ BENCHMARK(BM_CalcRefinedYieldSevenLasers)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, QLocale(QLocale::English, QLocale::UnitedStates));
 }

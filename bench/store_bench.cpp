@@ -2,6 +2,7 @@
 // control (about 170 keys), the window position and a 48-row ore-mined grid (about 150 keys), on
 // the real QSettings store in a temporary folder.
 
+#include "QtBenchmarkMain.h"
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "platform/QtSettingsStore.h"
@@ -97,12 +98,4 @@ BENCHMARK(BM_FullLoad)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }

@@ -1,5 +1,6 @@
 // Cost of one laser tick: the countdown, the asteroid, the ore-mined grid and the cargo hold, with
 // and without the valuation refresh that every twentieth second of a cycle runs.
+#include "QtBenchmarkMain.h"
 #include "app/Program.h"
 #include "data/MineralData.h"
 #include "data/Shared.h"
@@ -71,11 +72,5 @@ BENCHMARK(BM_LaserTickWithValuation);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runQtBenchmarks(argc, argv, QLocale(QLocale::English, QLocale::UnitedStates));
 }

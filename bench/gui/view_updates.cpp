@@ -1,5 +1,6 @@
 // What the view costs on the user-interface thread: building every widget of the main window,
 // and one laser tick's caption changes pushed to the widgets and painted.
+#include "../QtBenchmarkMain.h"
 #include "app/Program.h"
 #include "gui/FormView.h"
 #include "support/TestPlatform.h"
@@ -53,13 +54,4 @@ BENCHMARK(BM_LaserTickCaptions)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return runQtBenchmarks(argc, argv); }
