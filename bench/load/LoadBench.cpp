@@ -1,10 +1,14 @@
 // Whole-process load: the real program (the gui view over RealPlatform, built as main.cpp builds
-// it) with seven lasers and four jet-can clocks running at 1/16 s, or the floor it is measured
-// against: a bare Qt window whose seven 62 ms timers each update a label.
+// it) with seven lasers and four jet-can clocks running, or one of the two floors it is measured
+// against, each a bare Qt window with seven 62 ms timers and a stock QLabel per timer:
 //
-//   orebell_load program [seconds]   the program; prints CPU, peak memory and the countdown's
-//                                    lag behind the wall clock
-//   orebell_load floor [seconds]
+//   orebell_load program [seconds]     the program at 1/16 s; prints CPU, peak memory and the
+//                                      countdown's lag behind the wall clock
+//   orebell_load program-1s [seconds]  the same at the "1 Second" option
+//   orebell_load timers [seconds]      the timers floor: each label shows a number that changes
+//                                      once a second (mostly timer wake-ups); "floor" is its old name
+//   orebell_load work [seconds]        the work floor: each label shows a number that changes on
+//                                      every tick, as an asteroid's remaining units do
 //
 // Prints one line of key=value figures. The settings store goes to a temporary folder, so a
 // run neither reads nor changes the user's settings.
@@ -58,7 +62,9 @@ void report(const char* what, const Usage& atStart, const Usage& atEnd, double w
     std::fflush(stdout);
 }
 
-int runFloor(QApplication& app, int seconds)
+// Seven stock labels on seven 62 ms timers. everyTick: the number shown changes on every tick
+// (the work floor), else once a second (the timers floor).
+int runFloor(QApplication& app, int seconds, bool everyTick)
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -71,11 +77,13 @@ int runFloor(QApplication& app, int seconds)
         auto* timer = new QTimer(&window);
         timer->setTimerType(Qt::PreciseTimer);
         timer->setInterval(62);
-        QObject::connect(timer, &QTimer::timeout, labels[i], [&countdown, &labels, i] {
+        QObject::connect(timer, &QTimer::timeout, labels[i], [&countdown, &labels, i, everyTick] {
             countdown[i] -= 0.0625;
             if (countdown[i] <= 0)
                 countdown[i] += 180;
-            labels[i]->setText(QString::number(static_cast<int>(countdown[i])));
+            // The remaining units of an asteroid mined at 540 units a cycle of 180 s.
+            const double shown = everyTick ? countdown[i] * 48 : countdown[i];
+            labels[i]->setText(QString::number(static_cast<int>(shown)));
         });
         timer->start();
     }
@@ -85,11 +93,12 @@ int runFloor(QApplication& app, int seconds)
     wall.start();
     QTimer::singleShot(seconds * 1000, &app, &QApplication::quit);
     app.exec();
-    report("floor", start, usage(), static_cast<double>(wall.nsecsElapsed()) / 1e9, "");
+    report(everyTick ? "work" : "timers", start, usage(), static_cast<double>(wall.nsecsElapsed()) / 1e9, "");
     return 0;
 }
 
-int runProgram(QApplication& app, int seconds)
+// rate: the index of the refresh-rate option (0 is 1/16 s, 3 is "1 Second").
+int runProgram(QApplication& app, int seconds, int rate)
 {
     orebell::RealPlatform platform;
     orebell::Program program(platform);
@@ -108,7 +117,7 @@ int runProgram(QApplication& app, int seconds)
     // Seven panels shown, each laser on an asteroid that outlasts the run, at the 1/16 s rate.
     c("txtLasers", 0).setText(QStringLiteral("7"));
     c("lblControlButton", 1).click();
-    c("optRefreshRate", 0).click();
+    c("optRefreshRate", rate).click();
     const Usage start = usage();
     QElapsedTimer wall;
     wall.start();
@@ -158,11 +167,12 @@ int runProgram(QApplication& app, int seconds)
 
     long long ticks = 0;
     for (int i = 0; i < Lasers; ++i)
-        ticks += std::llround((startSeconds[i] - program.shared().Lasers[i].SecondsToDeplete) * 16);
+        ticks += std::llround((startSeconds[i] - program.shared().Lasers[i].SecondsToDeplete) * 1000.0 /
+                              program.shared().RefreshInterval);
     char extra[256];
     std::snprintf(extra, sizeof extra, " laser_ticks=%lld drift_ms=%.1f lag_worst_ms=%.1f", ticks, leastLagMs,
                   worstLagMs);
-    report("program", start, end, (nowMs) / 1000.0, extra);
+    report(rate == 0 ? "program" : "program-1s", start, end, (nowMs) / 1000.0, extra);
     return 0;
 }
 
@@ -173,8 +183,17 @@ int main(int argc, char** argv)
     // The store lives under the configuration folder: keep the run's own.
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    const bool floor = argc > 1 && std::strcmp(argv[1], "floor") == 0;
+    const char* mode = argc > 1 ? argv[1] : "program";
     const int seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 60;
     QApplication app(argc, argv);
-    return floor ? runFloor(app, seconds) : runProgram(app, seconds);
+    if (std::strcmp(mode, "timers") == 0 || std::strcmp(mode, "floor") == 0)
+        return runFloor(app, seconds, false);
+    if (std::strcmp(mode, "work") == 0)
+        return runFloor(app, seconds, true);
+    if (std::strcmp(mode, "program-1s") == 0)
+        return runProgram(app, seconds, 3);
+    if (std::strcmp(mode, "program") == 0)
+        return runProgram(app, seconds, 0);
+    std::fprintf(stderr, "unknown mode %s\n", mode);
+    return 2;
 }

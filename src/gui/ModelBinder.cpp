@@ -1,5 +1,6 @@
 #include "gui/ModelBinder.h"
 
+#include "gui/CaptionLabel.h"
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
 #include "gui/RichText.h"
@@ -53,11 +54,11 @@ Qt::Alignment gridAlignment(int a, const QString& text)
 
 // A label one line high centres its line, so that a caption sits in the middle of a label drawn as
 // a button or beside an entry box; a taller label reads from its top.
-void alignLabel(const Control& c, QLabel* label)
+void alignLabel(const Control& c, CaptionLabel* label)
 {
     // A caption too long for one line wraps and reads from the top, its first line whole.
     const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
-                         label->fontMetrics().horizontalAdvance(c.caption()) <= label->width();
+                         label->captionWidth(c.caption()) <= label->width();
     const Qt::Alignment a = horizontal(c.alignment()) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
     if (label->alignment() != a)
         label->setAlignment(a);
@@ -113,7 +114,7 @@ void ModelBinder::apply(Control& c, QWidget* w, Prop prop)
     const ControlKind kind = c.kind();
     switch (prop) {
     case Prop::Caption:
-        if (auto* label = qobject_cast<QLabel*>(w)) {
+        if (auto* label = qobject_cast<CaptionLabel*>(w)) {
             label->setText(c.caption());
             alignLabel(c, label);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -317,7 +318,7 @@ void ModelBinder::applyFont(Control& c, QWidget* w)
     if (w->font() != font)
         w->setFont(font);
     const Qt::Alignment h = horizontal(c.alignment());
-    if (auto* label = qobject_cast<QLabel*>(w))
+    if (auto* label = qobject_cast<CaptionLabel*>(w))
         alignLabel(c, label);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setAlignment(h | Qt::AlignVCenter);
@@ -328,9 +329,14 @@ void ModelBinder::applyFont(Control& c, QWidget* w)
 void ModelBinder::applyGeometry(Control& c, QWidget* w)
 {
     const QRect r = twipsRect(c.left(), c.top(), c.width(), c.height());
-    if (w->geometry() != r)
-        w->setGeometry(r);
-    if (auto* label = qobject_cast<QLabel*>(w))
+    auto* label = qobject_cast<CaptionLabel*>(w);
+    if (w->geometry() != r) {
+        if (label)
+            label->setFixedGeometry(r);
+        else
+            w->setGeometry(r);
+    }
+    if (label)
         alignLabel(c, label);
     else if (qobject_cast<QLineEdit*>(w))
         applyFont(c, w); // the width a number may take changed

@@ -1,11 +1,11 @@
 #include "gui/WidgetBuilder.h"
 
+#include "gui/CaptionLabel.h"
 #include "gui/ControlWidgets.h"
 #include "platform/WindowFont.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableWidget>
@@ -129,13 +129,8 @@ QWidget* WidgetBuilder::make(Control& c, QWidget* parent)
 QWidget* WidgetBuilder::create(Control& c, QWidget* parent)
 {
     switch (c.kind()) {
-    case ControlKind::Label: {
-        auto* label = new QLabel(parent);
-        label->setTextFormat(Qt::PlainText);
-        label->setWordWrap(true);
-        label->setAutoFillBackground(true);
-        return label;
-    }
+    case ControlKind::Label:
+        return new CaptionLabel(parent);
     case ControlKind::TextBox:
         return new ModelLineEdit(c, parent);
     case ControlKind::CheckBox:
@@ -243,7 +238,7 @@ void WidgetBuilder::restack()
             QWidget* w = widgets_.value(c.get());
             if (w && c->kind() == ControlKind::Label && c->container() == image->container() &&
                 area.contains(QRect(c->left(), c->top(), c->width(), c->height()))) {
-                w->setAutoFillBackground(false);
+                static_cast<CaptionLabel*>(w)->setOpaque(false);
                 w->raise();
             }
         }

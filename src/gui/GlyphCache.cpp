@@ -1,0 +1,84 @@
+#include "gui/GlyphCache.h"
+
+#include <QFontMetricsF>
+
+#include <memory>
+
+namespace orebell {
+
+namespace {
+
+constexpr char16_t WideCharacters[] = {u'\u00a0', u'\u202f', u'\u2212'};
+
+bool isNumberCharacter(char16_t ch)
+{
+    return (ch >= u'0' && ch <= u'9') || QStringView(u" .,:;-+%/()'").contains(QChar(ch));
+}
+
+} // namespace
+
+const GlyphCache& GlyphCache::of(const QFont& font)
+{
+    // A window uses a handful of fonts; a store that outgrows that starts again.
+    static std::vector<std::unique_ptr<GlyphCache>> caches;
+    for (const auto& cache : caches)
+        if (cache->font_ == font)
+            return *cache;
+    if (caches.size() >= 32)
+        caches.clear();
+    caches.push_back(std::unique_ptr<GlyphCache>(new GlyphCache(font)));
+    return *caches.back();
+}
+
+GlyphCache::GlyphCache(const QFont& font) : font_(font), raw_(QRawFont::fromFont(font))
+{
+    const QFontMetricsF metrics(font);
+    ascent_ = metrics.ascent();
+    height_ = metrics.height();
+    if (!raw_.isValid())
+        return;
+    auto load = [this](char16_t ch, Glyph& glyph) {
+        const QList<quint32> indexes = raw_.glyphIndexesForString(QString(QChar(ch)));
+        if (indexes.size() != 1 || indexes.front() == 0)
+            return; // not in this font: Qt's layout finds a fallback
+        const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
+        glyph = {indexes.front(), advances.value(0).x(), true};
+    };
+    for (char16_t ch = 0; ch < ascii_.size(); ++ch)
+        if (isNumberCharacter(ch))
+            load(ch, ascii_[ch]);
+    for (std::size_t i = 0; i < wide_.size(); ++i) {
+        wide_[i].ch = WideCharacters[i];
+        load(WideCharacters[i], wide_[i].glyph);
+    }
+}
+
+const GlyphCache::Glyph* GlyphCache::find(char16_t ch) const
+{
+    if (ch < ascii_.size())
+        return ascii_[ch].cached ? &ascii_[ch] : nullptr;
+    for (const Wide& wide : wide_)
+        if (wide.ch == ch)
+            return wide.glyph.cached ? &wide.glyph : nullptr;
+    return nullptr;
+}
+
+bool GlyphCache::layout(QStringView text, std::vector<quint32>& glyphs, std::vector<QPointF>& positions,
+                        qreal& width) const
+{
+    glyphs.clear();
+    positions.clear();
+    qreal x = 0;
+    for (QChar ch : text) {
+        const Glyph* glyph = find(ch.unicode());
+        if (!glyph)
+            return false;
+        glyphs.push_back(glyph->index);
+        positions.emplace_back(x, 0.0);
+        x += glyph->advance;
+    }
+    width = x;
+    return true;
+}
+
+} // namespace orebell

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QFont>
+#include <QPointF>
+#include <QRawFont>
+#include <QStringView>
+
+#include <array>
+#include <vector>
+
+namespace orebell {
+
+// The glyphs of the characters numbers are written with, for one font: a number that changes on
+// every tick is laid out from here without being shaped again. Letters are left to Qt's text
+// layout, which kerns them; digits and separators do not kern.
+class GlyphCache {
+public:
+    // The cache of a font; the reference holds until the next call.
+    static const GlyphCache& of(const QFont& font);
+
+    // The glyphs of a one-line text and their pen positions from x = 0, and its width; false when
+    // a character is not a cached one.
+    bool layout(QStringView text, std::vector<quint32>& glyphs, std::vector<QPointF>& positions,
+                qreal& width) const;
+
+    const QRawFont& rawFont() const { return raw_; }
+    qreal ascent() const { return ascent_; }
+    qreal height() const { return height_; }
+
+private:
+    explicit GlyphCache(const QFont& font);
+
+    struct Glyph {
+        quint32 index = 0;
+        qreal advance = 0;
+        bool cached = false;
+    };
+    const Glyph* find(char16_t ch) const;
+
+    QFont font_;
+    QRawFont raw_;
+    qreal ascent_ = 0;
+    qreal height_ = 0;
+    std::array<Glyph, 128> ascii_{};
+    // The blanks some locales group digits with, and the minus sign.
+    struct Wide {
+        char16_t ch = 0;
+        Glyph glyph;
+    };
+    std::array<Wide, 3> wide_;
+};
+
+} // namespace orebell
