@@ -1,5 +1,6 @@
 #include "gui/CaptionLabel.h"
 
+#include "gui/FormView.h"
 #include "gui/GlyphCache.h"
 #include "platform/WindowFont.h"
 
@@ -123,4 +124,47 @@ TEST(GlyphCache, LaysOutNumbersOnlyAndKeepsFontsApart)
     qreal boldWidth = 0;
     ASSERT_TRUE(GlyphCache::of(windowFont(16, true)).layout(u"10:01", glyphs, positions, boldWidth));
     EXPECT_GT(boldWidth, width);
+}
+
+namespace {
+
+struct EventCounter : QObject {
+    QEvent::Type type;
+    int count = 0;
+    explicit EventCounter(QEvent::Type t) : type(t) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        count += event->type() == type;
+        return false;
+    }
+};
+
+} // namespace
+
+// A countdown ticking in a panel asks the panel for no layout pass: its label keeps its size.
+TEST(CaptionLabel, ACaptionChangeInTheViewAsksNoLayoutPass)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraTimers"), -1, QString());
+    panel.move(150, 150, 4500, 2400);
+    Control& countdown =
+        form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), 0, QStringLiteral("fraTimers"));
+    countdown.move(300, 450, 1200, 300);
+    FormView view(form);
+    form.show();
+    QWidget* label = view.widgetFor(countdown);
+    ASSERT_NE(label, nullptr);
+    ASSERT_TRUE(label->isVisible());
+    EventCounter layouts(QEvent::LayoutRequest);
+    label->parentWidget()->installEventFilter(&layouts);
+    for (int tick = 0; tick < 16; ++tick) {
+        countdown.setCaption(QString::number(60 - tick * 0.0625));
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(layouts.count, 0);
+    EXPECT_EQ(static_cast<QLabel*>(label)->text(), QStringLiteral("59.0625"));
+    // The model still moves and resizes it.
+    countdown.move(300, 450, 2400, 300);
+    EXPECT_EQ(label->geometry(), QRect(20, 30, 160, 20));
 }
