@@ -98,7 +98,7 @@ run_ktimer() {
     kill "$pid" 2>/dev/null || true
     wait "$session" 2>/dev/null || true
     rm -rf "$config"
-    echo "ktimer cpu_running_s=$(echo "$after - $before" | bc -l) peak_rss_kib=$peak jobs_configured=$running"
+    echo "ktimer cpu_running_s=$(printf "%.4f" "$(echo "$after - $before" | bc -l)") peak_rss_kib=$peak jobs_configured=$running"
 }
 
 field() { sed -n "s/.*\b$1=\([^ ]*\).*/\1/p"; }

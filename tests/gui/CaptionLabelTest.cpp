@@ -8,6 +8,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -167,4 +169,27 @@ TEST(CaptionLabel, ACaptionChangeInTheViewAsksNoLayoutPass)
     // The model still moves and resizes it.
     countdown.move(300, 450, 2400, 300);
     EXPECT_EQ(label->geometry(), QRect(20, 30, 160, 20));
+}
+
+// A panel covers what lies beneath it: a countdown ticking under a shown panel never shows through,
+// on the screen as well as in a fresh rendering.
+TEST(CaptionLabel, ACaptionTickingUnderAPanelStaysHidden)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    Control& countdown = form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), 0);
+    countdown.move(300, 450, 1200, 300);
+    countdown.setCaption(QStringLiteral("60"));
+    form.add(ControlKind::Frame, QStringLiteral("fraCalculator")).move(0, 0, 6000, 3000);
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const auto onScreen = [&] { return view.screen()->grabWindow(view.winId()).toImage(); };
+    const QImage covered = onScreen();
+    for (int tick = 1; tick <= 16; ++tick) {
+        countdown.setCaption(QString::number(60 - tick * 0.0625));
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(onScreen(), covered);
 }
