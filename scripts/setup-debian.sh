@@ -24,7 +24,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 # The tests run once more under a German desk (comma decimals); glibc needs the locale generated.
-if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf-\?8'; then
+if ! locale -a 2>/dev/null | grep -ix 'de_DE.utf-\?8' >/dev/null; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
   "${sudo_cmd[@]}" locale-gen >/dev/null

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the unit and end-to-end
-# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets
-# on their saved corpora, and the installed package.
+# tests (on an English and a German desk), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets on their saved corpora, and the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
