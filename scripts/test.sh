@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the unit and end-to-end
-# tests, the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz targets
-# on their saved corpora, and the installed package.
+# tests (on an English and a German desk), the same tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the fuzz targets on their saved corpora, and the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup-debian.sh
@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 cmake --preset dev >/dev/null
 cmake --build --preset dev
 ctest --preset dev
+# Once more on a German desk (comma decimals, dot grouping), so that no locale fault comes back.
+LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 ctest --preset dev
 
 cmake --preset asan >/dev/null
 cmake --build --preset asan

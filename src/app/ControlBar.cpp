@@ -268,11 +268,15 @@ void ControlBar::resetMission()
 
 void ControlBar::refine()
 {
-    // While a laser runs, the estimate lags the ore-mined record (the valuation runs on a few
-    // ticks only), and the record is about to lose the whole batches it holds now: the minerals
-    // added must be those of the same batches.
-    if (laserRunning())
-        Shared::call(shared_.routines.RefreshValuation);
+    // The record is about to lose the whole batches it holds now, so the minerals added must be
+    // those of the same batches. The estimate boxes lag the record while a laser runs (the
+    // valuation follows only some ticks) and are not kept up at all while Virtual Refining is
+    // unticked: then the estimate is worked out afresh first. An entry that refuses it refuses
+    // the whole command.
+    const bool estimateCurrent =
+        !laserRunning() && control(QStringLiteral("chkVirtualRefining"), 0).value() == 1;
+    if (!estimateCurrent && shared_.routines.EstimateForRefine && !shared_.routines.EstimateForRefine())
+        return;
     // Every box is read before anything changes, so a bad entry refuses the whole command and
     // neither the minerals nor the ore list are half refined.
     std::array<std::int32_t, 8> totals{};

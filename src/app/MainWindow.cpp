@@ -8,7 +8,10 @@
 #include "toolkit/RuntimeError.h"
 #include "toolkit/Trap.h"
 
+#include <QRect>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace orebell {
 
@@ -20,6 +23,8 @@ constexpr const char* Edition = "III";
 constexpr const char* BuildSuffix = "b";
 
 constexpr int MaxTimers = 7;
+// How much of the title bar must be on a screen for the player to reach and drag it (100 pixels).
+constexpr int ComfortableTitleWidth = 1500;
 
 QString versionText(const ProgramVersion& v)
 {
@@ -122,9 +127,14 @@ void MainWindow::fillOreLists()
         Control& list = control("cboRoidType", i);
         for (const QString& name : names)
             list.addItem(name);
-        if (i == 7) // the calculator's chooser: no default and no laser of its own
+        if (i == 7) { // the calculator's chooser: no default and no laser of its own
+            if (!names.contains(list.text()))
+                list.setText(QString());
             continue;
-        if (list.text().isEmpty())
+        }
+        // The lists take only their own entries: a stored name that is none of the 48 ores (a
+        // damaged or hand-edited store) starts the slot on its default ore.
+        if (!names.contains(list.text()))
             list.setText(QLatin1String(defaults::RoidType));
         shared_.Lasers[i].OreName = list.text();
         list.raiseClick();
@@ -162,9 +172,10 @@ void MainWindow::applyDefaults()
         control("txtMineralsMinedFromOre", k).setToolTipText(tip);
         control("txtMineralsMinedFromOre", k + 8).setToolTipText(tip);
     }
-    fill(control("txtStationNetYield", 0), QLatin1String(defaults::StationNetYield));
-    fill(control("txtStationCommsission", 0), QLatin1String(defaults::StationCommission));
-    fill(control("txtStationTax", 0), QLatin1String(defaults::StationTax));
+    const QString pattern = QLatin1String(defaults::RefineryPattern);
+    fill(control("txtStationNetYield", 0), formatNumber(defaults::StationNetYield, pattern));
+    fill(control("txtStationCommsission", 0), formatNumber(defaults::StationCommission, pattern));
+    fill(control("txtStationTax", 0), formatNumber(defaults::StationTax, pattern));
 }
 
 // The number of laser panels. A stored count that is not a number, or that rounds to less than 1
@@ -192,8 +203,10 @@ void MainWindow::Form_Activate()
         SetAlwaysOnTop(platform_, main_, true);
         // The stored position and grid rows are put back once: a later activation (the sound
         // chooser closing) must not move the window back or drop the ore mined since.
-        if (first)
+        if (first) {
             Shared::call(shared_.routines.LoadWindowPosition);
+            keepOnScreen();
+        }
 
         trap.at(10);
         shared_.RestoreLeft = main_.left();
@@ -213,9 +226,45 @@ void MainWindow::Form_Activate()
         trap.at(40);
         layOutGrid();
 
-        trap.at(50);
-        restorePanel();
+        // A later activation (the sound chooser closing) must not put the watch panels over a
+        // settings panel the player has open.
+        if (first || !settingsPanelOpen()) {
+            trap.at(50);
+            restorePanel();
+        }
     });
+}
+
+bool MainWindow::settingsPanelOpen()
+{
+    for (const char* name : {"fraHelp", "fraSound", "fraRefinedOreYield", "fraRefineryYield", "fraSettings"})
+        if (control(name).visible())
+            return true;
+    return false;
+}
+
+// The window is frameless and always on top: restored where no screen shows its title bar (a
+// monitor unplugged, a lower resolution), it could be neither seen nor dragged back. It then goes
+// onto the primary screen; the store keeps meaning the window's left and top.
+void MainWindow::keepOnScreen()
+{
+    const QList<QRect> screens = platform_.screens().availableGeometries();
+    if (screens.isEmpty())
+        return;
+    const int titleHeight = control("lblControlButton", 0).height();
+    const QRect title(main_.left(), main_.top(), main_.width(), titleHeight);
+    const int wide = std::min(main_.width(), ComfortableTitleWidth);
+    for (const QRect& screen : screens) {
+        const QRect shown = screen.intersected(title);
+        if (shown.width() >= wide && shown.height() * 2 >= titleHeight)
+            return;
+    }
+    const QRect& primary = screens.first();
+    auto into = [](int at, int length, int from, int room) {
+        return length >= room ? from : std::clamp(at, from, from + room - length);
+    };
+    main_.move(into(main_.left(), main_.width(), primary.left(), primary.width()),
+               into(main_.top(), main_.height(), primary.top(), primary.height()));
 }
 
 void MainWindow::layOutGrid()

@@ -33,6 +33,8 @@ private:
     void showTimerCount();
     void layOutGrid();
     void restorePanel();
+    bool settingsPanelOpen();
+    void keepOnScreen();
     Control& control(const char* name, int index = -1);
 
     Form& main_;

@@ -50,6 +50,8 @@ struct Routines {
     std::function<double()> JetcanReminderMinutes;
     // Refining and valuation
     std::function<void()> RefreshValuation;
+    // The estimate as Refine needs it, ticked or not; false when an entry refused it.
+    std::function<bool()> EstimateForRefine;
     std::function<void(int baseOre)> CalcRefinedYield;
     std::function<int(const QString& oreName)> FindOreRow;
     // Ore-mined grid

@@ -40,6 +40,45 @@ QString QtSettingsStore::encodeName(const QString& name)
     return out;
 }
 
+std::optional<std::pair<QString, QString>> QtSettingsStore::decodeIniPath(const QString& path)
+{
+    const QStringList parts = path.split(QLatin1Char('/'));
+    if (parts.size() != 2 || parts[0].isEmpty() || parts[1].isEmpty())
+        return std::nullopt;
+    std::pair<QString, QString> out;
+    QString* names[] = {&out.first, &out.second};
+    for (int n = 0; n < 2; ++n) {
+        const QString& part = parts[n];
+        QString& name = *names[n];
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            if (part[i] != QLatin1Char('%')) {
+                name += part[i];
+                continue;
+            }
+            const QStringView code = QStringView(part).mid(i + 1, 2);
+            if (code == u"25")
+                name += QLatin1Char('%');
+            else if (code == u"2F")
+                name += QLatin1Char('/');
+            else if (code == u"5C")
+                name += QLatin1Char('\\');
+            else
+                return std::nullopt;
+            i += 2;
+        }
+    }
+    return out;
+}
+
+QString QtSettingsStore::keyPath(Backend backend, const QString& section, const QString& key)
+{
+    auto name = [backend](QString text) {
+        return backend == Backend::Ini ? encodeName(text) : text.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    };
+    // An empty key names the whole section.
+    return key.isEmpty() ? name(section) : name(section) + QLatin1Char('/') + name(key);
+}
+
 QString QtSettingsStore::fileFor(const QString& app) const
 {
     QString folder = folder_;
@@ -80,10 +119,17 @@ std::shared_ptr<QSettings> QtSettingsStore::openFile(const QString& file)
     if (s->status() != QSettings::FormatError)
         return s;
 
+    // Only what the program knows is carried over: a file of random bytes parses into thousands
+    // of garbage keys, which would otherwise be rewritten at every close.
     std::vector<std::pair<QString, QVariant>> readable;
-    readable.reserve(keys.size());
-    for (const QString& key : keys)
+    for (const QString& key : keys) {
+        if (known_) {
+            const auto names = decodeIniPath(key);
+            if (!names || !known_(names->first, names->second))
+                continue;
+        }
         readable.emplace_back(key, s->value(key));
+    }
     s.reset();
 
     const QString keep = file + QStringLiteral(".damaged");
@@ -124,9 +170,18 @@ QSettings& QtSettingsStore::settings(const QString& app)
     return **it;
 }
 
-static QString path(const QString& section, const QString& key)
+QtSettingsStore::Backend QtSettingsStore::backend() const
 {
-    return QtSettingsStore::encodeName(section) + QLatin1Char('/') + QtSettingsStore::encodeName(key);
+#ifdef Q_OS_WIN
+    if (folder_.isEmpty())
+        return Backend::Registry;
+#endif
+    return Backend::Ini;
+}
+
+QString QtSettingsStore::path(const QString& section, const QString& key) const
+{
+    return keyPath(backend(), section, key);
 }
 
 QString QtSettingsStore::value(const QString& app, const QString& section, const QString& key)
@@ -155,7 +210,7 @@ void QtSettingsStore::remove(const QString& app, const QString& section, const Q
 {
     if (section.isEmpty())
         return;
-    const QString p = key.isEmpty() ? encodeName(section) : path(section, key);
+    const QString p = path(section, key);
     settings(app).remove(p);
     pending_[app].push_back({true, p, {}});
 }

@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace orebell {
@@ -16,8 +18,9 @@ namespace orebell {
 //
 // Writes stay in memory until flush(), which writes the whole file once through a temporary file
 // and a rename: a process killed during a save leaves the previous file whole. A file that does
-// not parse is repaired when first opened: what can be read is kept, the damaged original is
-// copied beside it with the suffix ".damaged".
+// not parse is repaired when first opened: what can be read of the keys the program knows is
+// kept (all of it when no one said which those are), the damaged original is copied beside it
+// with the suffix ".damaged".
 class QtSettingsStore : public SettingsStore {
 public:
     // folder empty: the platform's native per-user location.
@@ -35,8 +38,17 @@ public:
     // Why the last flush failed, for the player's message; empty after a good flush.
     QString lastError() const override { return lastError_; }
 
-    // Keys and sections may hold "/" and "\", which QSettings reads as group separators.
+    void setKnownKeys(KnownKey known) override { known_ = std::move(known); }
+
+    // Where a section and key live in QSettings. In an INI file "/" and "\" would split groups, so
+    // they (and "%") are escaped. The registry keeps the names the earlier Windows builds wrote
+    // ("1/8   Sec.", "R/Units"): its backend takes "\" for a "/" inside a value's name, so no
+    // escaping there.
+    enum class Backend { Ini, Registry };
+    static QString keyPath(Backend backend, const QString& section, const QString& key);
     static QString encodeName(const QString& name);
+    // The section and key of an INI path, or nothing for a path keyPath does not make.
+    static std::optional<std::pair<QString, QString>> decodeIniPath(const QString& path);
 
 private:
     // A write or removal not yet known to be on disk.
@@ -47,6 +59,8 @@ private:
     };
 
     QSettings& settings(const QString& app);
+    Backend backend() const;
+    QString path(const QString& section, const QString& key) const;
     std::shared_ptr<QSettings> open(const QString& app);
     std::shared_ptr<QSettings> openFile(const QString& file);
     void renew(const QString& app);
@@ -55,6 +69,7 @@ private:
     QHash<QString, std::shared_ptr<QSettings>> byApp_;
     QHash<QString, std::vector<Change>> pending_;
     QString lastError_;
+    KnownKey known_;
 };
 
 } // namespace orebell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/QtScreens.h"
 #include "platform/QtSettingsStore.h"
 #include "toolkit/Platform.h"
 
@@ -19,6 +20,7 @@ public:
     MessageBoxService& messageBox() override { return *messageBox_; }
     Clock& clock() override { return *clock_; }
     Desktop& desktop() override { return *desktop_; }
+    Screens& screens() override { return screens_; }
     QString programFolder() override;
     QString programFileName() override;
     ProgramVersion version() override;
@@ -32,6 +34,7 @@ private:
     std::unique_ptr<MessageBoxService> messageBox_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Desktop> desktop_;
+    QtScreens screens_;
     bool endRequested_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "refining/Refining.h"
 
+#include "data/OreMinedCount.h"
 #include "data/Palette.h"
 #include "data/Shared.h"
 #include "refining/OreCalculator.h"
@@ -118,6 +119,7 @@ Refining::Refining(Form& main, Shared& shared, Platform& platform)
     main.onChange(QStringLiteral("txtOreCalc"), [this](int i) { txtOreCalc_Change(i); });
 
     shared.routines.RefreshValuation = [this] { RefreshValuation(); };
+    shared.routines.EstimateForRefine = [this] { return EstimateForRefine(); };
     shared.routines.CalcRefinedYield = [this](int k) { CalcRefinedYield(k); };
     shared.routines.FindOreRow = [this](const QString& oreName) {
         return static_cast<int>(FindOreRow(oreName));
@@ -314,7 +316,13 @@ void Refining::RefreshValuation()
         return;
     if (virtualRefining_->value() != 1)
         return;
+    refreshValuation();
+}
 
+bool Refining::EstimateForRefine() { return !shared_.IsLoading && refreshValuation(); }
+
+bool Refining::refreshValuation()
+{
     // Read every entry first: a bad one leaves every figure as it was.
     const auto refinery = readRefinery();
     const int rows = oreMined_.rows();
@@ -337,10 +345,10 @@ void Refining::RefreshValuation()
         const QString count = oreMined_.textMatrix(g, 1);
         if (count != row.count) {
             row.count = count;
-            row.units = numberOrZero(count);
+            row.units = usableOreCount(count);
         }
         if (!row.units)
-            continue; // nor holds a count that is not a number
+            continue; // nor holds a count that is not a number, or none the sums can take
         row.refine = true;
         if (row.skillLabel >= 0 && !skillRead[row.skillLabel]) {
             skillRead[row.skillLabel] = true;
@@ -353,13 +361,13 @@ void Refining::RefreshValuation()
     if (rows > 2)
         ok = readPrices(prices) && ok;
     if (!ok)
-        return;
+        return false;
 
     const QString zero = QStringLiteral("0");
     for (Control* box : minedFromOre_)
         box->setText(zero);
     if (rows <= 2)
-        return;
+        return true;
 
     // Each row adds its whole batches to the boxes, which keep what the number-to-text
     // conversion keeps after every addition.
@@ -416,6 +424,7 @@ void Refining::RefreshValuation()
         }
         bar.setTag(widthText);
     }
+    return true;
 }
 
 // ---- Processing-skill labels ------------------------------------------------------------------

@@ -32,6 +32,9 @@ public:
     void CalcRefinedYield(int k);
     // Estimated minerals, isk value and goal bars from the ore-mined grid.
     void RefreshValuation();
+    // The estimate of the ore mined now, whether or not Virtual Refining is ticked: what the
+    // Refine command adds. False when an entry refused it and the boxes are as they were.
+    bool EstimateForRefine();
     // The MineralYields row named oreName (the last one that matches), or 0 when none does.
     std::int16_t FindOreRow(const QString& oreName) const;
     // The skill level for the ore in the MineralYields row given as text.
@@ -67,6 +70,7 @@ private:
 
     void calcRefinedYield(int k, ErrorTrap& trap);
     std::optional<RefineryEntries> readRefinery();
+    bool refreshValuation();
     bool readPrices(std::array<std::optional<double>, 8>& prices);
     int findOreRowOrNone(const QString& oreName) const;
     int skillLabelFor(const QString& oreName) const;

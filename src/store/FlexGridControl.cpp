@@ -1,6 +1,7 @@
 #include "store/FlexGridControl.h"
 
 #include "data/MineralData.h"
+#include "data/OreMinedCount.h"
 #include "data/Shared.h"
 #include "toolkit/Conventions.h"
 
@@ -67,9 +68,14 @@ void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName
     SetGridRow(grid, row, GridRowValues);
 }
 
-void RefineGrid(Grid& grid)
+void RefineGrid(Grid& grid, const MineralYields& yields)
 {
     for (int r = 1; r <= grid.rows() - 2; ++r) {
+        if (yields.findRow(grid.textMatrix(r, 0)) < 0)
+            continue;
+        const auto usable = usableOreCount(grid.textMatrix(r, 1));
+        if (!usable)
+            continue;
         const QString batchText = grid.textMatrix(r, 2);
         // A batch that is not a positive 16-bit number can only come from a damaged store: the
         // row is left as it is rather than divided by nothing or failing every Refine.
@@ -79,7 +85,7 @@ void RefineGrid(Grid& grid)
         if (batchValue <= 0 || batchValue > 32767)
             continue;
         const double batch = toInt16(batchValue);
-        const double count = countOf(grid.textMatrix(r, 1));
+        const double count = *usable;
         // Whole batches are counted from the units themselves, as the estimate counts them: a
         // count a fraction short of a batch has not filled it, though it rounds up to it.
         const double units = roundHalfEven(count);
@@ -115,7 +121,7 @@ FlexGridControl::FlexGridControl(Form& main, Shared& shared, Platform&)
     shared_.routines.AddOreMined = [this](const QString& oreName, double units) {
         orebell::AddOreMined(grid_, shared_.mineralYields, oreName, units);
     };
-    shared_.routines.RefineGrid = [this] { orebell::RefineGrid(grid_); };
+    shared_.routines.RefineGrid = [this] { orebell::RefineGrid(grid_, shared_.mineralYields); };
     shared_.routines.ResetGrid = [this] { orebell::ResetGrid(grid_); };
     shared_.routines.SetGridHeaders = [](Grid& grid, std::span<const QString> headers) {
         orebell::SetGridHeaders(grid, headers);

@@ -27,8 +27,10 @@ void SetGridRow(Grid& grid, std::int32_t& row, std::span<const QString> values);
 // the row's count as a whole number.
 void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName, double units);
 
-// Leaves in each row only the units that do not fill a whole refining batch.
-void RefineGrid(Grid& grid);
+// Leaves in each row only the units that do not fill a whole refining batch. Rows the estimate
+// leaves out (an ore the mineral table does not know, a damaged count) keep their ore: nothing
+// was added for them.
+void RefineGrid(Grid& grid, const MineralYields& yields);
 
 // Empties the grid down to its headers and the empty row.
 void ResetGrid(Grid& grid);

@@ -5,6 +5,7 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QLocale>
+#include <QSet>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -27,6 +28,12 @@ const std::array<QString, 4> CloseGridKeys = {QStringLiteral("Ore Name"), QStrin
 constexpr int CountColumn = 1;
 constexpr int BatchColumn = 2;
 constexpr int ErrPathFileAccess = 75; // the store could not be written
+// More rows than the ore lists have names, by far: the most a damaged count makes us look for.
+constexpr int MaxStoredRows = 1000;
+// Beside "Rows": the number format the counts were written in. Readers that do not know these
+// keys ignore them and read the counts in their own format, as before.
+const QString DecimalMarkKey = QStringLiteral("Decimal Mark");
+const QString DigitGroupingKey = QStringLiteral("Digit Grouping");
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -96,13 +103,57 @@ QString gridSection(const Control& grid, int row)
     return grid.name() + QLatin1Char(' ') + QString::number(row);
 }
 
-int storedRowCount(SettingsStore& store, const QString& app, const Control& grid)
+// How many data rows the store holds. Its "Rows" count is taken when it is a sane number; a count
+// that is missing while rows are there, negative or absurd (a damaged store) would lose every row
+// mined, so the rows are then looked for, up to MaxStoredRows.
+int storedRowCount(SettingsStore& store, const QString& app, const Control& grid, const QString& nameKey)
 {
-    try {
-        return textToInt16(store.value(app, gridSection(grid, 0), RowsKey));
-    } catch (const std::exception&) {
+    const QString text = store.value(app, gridSection(grid, 0), RowsKey);
+    const auto count = numericValue(text);
+    if (count && *count >= 0 && *count <= MaxStoredRows && *count == std::floor(*count))
+        return static_cast<int>(*count);
+    auto named = [&](int r) {
+        QString name;
+        absorbed([&] { name = store.value(app, gridSection(grid, r), nameKey); });
+        return !name.isEmpty();
+    };
+    if (text.trimmed().isEmpty() && !named(1))
         return 0;
-    }
+    int last = 0;
+    for (int r = 1; r <= MaxStoredRows; ++r)
+        if (named(r))
+            last = r;
+    return last;
+}
+
+// The number format the counts were written in: decimal mark and digit grouping.
+struct CountFormat {
+    QString decimal;
+    QString group;
+    bool operator==(const CountFormat&) const = default;
+};
+
+CountFormat currentCountFormat()
+{
+    const QLocale locale;
+    return {locale.decimalPoint(), locale.groupSeparator()};
+}
+
+// A count written in another number format, read in that format and shown in the current one.
+QString countInCurrentFormat(const QString& text, const CountFormat& written)
+{
+    QString plain = text.trimmed();
+    if (plain.isEmpty())
+        return text;
+    if (!written.group.isEmpty())
+        plain.remove(written.group);
+    const bool fraction = plain.contains(written.decimal);
+    plain.replace(written.decimal, QStringLiteral("."));
+    bool ok = false;
+    const double value = QLocale::c().toDouble(plain, &ok);
+    if (!ok || !std::isfinite(value))
+        return text; // no count of ours: left as the damaged cell it is
+    return formatNumber(value, fraction ? QStringLiteral("#,###.0000000000") : QStringLiteral("#,###"));
 }
 
 // A count the program wrote in another locale (the player changed it between runs) is read back
@@ -218,7 +269,7 @@ void LoadWindowPosition(SettingsStore& store, const QString& app, Form& form)
 void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys)
 {
     const Grid& g = grid.grid();
-    const int old = storedRowCount(store, app, grid);
+    const int old = storedRowCount(store, app, grid, keys.empty() ? QString() : keys[0]);
     // The previous save's rows go first, so that rows removed since (Reset, Refine) do not come
     // back. Its trailing empty row is one past the count.
     for (int r = 1; r <= old + 1; ++r) {
@@ -244,6 +295,9 @@ void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span
                 store.setValue(app, section, RowsKey, QString::number(rows - 2));
         }
     }
+    const CountFormat format = currentCountFormat();
+    store.setValue(app, gridSection(grid, 0), DecimalMarkKey, format.decimal);
+    store.setValue(app, gridSection(grid, 0), DigitGroupingKey, format.group);
 }
 
 void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys)
@@ -255,9 +309,15 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
         return;
     }
     const int cols = g->cols();
-    // A negative count can only come from a damaged store; it means no rows.
-    const int stored = std::max(storedRowCount(store, app, grid), 0);
     const int keyed = std::min(static_cast<int>(keys.size()), cols);
+    const int stored = keyed > 0 ? storedRowCount(store, app, grid, keys[0]) : 0;
+    std::optional<CountFormat> written;
+    absorbed([&] {
+        const CountFormat f{store.value(app, gridSection(grid, 0), DecimalMarkKey),
+                            store.value(app, gridSection(grid, 0), DigitGroupingKey)};
+        if (!f.decimal.isEmpty())
+            written = f;
+    });
     auto read = [&](int row, int col) {
         QString text;
         if (!keys[col].isEmpty())
@@ -280,7 +340,10 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
         if (cols == 0 || cells[0].isEmpty())
             continue;
         if (cols > CountColumn)
-            cells[CountColumn] = recoveredCount(cells[CountColumn]);
+            cells[CountColumn] = !written ? recoveredCount(cells[CountColumn])
+                                 : *written == currentCountFormat()
+                                     ? cells[CountColumn]
+                                     : countInCurrentFormat(cells[CountColumn], *written);
         rows.push_back(cells);
     }
 
@@ -294,6 +357,46 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
             for (int c = 0; c < cols; ++c)
                 g->setTextMatrix(r + 1, c, rows[r][c]);
     });
+}
+
+SettingsStore::KnownKey KnownStoreKeys(const Form& form)
+{
+    QSet<QString> settings;
+    for (const auto& owned : form.controls()) {
+        const Control& c = *owned;
+        switch (c.kind()) {
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton:
+            settings << c.caption() << c.caption() + EnabledSuffix;
+            break;
+        case ControlKind::TextBox:
+        case ControlKind::ComboBox:
+            if (c.isArrayElement())
+                settings << c.name() + QString::number(c.index());
+            break;
+        case ControlKind::Frame:
+            settings << c.name();
+            break;
+        default:
+            break;
+        }
+    }
+    const QString window = form.name();
+    const QString gridPrefix = GridName + QLatin1Char(' ');
+    const QSet<QString> gridKeys = {CloseGridKeys[0], CloseGridKeys[1], CloseGridKeys[2],
+                                    RowsKey,          DecimalMarkKey,   DigitGroupingKey};
+    return [settings, window, gridPrefix, gridKeys](const QString& section, const QString& key) {
+        if (section == SettingsSection)
+            return settings.contains(key);
+        if (section == window)
+            return key == QLatin1String("Xpos") || key == QLatin1String("Ypos");
+        if (!section.startsWith(gridPrefix) || !gridKeys.contains(key))
+            return false;
+        bool ok = false;
+        const int row = QStringView(section).mid(gridPrefix.size()).toInt(&ok);
+        return ok && row >= 0 && row <= MaxStoredRows + 1 &&
+               QString::number(row) == section.mid(gridPrefix.size());
+    };
 }
 
 SessionStore::SessionStore(Form& main, Shared& shared, Platform& platform)
@@ -326,6 +429,16 @@ SessionStore::SessionStore(Form& main, Shared& shared, Platform& platform)
         if (!f.unloaded())
             ++changes_;
     });
+
+    // Saving happens on every close whatever this box says, so it is never left ticked.
+    if (main_.has(QStringLiteral("chkSaveSettings"), 0)) {
+        main_.onClick(QStringLiteral("chkSaveSettings"), [this](int i) {
+            Control& box = main_.control(QStringLiteral("chkSaveSettings"), i);
+            if (box.value() == 1)
+                box.setValue(0);
+        });
+    }
+    platform_.store().setKnownKeys(KnownStoreKeys(main_));
 }
 
 SessionStore::~SessionStore()

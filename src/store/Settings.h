@@ -42,8 +42,13 @@ void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span
 // count cells that are not numbers are emptied (an empty count reads as 0).
 void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys);
 
+// The keys SaveSettings, SaveWindowPosition and SaveGrid write for this window, for repairing a
+// damaged store. Holds copies only, so it outlives the window.
+SettingsStore::KnownKey KnownStoreKeys(const Form& form);
+
 // The store subsystem of the main window. Sets the routines SaveAll, SaveOnExit, LoadSettings,
-// LoadWindowPosition and LoadGrid.
+// LoadWindowPosition and LoadGrid, keeps "Save Settings on Exit" unticked, and tells the store
+// which keys are the program's.
 class SessionStore {
 public:
     SessionStore(Form& main, Shared& shared, Platform& platform);

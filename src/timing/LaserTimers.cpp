@@ -21,6 +21,9 @@ constexpr Color UnlockedText = 0x8000000B;
 constexpr int FullBarWidth = 1095;
 constexpr int MinBarWidth = 15;
 constexpr int MaxLasers = 7;
+// Larger than any asteroid, mining amount or cycle the game has, and small enough that every
+// figure worked out from them stays a finite number.
+constexpr double MaxEntry = 1e12;
 
 bool positiveNumber(const QString& text) { return isNumeric(text) && textToNumber(text) > 0; }
 
@@ -126,9 +129,13 @@ void LaserTimers::cboRoidType_Click(int Index)
         if (const auto volume = oreVolume(name))
             list.setTag(numberToText(*volume));
         trap.at(30);
+        // A name that is no ore (a damaged store, before the lists are filled) has no volume to
+        // show; the load sequence then puts the slot on its default ore.
+        const auto shown = numericValue(list.tag());
+        if (!shown)
+            return;
         list.setToolTipText(QLatin1Char(' ') + name + QStringLiteral(" volume: ") +
-                            formatNumber(textToNumber(list.tag()), QStringLiteral("0.00")) +
-                            QLatin1Char(' '));
+                            formatNumber(*shown, QStringLiteral("0.00")) + QLatin1Char(' '));
     });
 }
 
@@ -302,6 +309,39 @@ QStringList LaserTimers::startProblems(int i) const
         problems << QStringLiteral("Mining Rate must be a number of m3 above 0.");
     if (!positiveNumber(s.cycleBox->text()))
         problems << QStringLiteral("Cycle Duration must be a number of seconds above 0.");
+    if (problems.isEmpty())
+        problems = figureProblems(i);
+    return problems;
+}
+
+// Entries that are numbers above 0 can still give figures no tick can count with (a mining amount
+// of 1e308 pulls infinitely many units). They are worked out here as PrepareLaser will, before the
+// slot changes.
+QStringList LaserTimers::figureProblems(int i) const
+{
+    const Slot& s = slots_.at(i);
+    const double size = textToNumber(loaded(i) ? s.size->caption() : s.sizeBox->text());
+    const double volume = loaded(i) ? shared_.Lasers[i].UnitVolume : textToNumber(s.oreList->tag());
+    const double rate = textToNumber(s.rateBox->text());
+    const double cycle = textToNumber(s.cycleBox->text());
+    QStringList problems;
+    if (!(size <= MaxEntry))
+        problems << QStringLiteral("Units of Ore is too large.");
+    if (!(rate <= MaxEntry))
+        problems << QStringLiteral("Mining Rate is too large.");
+    if (!(cycle <= MaxEntry))
+        problems << QStringLiteral("Cycle Duration is too long.");
+    if (!problems.isEmpty())
+        return problems;
+    const double unitsPerCycle = rate / volume;
+    const double unitsPerSecond = unitsPerCycle / cycle;
+    const double seconds = size / unitsPerCycle * cycle;
+    if (!(unitsPerCycle > 0 && unitsPerCycle <= MaxEntry))
+        problems << QStringLiteral("Mining Rate is out of range for this ore.");
+    else if (!(unitsPerSecond > 0 && unitsPerSecond <= MaxEntry))
+        problems << QStringLiteral("Cycle Duration is out of range for this Mining Rate.");
+    else if (!(seconds <= MaxEntry))
+        problems << QStringLiteral("Units of Ore would take too long to mine at this Mining Rate.");
     return problems;
 }
 
@@ -487,7 +527,18 @@ void LaserTimers::tick(int i, ErrorTrap& trap)
     if (L.Remaining == 0) {
         // Tops the asteroid's credits up (or down, for the last tick's overshoot) to its size.
         credit(i, L.InitialSize - L.CreditedSinceLoad);
+        // Rounding the row to whole units moves the fractions that other asteroids of this ore
+        // have credited; one of them takes the change over, so that its own top-up at depletion
+        // still brings the row to the sum of the sizes.
+        const double before = gridUnits(L.OreName);
         Shared::call(shared_.routines.AddOreMined, L.OreName, 0.0);
+        const double moved = gridUnits(L.OreName) - before;
+        for (int j = 0; j < Slots; ++j) {
+            if (j != i && loaded(j) && shared_.Lasers[j].OreName == L.OreName) {
+                shared_.Lasers[j].CreditedSinceLoad += moved;
+                break;
+            }
+        }
     }
     trap.at(70);
     const bool monitoring = cargo_.monitoring();

@@ -85,6 +85,7 @@ private:
     void credit(int i, double units);
     double gridUnits(const QString& oreName) const;
     QStringList startProblems(int i) const;
+    QStringList figureProblems(int i) const;
     void refuse(int i, const QString& what, const QStringList& problems);
 
     Form& main_;

@@ -22,3 +22,20 @@ QString joinProgramPath(const QString& folder, const QString& fileName)
 }
 
 } // namespace orebell
+
+namespace orebell {
+
+namespace {
+struct NoScreens : Screens {
+    QList<QRect> availableGeometries() override { return {}; }
+};
+} // namespace
+
+Screens& Platform::screens()
+{
+    // Stateless, so one for every platform that has no screens service of its own.
+    static NoScreens none;
+    return none;
+}
+
+} // namespace orebell

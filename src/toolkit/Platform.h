@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
+
+#include <functional>
 
 namespace orebell {
 
@@ -20,6 +24,19 @@ public:
     virtual bool flush() = 0;
     // Why the last flush failed, in words for the player; empty when it did not.
     virtual QString lastError() const { return {}; }
+    // The keys the program knows. A store found damaged is repaired with only these carried
+    // over (garbage must not be kept for good); an undamaged store keeps every key.
+    using KnownKey = std::function<bool(const QString& section, const QString& key)>;
+    virtual void setKnownKeys(KnownKey known) { (void)known; }
+};
+
+// The desktop's screens, for placing a window where the player can reach it.
+class Screens {
+public:
+    virtual ~Screens() = default;
+    // The available geometry (without panels and task bars) of every screen, in twips, the
+    // primary screen first. Empty when unknown: then no window is moved.
+    virtual QList<QRect> availableGeometries() = 0;
 };
 
 // Plays a .wav file asynchronously on one channel; a new sound replaces the one playing.
@@ -68,6 +85,8 @@ public:
     virtual MessageBoxService& messageBox() = 0;
     virtual Clock& clock() = 0;
     virtual Desktop& desktop() = 0;
+    // Knows no screen unless a platform tells.
+    virtual Screens& screens();
 
     virtual QString programFolder() = 0;   // the executable's folder, no trailing separator
     virtual QString programFileName() = 0; // without extension: the store's application name

@@ -1,6 +1,7 @@
 #include "app/ControlBar.h"
 #include "app/Program.h"
 #include "data/Shared.h"
+#include "support/ScopedLocale.h"
 #include "support/TestPlatform.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +30,7 @@ const char* const AllPanels[] = {"fraHelp",     "fraRefineryYield", "fraRefinedO
 // through are wrapped so that every call is recorded, then passed on to
 // whatever the sibling subsystem wired.
 struct ControlBarTest : ::testing::Test {
+    test::ScopedLocale english{test::ScopedLocale::english()}; // the amounts below are English texts
     test::TestPlatform platform;
     std::unique_ptr<Program> program = std::make_unique<Program>(platform);
     QStringList calls;

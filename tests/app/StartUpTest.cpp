@@ -1,6 +1,7 @@
 #include "app/Program.h"
 #include "data/OreCatalogue.h"
 #include "data/Shared.h"
+#include "support/ScopedLocale.h"
 #include "support/TestPlatform.h"
 #include "toolkit/RuntimeError.h"
 
@@ -16,6 +17,8 @@ QString s(const char* text) { return QString::fromUtf8(text); }
 // the subsystems' own routines still run when they are there; the settings restore falls back to
 // reading the texts and frame tags from the real store when the store's routine is absent.
 struct StartUp : ::testing::Test {
+    // The texts below are an English desk's; the German first run is in DeskTest.
+    test::ScopedLocale english{test::ScopedLocale::english()};
     test::TestPlatform platform;
     std::unique_ptr<Program> program;
     QStringList calls;

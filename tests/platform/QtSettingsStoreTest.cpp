@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -201,6 +202,117 @@ TEST(QtSettingsStore, AnAbandonedEmptyLockDoesNotHoldUpTheSave)
     EXPECT_LT(elapsed.elapsed(), 10000);
     EXPECT_FALSE(QFile::exists(store.fileFor(App) + ".lock"));
     EXPECT_EQ(QtSettingsStore(dir.path()).value(App, QStringLiteral("Settings"), QStringLiteral("a")), "1");
+}
+
+} // namespace
+} // namespace orebell
+
+namespace orebell {
+namespace {
+
+// Random bytes parse into many garbage keys; a repair keeps only the program's.
+TEST(QtSettingsStoreRepair, ARepairedStoreKeepsOnlyTheKeysTheProgramKnows)
+{
+    QTemporaryDir dir;
+    const QString app = QStringLiteral("Orebell_III");
+    const QString file = QtSettingsStore(dir.path()).fileFor(app);
+    {
+        QtSettingsStore before(dir.path());
+        auto put = [&](const char* section, const char* key, const char* value) {
+            before.setValue(app, QLatin1String(section), QLatin1String(key), QLatin1String(value));
+        };
+        put("Settings", "txtCargoHold0", "1200");
+        put("Settings", "1/8   Sec.", "True");
+        put("Settings", "garbage", "1");
+        put("mshflexOreMined 1", "Ore Name", "Omber");
+        put("frmOrebell", "Xpos", "300");
+        put("frmOrebell", "Zpos", "1");
+        put("Somewhere", "else", "2");
+        ASSERT_TRUE(before.flush());
+    }
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        QByteArray junk;
+        for (int i = 0; i < 300; ++i)
+            junk.append(QByteArray("\n[s") + QByteArray::number(i) + "]\nkey=v\n");
+        for (int i = 0; i < 20000; ++i)
+            junk.append(static_cast<char>((i * 131 + 7) % 256));
+        f.write(junk);
+    }
+    QtSettingsStore store(dir.path());
+    store.setKnownKeys([](const QString& section, const QString& key) {
+        if (section == QLatin1String("Settings"))
+            return key == QLatin1String("txtCargoHold0") || key == QLatin1String("1/8   Sec.");
+        if (section == QLatin1String("frmOrebell"))
+            return key == QLatin1String("Xpos");
+        return section == QLatin1String("mshflexOreMined 1") && key == QLatin1String("Ore Name");
+    });
+    EXPECT_EQ(store.value(app, QStringLiteral("Settings"), QStringLiteral("txtCargoHold0")), "1200");
+    EXPECT_EQ(store.value(app, QStringLiteral("Settings"), QStringLiteral("1/8   Sec.")), "True");
+    EXPECT_EQ(store.value(app, QStringLiteral("mshflexOreMined 1"), QStringLiteral("Ore Name")), "Omber");
+    EXPECT_EQ(store.value(app, QStringLiteral("frmOrebell"), QStringLiteral("Xpos")), "300");
+    EXPECT_EQ(store.value(app, QStringLiteral("Settings"), QStringLiteral("garbage")), "");
+    EXPECT_TRUE(QFile::exists(file + ".damaged"));
+    ASSERT_TRUE(store.flush());
+
+    QSettings check(file, QSettings::IniFormat);
+    EXPECT_EQ(check.allKeys().size(), 4) << check.allKeys().join(QLatin1Char(' ')).toStdString();
+    EXPECT_LT(QFileInfo(file).size(), 200);
+}
+
+TEST(QtSettingsStoreRepair, AnUndamagedStoreKeepsKeysItDoesNotKnow)
+{
+    QTemporaryDir dir;
+    const QString app = QStringLiteral("Orebell_III");
+    {
+        QtSettingsStore newer(dir.path());
+        newer.setValue(app, QStringLiteral("Mining Log"), QStringLiteral("Window"), QStringLiteral("1,2,3"));
+        newer.setValue(app, QStringLiteral("Settings"), QStringLiteral("txtLasers0"), QStringLiteral("3"));
+        ASSERT_TRUE(newer.flush());
+    }
+    QtSettingsStore store(dir.path());
+    store.setKnownKeys([](const QString&, const QString& key) { return key == QLatin1String("txtLasers0"); });
+    store.setValue(app, QStringLiteral("Settings"), QStringLiteral("txtLasers0"), QStringLiteral("4"));
+    ASSERT_TRUE(store.flush());
+    QtSettingsStore again(dir.path());
+    EXPECT_EQ(again.value(app, QStringLiteral("Mining Log"), QStringLiteral("Window")), "1,2,3");
+    EXPECT_EQ(again.value(app, QStringLiteral("Settings"), QStringLiteral("txtLasers0")), "4");
+}
+
+// The registry backend keeps the names of the earlier Windows builds: its QSettings takes "\" for
+// a "/" inside a value's name. Only the INI file escapes.
+TEST(QtSettingsStoreKeys, EachBackendMapsNamesItsOwnWay)
+{
+    using B = QtSettingsStore::Backend;
+    const QString settings = QStringLiteral("Settings");
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Registry, settings, QStringLiteral("1/8   Sec.")),
+              QStringLiteral("Settings/1\\8   Sec."));
+    EXPECT_EQ(
+        QtSettingsStore::keyPath(B::Registry, QStringLiteral("mshflexOreMined 0"), QStringLiteral("R/Units")),
+        QStringLiteral("mshflexOreMined 0/R\\Units"));
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Registry, settings, QStringLiteral("yld/min \"NOT USED\" Enabled")),
+              QStringLiteral("Settings/yld\\min \"NOT USED\" Enabled"));
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Registry, settings, QStringLiteral("100%")),
+              QStringLiteral("Settings/100%"));
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Registry, settings, QString()), settings);
+
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Ini, settings, QStringLiteral("1/8   Sec.")),
+              QStringLiteral("Settings/1%2F8   Sec."));
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Ini, QStringLiteral("a\\b"), QStringLiteral("100%")),
+              QStringLiteral("a%5Cb/100%25"));
+    EXPECT_EQ(QtSettingsStore::keyPath(B::Ini, settings, QString()), settings);
+
+    // What the INI path holds reads back as the names it was made of.
+    for (const QString& key :
+         {QStringLiteral("1/8   Sec."), QStringLiteral("a\\b%2F"), QStringLiteral("R/Units")}) {
+        const auto names = QtSettingsStore::decodeIniPath(QtSettingsStore::keyPath(B::Ini, settings, key));
+        ASSERT_TRUE(names.has_value());
+        EXPECT_EQ(names->first, settings);
+        EXPECT_EQ(names->second, key);
+    }
+    EXPECT_FALSE(QtSettingsStore::decodeIniPath(QStringLiteral("a/b/c")).has_value());
+    EXPECT_FALSE(QtSettingsStore::decodeIniPath(QStringLiteral("a/%zz")).has_value());
 }
 
 } // namespace

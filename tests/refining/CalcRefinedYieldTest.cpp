@@ -107,12 +107,22 @@ TEST_F(CalcRefinedYield, EveryShownLaserMustHaveItsRate)
     EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral("Rate Not Set"));
     EXPECT_EQ(yieldBox(Tritanium), before);
 
-    // A cycle length of 0, or one that is not a number, is not set either.
-    c("txtMiningRate", 1).setText(QStringLiteral("540"));
-    c("txtCycleDurationInSeconds", 1).setText(QStringLiteral("0"));
+    // Nor has one whose mining amount is no number; the figures stay as they were, silently.
+    c("txtMiningRate", 1).setText(QStringLiteral("fast"));
     c("lblOreMinute", 0).setCaption(QString());
     hover(Veldspar);
     EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral("Rate Not Set"));
+    EXPECT_EQ(yieldBox(Tritanium), before);
+
+    // A cycle length of 0, or one that is not a number, is not set either.
+    c("txtMiningRate", 1).setText(QStringLiteral("540"));
+    for (const QString& cycle : {QStringLiteral("0"), QStringLiteral("1 min")}) {
+        c("txtCycleDurationInSeconds", 1).setText(cycle);
+        hover(Scordite); // hovering the same label again would not recalculate
+        c("lblOreMinute", 0).setCaption(QString());
+        hover(Veldspar);
+        EXPECT_EQ(c("lblOreMinute", 0).caption(), QStringLiteral("Rate Not Set")) << cycle.toStdString();
+    }
 
     // A laser that is not shown does not count.
     c("txtLasers", 0).setText(QStringLiteral("1"));

@@ -96,8 +96,10 @@ long residentKiB()
 struct Asteroid {
     QString ore;
     double size = 0;
-    double credited = 0;     // units the laser passed to the record: tick pulls and the final top-up
-    double stopRounding = 0; // what re-formatting the row at this asteroid's stops changed
+    double credited = 0; // units the laser passed to the record: tick pulls and the final top-up
+    // What re-formatting the row changed that this asteroid took over: at its own stops, and at
+    // the depletion of another asteroid of its ore while it was loaded (the first such slot).
+    double stopRounding = 0;
     bool open = true;
 };
 
@@ -312,8 +314,12 @@ void SoakSession::addOreMined(const std::function<void(const QString&, double)>&
     EXPECT_EQ(after, wholeEven(before)) << ore.toStdString();
     l.reformats += rounding;
     l.expected += rounding;
-    if (context_ == Context::Stop)
-        a->stopRounding += rounding;
+    Asteroid* heir = context_ == Context::Stop ? a : nullptr;
+    for (int j = 0; !heir && j < Lasers; ++j)
+        if (j != contextSlot_ && asteroidOf_[j] >= 0 && asteroids_[asteroidOf_[j]].ore == ore)
+            heir = &asteroids_[asteroidOf_[j]];
+    if (heir)
+        heir->stopRounding += rounding;
     else
         l.unattributed += rounding;
 }

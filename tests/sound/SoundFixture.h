@@ -3,6 +3,7 @@
 #include "app/MainFormInventory.h"
 #include "data/Shared.h"
 #include "sound/SoundAlerts.h"
+#include "support/ScopedLocale.h"
 #include "support/TestPlatform.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ namespace orebell::test {
 // The main window as designed, before the settings are restored, with the sound subsystem
 // wired to it.
 struct SoundFixture : ::testing::Test {
+    ScopedLocale english{ScopedLocale::english()}; // the texts typed below are an English desk's
     TestPlatform platform;
     Shared shared;
     Form main{QStringLiteral("frmOrebell"), QStringLiteral(" Orebell")};

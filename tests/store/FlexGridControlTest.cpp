@@ -81,7 +81,7 @@ TEST_F(OreMinedGrid, RefineLeavesWhatDoesNotFillABatch)
     AddOreMined(grid, yields, QStringLiteral("Veldspar"), 1245);
     AddOreMined(grid, yields, QStringLiteral("Arkonor"), 1244.5);
     grid.setTextMatrix(1, 2, QStringLiteral("500"));
-    RefineGrid(grid);
+    RefineGrid(grid, yields);
     EXPECT_EQ(grid.textMatrix(1, 1), QStringLiteral("245"));
     EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("246"));
     EXPECT_EQ(grid.textMatrix(3, 1), QStringLiteral("44")); // 1244.5 rounds to 1244
@@ -89,14 +89,14 @@ TEST_F(OreMinedGrid, RefineLeavesWhatDoesNotFillABatch)
 
     // 998.7 units of Veldspar are two batches of 333 and most of a third: the third stays.
     AddOreMined(grid, yields, QStringLiteral("Veldspar"), 998.7 - 246);
-    RefineGrid(grid);
+    RefineGrid(grid, yields);
     EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("333"));
 
     // A damaged batch leaves its row alone instead of dividing by nothing.
     grid.setTextMatrix(1, 2, QStringLiteral("0"));
     grid.setTextMatrix(2, 2, QStringLiteral("x"));
     grid.setTextMatrix(3, 2, QStringLiteral("250250"));
-    EXPECT_NO_THROW(RefineGrid(grid));
+    EXPECT_NO_THROW(RefineGrid(grid, yields));
     EXPECT_EQ(grid.textMatrix(1, 1), QStringLiteral("245"));
     EXPECT_EQ(grid.textMatrix(2, 1), QStringLiteral("333"));
     EXPECT_EQ(grid.textMatrix(3, 1), QStringLiteral("44"));

@@ -21,6 +21,7 @@ public:
     MessageBoxService& messageBox() override { return messageBox_; }
     Clock& clock() override { return clock_; }
     Desktop& desktop() override { return desktop_; }
+    Screens& screens() override { return screens_; }
     QString programFolder() override;
     QString programFileName() override { return QStringLiteral("Orebell_III"); }
     ProgramVersion version() override { return {}; }
@@ -37,6 +38,8 @@ public:
     bool ended() const { return ended_; }
     QString storeFile() const;
     QString storeFolder() const { return storeDir_.path(); }
+    // The screens' available geometries in twips, primary first; none until a test sets them.
+    void setScreens(const QList<QRect>& twips) { screens_.geometries = twips; }
     // On-top requests in order (true / false), as the window service received them.
     const QList<bool>& onTopRequests() const { return desktop_.onTop; }
 
@@ -67,6 +70,11 @@ private:
         int textWidth(const QString& text) override { return static_cast<int>(text.size()) * 105; }
     };
 
+    struct SetScreens : Screens {
+        QList<QRect> geometries;
+        QList<QRect> availableGeometries() override { return geometries; }
+    };
+
     QTemporaryDir storeDir_;
     QTemporaryDir programDir_;
     QtSettingsStore store_;
@@ -74,6 +82,7 @@ private:
     RecordingMessages messageBox_;
     SetClock clock_;
     RecordingDesktop desktop_;
+    SetScreens screens_;
     bool ended_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "timing/TimingFixture.h"
 
+#include "data/Palette.h"
 #include "toolkit/Conventions.h"
 
 using namespace orebell;
@@ -157,6 +158,74 @@ TEST_F(LaserCycle, AllIdleFinishWaitsForTheLastRunningSlot)
     EXPECT_EQ(c("txtMineralsMinedFromOre", 0).text(), QStringLiteral("8"));
 }
 
+// The valuation follows the laser: on a tick whose countdown rounds to a multiple of 20, at each
+// cycle's end, at depletion, and when the last running laser stops.
+TEST_F(LaserCycle, TheLaserRefreshesTheValuationAtItsFixedPoints)
+{
+    shared().RefreshInterval = 1000;
+    oneUnitASecond(*this, 0, QStringLiteral("5000"));
+    oneUnitASecond(*this, 1, QStringLiteral("3"));
+    press(0);
+    valuations = 0;
+    tick(0); // countdown 60
+    EXPECT_EQ(valuations, 1);
+    tick(0, 19); // 59 .. 41
+    EXPECT_EQ(valuations, 1);
+    tick(0); // 40
+    EXPECT_EQ(valuations, 2);
+    tick(0, 20); // 39 .. 20
+    EXPECT_EQ(valuations, 3);
+    tick(0, 17); // 19 .. 3
+    EXPECT_EQ(valuations, 3);
+    tick(0); // 2 -> 1: the cycle completes
+    EXPECT_EQ(valuations, 4);
+    tick(0); // 1 -> a new cycle
+    EXPECT_EQ(valuations, 4);
+    tick(0); // 60 again
+    EXPECT_EQ(valuations, 5);
+
+    press(1); // three units: the first tick at 60, then the depletion
+    valuations = 0;
+    mineOut(1);
+    EXPECT_EQ(valuations, 2); // laser 0 still runs: no finish yet
+    press(0);
+    EXPECT_EQ(valuations, 3); // the last laser stopped
+}
+
+TEST_F(LaserCycle, TheDepletionBarAndCountdownColoursFollowTheAsteroid)
+{
+    using namespace palette;
+    shared().RefreshInterval = 1000;
+    oneUnitASecond(*this, 0, QStringLiteral("400"));
+    cycleWarning = 10;
+    press(0);
+    const int full = c("lblProgress_bkgrnd", 0).width();
+    auto barFor = [full](double remaining) {
+        const int width = static_cast<int>(roundHalfEven(full * remaining / 400));
+        return width > 15 ? width : 15;
+    };
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), LightGrey);
+    tick(0, 48); // the countdown goes 60 -> 12
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), LightGrey);
+    tick(0); // 11: the warning
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), Yellow);
+    tick(0, 9); // 2
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), Yellow);
+    tick(0); // 1: the cycle completes
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), LightGrey);
+
+    tick(0, 41); // 100 units mined
+    EXPECT_EQ(c("lblProgress", 0).width(), barFor(300));
+    tick(0, 290);
+    EXPECT_EQ(c("lblProgress", 0).width(), barFor(10));
+    tick(0, 9); // one unit left: the bar keeps its least width
+    EXPECT_EQ(c("lblProgress", 0).width(), 15);
+    EXPECT_TRUE(running(0));
+    tick(0);
+    EXPECT_EQ(countdown(0), QStringLiteral("Depleted"));
+    EXPECT_EQ(c("lblCycleCountdown", 0).foreColor(), Yellow);
+}
+
 TEST_F(LaserCycle, DepletionWarningAndTimeLeft)
 {
     shared().RefreshInterval = 1000;
@@ -242,16 +311,63 @@ TEST_F(LaserCycle, EntriesThatCannotBeMinedAreRefusedWithAMessage)
     EXPECT_TRUE(platform.messages().at(1).startsWith(QStringLiteral("Laser 4 was not started")));
 }
 
-TEST_F(LaserCycle, FiguresBeyondRangeAreReportedAndTheLaserStaysStopped)
+TEST_F(LaserCycle, EntriesWhoseFiguresOverflowAreRefusedBeforeAnythingChanges)
 {
-    enter(0, QStringLiteral("5000"), QStringLiteral("1e308"), QStringLiteral("60"));
+    struct Case {
+        const char* size;
+        const char* rate;
+        const char* cycle;
+        const char* named;
+    };
+    const Case cases[] = {{"5000", "1e308", "60", "Mining Rate"},
+                          {"1e308", "540", "60", "Units of Ore"},
+                          {"5000", "540", "1e-300", "Cycle Duration"},
+                          {"1e11", "1e-290", "60", "Units of Ore"}};
+    for (const Case& k : cases) {
+        platform.clearRecords();
+        enter(0, QLatin1String(k.size), QLatin1String(k.rate), QLatin1String(k.cycle));
+        press(0);
+        ASSERT_EQ(platform.messages().size(), 1) << k.named;
+        EXPECT_TRUE(platform.messages().first().startsWith(QStringLiteral("Laser 1 was not started:\n")));
+        EXPECT_TRUE(platform.messages().first().contains(QLatin1String(k.named)))
+            << platform.messages().first().toStdString();
+        EXPECT_FALSE(running(0));
+        EXPECT_FALSE(c("tmrMiningLaser", 0).enabled());
+        EXPECT_TRUE(c("lblSizeOfRoid", 0).caption().isEmpty()); // no asteroid half loaded
+        EXPECT_EQ(c("txtSizeOfRoid", 0).text(), QLatin1String(k.size));
+        EXPECT_FALSE(platform.ended());
+    }
+    // A loaded asteroid whose mining amount is edited beyond range before a restart.
+    platform.clearRecords();
+    enter(0, QStringLiteral("5000"), QStringLiteral("540"), QStringLiteral("60"));
     press(0);
-    ASSERT_EQ(platform.messages().size(), 1);
-    EXPECT_EQ(platform.messages().first(),
-              QStringLiteral("Error Number:6\nDescription :Overflow\nLine        :30"));
+    press(0);
+    c("txtMiningRate", 0).setText(QStringLiteral("1e308"));
+    press(0);
     EXPECT_FALSE(running(0));
-    EXPECT_FALSE(c("tmrMiningLaser", 0).enabled());
-    EXPECT_FALSE(platform.ended());
+    EXPECT_EQ(c("lblSizeOfRoid", 0).caption(), QStringLiteral("5000"));
+    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_TRUE(platform.messages().first().contains(QStringLiteral("Mining Rate")));
+}
+
+// Each asteroid rounds the shared row at its depletion; the others of the same ore take that over,
+// so that the row ends at the sum of the sizes however the fractions fall.
+TEST_F(LaserCycle, OverlappingAsteroidsOfOneOreCreditExactlyTheirSizes)
+{
+    shared().RefreshInterval = 1000;
+    enter(0, QStringLiteral("101"), QStringLiteral("7.3"), QStringLiteral("10"));
+    enter(1, QStringLiteral("203"), QStringLiteral("6.1"), QStringLiteral("10"));
+    enter(2, QStringLiteral("307"), QStringLiteral("4.7"), QStringLiteral("10"));
+    enter(3, QStringLiteral("59"), QStringLiteral("8.9"), QStringLiteral("10"));
+    for (int i = 0; i < 4; ++i)
+        press(i);
+    for (int n = 0; n < 100000 && (running(0) || running(1) || running(2) || running(3)); ++n)
+        for (int i = 0; i < 4; ++i)
+            if (running(i))
+                tick(i);
+    EXPECT_EQ(units(1), QStringLiteral("670"));
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(countdown(i), QStringLiteral("Depleted"));
 }
 
 TEST_F(LaserCycle, FailingTickReportsOnceAndStopsThatLaser)

@@ -1,4 +1,5 @@
 #include "timing/TimingFixture.h"
+#include "toolkit/Conventions.h"
 
 using namespace orebell;
 using namespace orebell::test;
@@ -17,14 +18,13 @@ TEST_F(LaserInputs, OreChoiceStoresTheVolumeOfItsBaseOre)
     c("cboRoidType", 1).setText(QStringLiteral("Dense Veldspar"));
     EXPECT_EQ(c("cboRoidType", 1).toolTipText(), QStringLiteral(" Dense Veldspar volume: 0.10 "));
 
-    // A name outside the catalogue keeps the previous volume; with none it is reported.
+    // A name outside the catalogue keeps the previous volume; with none there is nothing to
+    // show, and nothing to report (a damaged store's name, before the load puts the default).
     c("cboRoidType", 1).setText(QStringLiteral("Shiny Rock"));
     EXPECT_EQ(c("cboRoidType", 1).tag(), QStringLiteral("0.1"));
     c("cboRoidType", 7).setText(QStringLiteral("Rock"));
-    ASSERT_EQ(platform.messages().size(), 1);
-    EXPECT_EQ(platform.messages().first(),
-              QStringLiteral("Error Number:13\nDescription :Type mismatch\n"
-                             "Function    : cboRoidType_Click \nLine        :30"));
+    EXPECT_TRUE(c("cboRoidType", 7).tag().isEmpty());
+    EXPECT_TRUE(platform.messages().isEmpty());
 }
 
 TEST_F(LaserInputs, NumberBoxesRefuseTextAndCleanPastedUnits)
@@ -123,13 +123,19 @@ TEST_F(CargoHoldMonitor, SmallFillShowsNoBarAndUntickingKeepsTheFill)
     fillBy(*this, QStringLiteral("0"), QStringLiteral("2.4")); // 0.04 m3
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0.0 m3"));
     EXPECT_FALSE(c("lblCargoHoldProgressPercBar", 0).visible());
-    c("chkMonitorCargoHold", 0).click();
-    tick(0); // not monitored: the fill stands still
-    c("chkMonitorCargoHold", 0).click();
-    EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0 m3"));
-    c("lblCargoHold", 0).setTag(QStringLiteral("0.5"));
-    tick(0);
+    tick(0, 12); // 0.52 m3
     EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0.5 m3"));
+
+    c("chkMonitorCargoHold", 0).click();
+    EXPECT_EQ(c("chkMonitorCargoHold", 0).value(), 0);
+    tick(0, 5); // not monitored: the fill stands still
+    EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0 m3"));
+    EXPECT_DOUBLE_EQ(textToNumber(c("lblCargoHold", 0).tag()), 0.52);
+    c("chkMonitorCargoHold", 0).click();
+    EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0 m3")); // until the next tick
+    tick(0, 2); // then on from the fill before, not from 0
+    EXPECT_EQ(c("lblCargoHold", 0).caption(), QStringLiteral("0.6 m3"));
+    EXPECT_DOUBLE_EQ(textToNumber(c("lblCargoHold", 0).tag()), 0.6);
 }
 
 TEST_F(CargoHoldMonitor, LasersFillTheHoldWhichEmptiesOnlyWhenAllStop)
