@@ -7,8 +7,11 @@
 #include "toolkit/Conventions.h"
 #include "toolkit/Trap.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace orebell {
 
@@ -676,17 +679,25 @@ void LaserTimers::optRefreshRate_Click(int Index)
         Shared::call(shared_.routines.PlayClickSound);
     if (anyRunning()) {
         reselecting_ = true;
-        for (Control* option : refreshOptions_) {
-            const bool current =
-                isNumeric(option->tag()) && textToNumber(option->tag()) == shared_.RefreshInterval;
-            option->setValue(current ? 1 : 0);
-        }
+        for (Control* option : refreshOptions_)
+            option->setValue(intervalOf(*option) == shared_.RefreshInterval ? 1 : 0);
         reselecting_ = false;
         return;
     }
-    const QString interval = refreshOptions_.at(Index)->tag();
-    if (positiveNumber(interval))
-        shared_.RefreshInterval = textToNumber(interval);
+    const std::optional<double> interval = intervalOf(*refreshOptions_.at(Index));
+    if (interval && *interval > 0)
+        shared_.RefreshInterval = *interval;
+}
+
+// The options' intervals are the window's own design values ("62.5"), not the player's entries:
+// they read the same on every desk, also where the decimal mark is a comma.
+std::optional<double> LaserTimers::intervalOf(const Control& option)
+{
+    bool ok = false;
+    const double value = QLocale::c().toDouble(option.tag().trimmed(), &ok);
+    if (ok)
+        return value;
+    return numericValue(option.tag());
 }
 
 void LaserTimers::optRefreshRate_MouseMove(int Index, int, int, double, double)

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 namespace orebell {
 
@@ -86,6 +87,7 @@ private:
     double gridUnits(const QString& oreName) const;
     QStringList startProblems(int i) const;
     QStringList figureProblems(int i) const;
+    static std::optional<double> intervalOf(const Control& option);
     void refuse(int i, const QString& what, const QStringList& problems);
 
     Form& main_;

@@ -70,6 +70,28 @@ TEST_F(Desk, FirstRunOnACommaDecimalDeskWritesDefaultsThatReadBack)
     EXPECT_TRUE(platform.messages().isEmpty()) << messages().toStdString();
 }
 
+TEST_F(Desk, EveryRefreshRateCanBeChosenOnACommaDecimalDesk)
+{
+    ScopedLocale german(ScopedLocale::german());
+    start();
+    EXPECT_DOUBLE_EQ(program->shared().RefreshInterval, 62.5);
+    c("optRefreshRate", 3).click(); // 1 Second
+    EXPECT_DOUBLE_EQ(program->shared().RefreshInterval, 1000);
+    c("optRefreshRate", 0).click(); // 1/16 Sec.
+    EXPECT_DOUBLE_EQ(program->shared().RefreshInterval, 62.5);
+
+    // While a laser runs the choice is refused and the option in use stays selected.
+    c("txtSizeOfRoid", 0).setText(s("5000"));
+    c("txtMiningRate", 0).setText(s("540"));
+    c("btnActivateTimer", 0).click();
+    ASSERT_EQ(c("btnActivateTimer", 0).caption(), s("!"));
+    c("optRefreshRate", 3).click();
+    EXPECT_DOUBLE_EQ(program->shared().RefreshInterval, 62.5);
+    EXPECT_EQ(c("optRefreshRate", 0).value(), 1);
+    EXPECT_EQ(c("optRefreshRate", 3).value(), 0);
+    EXPECT_TRUE(platform.messages().isEmpty()) << messages().toStdString();
+}
+
 TEST_F(Desk, CountsWrittenInOneNumberFormatReadTheSameInAnother)
 {
     {
