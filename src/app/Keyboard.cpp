@@ -193,7 +193,9 @@ std::vector<Control*> tabOrder(Form& form)
         if (!takesFocus(c->kind()) || !canBeSeen(form, *c))
             continue;
         const Place place = placeOf(form, *c);
-        stops.push_back({column(place.left), place.top, place.left, c.get()});
+        // A panel is read as a whole, in the column where it starts.
+        const int columnLeft = place.topFrame.isEmpty() ? place.left : form.control(place.topFrame).left();
+        stops.push_back({column(columnLeft), place.top, place.left, c.get()});
     }
     std::stable_sort(stops.begin(), stops.end(), [](const Stop& a, const Stop& b) {
         return std::tie(a.column, a.top, a.left) < std::tie(b.column, b.top, b.left);

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -71,8 +72,10 @@ KeyboardAccess::KeyboardAccess(FormView& view) : view_(view), ring_(new FocusRin
             const KeyBinding* b = &binding; // the table lives for the whole program
             connect(shortcut, &QShortcut::activated, this, [this, b] {
                 if (Form* form = view_.form())
-                    if (Control* target = keyTarget(*form, *b))
+                    if (Control* target = keyTarget(*form, *b)) {
                         view_.pressByKey(*target);
+                        keepFocusInSight();
+                    }
             });
             shortcuts_.push_back(shortcut);
         }
@@ -81,6 +84,23 @@ KeyboardAccess::KeyboardAccess(FormView& view) : view_(view), ring_(new FocusRin
     qApp->installEventFilter(this);
     if (view_.isVisible())
         focusFirst();
+}
+
+void KeyboardAccess::keepFocusInSight()
+{
+    // A panel opened over the focused entry, or the entry's laser panel went: typing must not go
+    // into a box nobody sees.
+    const std::vector<QWidget*> stops = tabStops();
+    QWidget* focus = QApplication::focusWidget();
+    for (QWidget* w = focus; w && w != &view_; w = w->parentWidget())
+        if (std::find(stops.begin(), stops.end(), w) != stops.end())
+            return;
+    if (focus && focus->window() != &view_)
+        return;
+    if (!stops.empty())
+        stops.front()->setFocus(Qt::OtherFocusReason);
+    else
+        placeRing();
 }
 
 void KeyboardAccess::focusFirst()
@@ -155,6 +175,13 @@ bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event)
             focusFirst();
         if (target_ && (widget == target_ || target_->isAncestorOf(widget) || widget->isAncestorOf(target_)))
             placeRing();
+        return false;
+    case QEvent::MouseButtonRelease:
+        // After the click's handlers have run.
+        QTimer::singleShot(0, this, [this] {
+            if (view_.form())
+                keepFocusInSight();
+        });
         return false;
     case QEvent::Move:
     case QEvent::Resize:

@@ -36,6 +36,7 @@ protected:
 
 private:
     void focusFirst();
+    void keepFocusInSight();
     bool moveFocus(QWidget* from, bool forward);
     void focusChanged(QWidget* now);
     void placeRing();

@@ -82,6 +82,14 @@ TEST_F(Keyboard, APanelShownOverTheTimersTakesTheirPlaceInTheCycle)
         EXPECT_NE(control->name(), QStringLiteral("txtJetCanName"));
     }
     EXPECT_NE(std::find(order.begin(), order.end(), &c("txtOreCalc_bckgrnd")), order.end());
+    // The whole panel is read top to bottom, however far right its controls reach.
+    int lastTop = -1;
+    for (Control* control : order) {
+        const int top = control->top() +
+                        (control->container().isEmpty() ? 0 : form().control(control->container()).top());
+        EXPECT_GE(top, lastTop) << qPrintable(control->name()) << control->index();
+        lastTop = top;
+    }
 }
 
 TEST_F(Keyboard, EveryBindingNamesARealButtonAndNoKeyServesTwo)

@@ -83,8 +83,12 @@ TEST_F(Keys, ReturnAndKeypadEnterPressAStartButtonLikeSpace)
 TEST_F(Keys, LabelButtonsAnswerTheirKeysAndNameThemInTheirToolTips)
 {
     ASSERT_FALSE(c("fraRefineryYield").visible());
+    w("txtJetCanName", 1)->setFocus();
     QTest::keyClick(&view(), Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(c("fraRefineryYield").visible()) << "Alt+C did not open the ore calculator";
+    // The jet can's name lies under the calculator now: the focus comes out from under it.
+    const auto stops = windows->keyboard().tabStops();
+    EXPECT_NE(std::find(stops.begin(), stops.end(), focused()), stops.end());
     QTest::keyClick(&view(), Qt::Key_T, Qt::AltModifier);
     EXPECT_FALSE(c("fraRefineryYield").visible()) << "Alt+T did not go back to the timers";
 
