@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Builds the .deb from a build folder, unpacks it into a scratch root, starts the installed
-# program under Xvfb and checks that its window appears.
+# Builds the .deb from a build folder and also installs the build under a non-default prefix.
+# For each: the program, its sounds and its help lie in one folder, bin/orebell reaches it, the
+# desktop entry and the AppStream metainfo validate without a single hint, and the installed
+# program, started by its command from another folder, shows its window and takes its default
+# sounds from where it was installed.
 set -euo pipefail
 build=${1:-build/dev}
 cd "$(dirname "$0")/.."
@@ -11,18 +14,49 @@ deb=$(ls "$root"/pkg/*.deb)
 info=$(dpkg-deb --info "$deb")
 grep -q "Package: orebell" <<<"$info"
 dpkg-deb -x "$deb" "$root/fs"
-for f in usr/lib/orebell/Orebell_III usr/lib/orebell/Help.rtf usr/lib/orebell/tick1.wav \
-         usr/share/applications/orebell.desktop usr/share/icons/hicolor/scalable/apps/orebell.svg; do
-    [ -e "$root/fs/$f" ] || { echo "package lacks $f"; exit 1; }
-done
-export HOME="$root/home" XDG_CONFIG_HOME="$root/home/.config" XDG_RUNTIME_DIR="$root/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-    "$1" & pid=$!
-    for _ in $(seq 1 50); do
-        if xwininfo -root -tree | grep -q "Orebell"; then kill $pid; wait $pid 2>/dev/null; exit 0; fi
-        sleep 0.2
+cmake --install "$build" --prefix "$root/opt/orebell-test" >/dev/null
+
+export XDG_RUNTIME_DIR="$root/run"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# check <installed prefix> <what it is called in messages>
+check() {
+    local prefix=$1 what=$2 f
+    for f in lib/orebell/Orebell_III lib/orebell/Help.rtf lib/orebell/tick1.wav lib/orebell/end_cycle.wav \
+             lib/orebell/17297_quarn_quarn_earth3.wav lib/orebell/ThumpClose.wav lib/orebell/red_alert_short.wav \
+             bin/orebell share/applications/io.github.orebell.Orebell.desktop \
+             share/metainfo/io.github.orebell.Orebell.metainfo.xml share/man/man6/orebell.6 \
+             share/icons/hicolor/scalable/apps/orebell.svg; do
+        [ -e "$prefix/$f" ] || { echo "$what lacks $f"; exit 1; }
     done
-    kill $pid 2>/dev/null; echo "the installed program showed no window"; exit 1
-' _ "$root/fs/usr/lib/orebell/Orebell_III"
-echo "package test: $(basename "$deb") installs and its window appears"
+    [ "$(readlink "$prefix/bin/orebell")" = ../lib/orebell/Orebell_III ] ||
+        { echo "$what: bin/orebell does not lead to lib/orebell"; exit 1; }
+    local hints
+    hints=$(desktop-file-validate "$prefix/share/applications/io.github.orebell.Orebell.desktop" 2>&1) ||
+        { echo "$hints"; exit 1; }
+    [ -z "$hints" ] || { echo "$what: desktop entry: $hints"; exit 1; }
+    appstreamcli validate --no-net --strict "$prefix/share/metainfo/io.github.orebell.Orebell.metainfo.xml" >/dev/null ||
+        { appstreamcli validate --no-net "$prefix/share/metainfo/io.github.orebell.Orebell.metainfo.xml"; exit 1; }
+    hints=$(groff -man -ww -z "$prefix/share/man/man6/orebell.6" 2>&1)
+    [ -z "$hints" ] || { echo "$what: man page: $hints"; exit 1; }
+    "$prefix/bin/orebell" --version | grep -q '^Orebell ' || { echo "$what: bin/orebell --version failed"; exit 1; }
+
+    local home="$root/home-$what"
+    mkdir -p "$home"
+    (cd / && HOME="$home" XDG_CONFIG_HOME="$home/.config" xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+        "$1" & pid=$!
+        for _ in $(seq 1 50); do
+            if xwininfo -root -tree | grep -q "\"Orebell\""; then
+                kill -TERM $pid; wait $pid 2>/dev/null; exit 0  # an orderly end saves the settings
+            fi
+            sleep 0.2
+        done
+        kill $pid 2>/dev/null; echo "the installed program showed no window"; exit 1
+    ' _ "$prefix/bin/orebell")
+    local stored="$home/.config/Orebell/Orebell_III.ini"
+    grep -qF "$(cd "$prefix/lib/orebell" && pwd -P)/end_cycle.wav" "$stored" ||
+        { echo "$what: the default sounds are not taken from the install folder:"; grep -i wav "$stored"; exit 1; }
+}
+check "$root/fs/usr" deb
+check "$root/opt/orebell-test" prefix
+echo "package test: $(basename "$deb") and an install under another prefix work from bin/orebell"

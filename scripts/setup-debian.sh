@@ -11,6 +11,8 @@ packages=(
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   gstreamer1.0-plugins-base
   dpkg-dev file locales
+  weston xwayland qt6-wayland openbox xdotool
+  desktop-file-utils appstream groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

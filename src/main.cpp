@@ -1,14 +1,33 @@
+#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
+#include "platform/SessionPlatform.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Answered before QApplication, which needs a display and would take the options itself.
+    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments);
+    if (commandLine.action == orebell::CommandLine::Action::Exit) {
+        std::fputs(qPrintable(commandLine.output), stdout);
+        std::fputs(qPrintable(commandLine.error), stderr);
+        return commandLine.exitCode;
+    }
+    orebell::applySessionPlatform(commandLine.platformChosen);
+
+    // The class of the window (X11) and the message boxes' title, whatever name started us.
+    QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     orebell::RealPlatform platform;
     orebell::Program program(platform);
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);

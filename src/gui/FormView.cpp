@@ -16,7 +16,7 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form_(&form), builder_(form, *this)
 {
     setObjectName(form.name());
-    setWindowTitle(form.caption());
+    setWindowTitle(form.caption().trimmed()); // what a task switcher shows
     setFont(windowFont());
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -56,6 +56,8 @@ FormView::~FormView()
         if (!child->isWindow())
             delete child;
 }
+
+void FormView::pressByKey(Control& c) { router_->pressByKey(c); }
 
 void FormView::release()
 {
@@ -99,7 +101,7 @@ void FormView::applyWindow()
             close();
         return;
     }
-    setWindowTitle(form_->caption());
+    setWindowTitle(form_->caption().trimmed());
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     setPalette(pal);

@@ -31,6 +31,9 @@ public:
     QWidget* widgetFor(const QString& name, int index = -1);
     TimerDriver* timers() const { return timers_; }
 
+    // A key pressed the control: the same as a click on it.
+    void pressByKey(Control& c);
+
     // The model form is going away: drop every tie to it; the window closes.
     void release();
 

@@ -5,6 +5,7 @@
 #include "gui/TimerDriver.h"
 #include "gui/Twips.h"
 #include "gui/WidgetBuilder.h"
+#include "gui/WindowDrag.h"
 #include "toolkit/Conventions.h"
 #include "toolkit/Platform.h"
 #include "toolkit/RuntimeError.h"
@@ -52,13 +53,21 @@ int buttonState(Qt::MouseButtons b)
 
 GestureRouter::GestureRouter(Form& form, QWidget& window, WidgetBuilder& widgets, ModelBinder& binder,
                              MessageBoxService* messages)
-    : QObject(&window), form_(&form), window_(window), widgets_(widgets), binder_(binder), messages_(messages)
+    : QObject(&window), form_(&form), window_(window), widgets_(widgets), binder_(binder),
+      messages_(messages),
+      drag_(new WindowDrag(window, form, [this](const std::function<void()>& f) { deliver(f); }))
 {}
 
 void GestureRouter::release()
 {
     form_ = nullptr;
+    drag_->detach();
     refocus_ = nullptr;
+}
+
+void GestureRouter::pressByKey(Control& c)
+{
+    deliver([&] { c.click(); });
 }
 
 template <class F> void GestureRouter::deliver(F&& f)
@@ -228,15 +237,20 @@ bool GestureRouter::mouseEvent(QWidget* w, Control* c, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseMove: {
         const int buttons = buttonState(me->buttons());
+        if (drag_->systemMoving() && buttons == LeftButton)
+            break; // the window system is moving the window
         deliver([&] { c ? c->mouseMove(buttons, shift, x, y) : form_->mouseMove(buttons, shift, x, y); });
         break;
     }
     case QEvent::MouseButtonPress: {
         const int button = buttonState(me->button());
         deliver([&] { c ? c->mouseDown(button, shift, x, y) : form_->mouseDown(button, shift, x, y); });
+        if (form_ && button == LeftButton)
+            drag_->press(c, x, y);
         break;
     }
     case QEvent::MouseButtonRelease:
+        drag_->release();
         if (c && c == doubleClicked_) {
             doubleClicked_ = nullptr; // the release that ends a double click is no click
         } else if (c && clicksOnRelease(c->kind()) && me->button() == Qt::LeftButton &&

@@ -16,6 +16,7 @@ namespace orebell {
 class MessageBoxService;
 class ModelBinder;
 class WidgetBuilder;
+class WindowDrag;
 
 // Turns the user's gestures on a form's window and its widgets (mouse, focus, a widget's own
 // signals) into the model's events. Each event runs behind a handler gate; what escapes it is
@@ -32,6 +33,8 @@ public:
     // The window's close button: the program decides whether the window closes.
     void requestClose();
     void report(const std::exception& e);
+    // A key pressed the control: its click.
+    void pressByKey(Control& c);
 
     // The form is going away: no more events reach it.
     void release();
@@ -55,6 +58,7 @@ private:
     WidgetBuilder& widgets_;
     ModelBinder& binder_;
     MessageBoxService* messages_;
+    WindowDrag* drag_; // a child: the window system's move where it has one, else the program's
     bool dying_ = false;
     QWidget* refocus_ = nullptr;             // a cancelled Validate takes the focus back here
     const Control* doubleClicked_ = nullptr; // its next release ends the double click

@@ -3,6 +3,7 @@
 #include "gui/CaptionLabel.h"
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
+#include "gui/KeyboardAccess.h"
 #include "gui/RichText.h"
 #include "gui/Twips.h"
 #include "platform/WindowFont.h"
@@ -128,7 +129,7 @@ void ModelBinder::apply(Control& c, QWidget* w, Prop prop)
         applyText(c, w);
         break;
     case Prop::ToolTip:
-        w->setToolTip(tipText(c.toolTipText()));
+        w->setToolTip(tipText(toolTipWithKey(c)));
         if (kind == ControlKind::PictureBox || kind == ControlKind::Image)
             w->update();
         break;

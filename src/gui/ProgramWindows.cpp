@@ -39,6 +39,7 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
     useProgramStyle();
     QApplication::setWindowIcon(programIcon());
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
+    keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/FormView.h"
+#include "gui/KeyboardAccess.h"
 
 #include <QPointer>
 
@@ -21,6 +22,7 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     FormView& mainView() { return *main_; }
+    KeyboardAccess& keyboard() { return *keyboard_; }
     FormView* chooserView() const { return chooser_; }
 
 private:
@@ -29,6 +31,7 @@ private:
     Program& program_;
     MessageBoxService& messages_;
     std::unique_ptr<FormView> main_;
+    std::unique_ptr<KeyboardAccess> keyboard_; // goes before the view it serves
     QPointer<FormView> chooser_;
 };
 

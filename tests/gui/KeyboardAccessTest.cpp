@@ -1,0 +1,147 @@
+#include "gui/KeyboardAccess.h"
+
+#include "app/Program.h"
+#include "gui/ProgramWindows.h"
+#include "support/TestPlatform.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+struct Keys : ::testing::Test {
+    test::TestPlatform platform;
+    Program program{platform};
+    std::unique_ptr<ProgramWindows> windows;
+
+    void SetUp() override
+    {
+        program.run();
+        windows = std::make_unique<ProgramWindows>(program, platform.messageBox());
+        view().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view()));
+    }
+    FormView& view() { return windows->mainView(); }
+    Control& c(const char* name, int index = -1)
+    {
+        return program.mainForm().control(QString::fromLatin1(name), index);
+    }
+    QWidget* w(const char* name, int index = -1)
+    {
+        return view().widgetFor(QString::fromLatin1(name), index);
+    }
+    // The control that holds the focus (a combo box for its edit line).
+    QWidget* focused()
+    {
+        const auto stops = windows->keyboard().tabStops();
+        for (QWidget* f = QApplication::focusWidget(); f; f = f->parentWidget())
+            if (std::find(stops.begin(), stops.end(), f) != stops.end())
+                return f;
+        return QApplication::focusWidget();
+    }
+};
+
+TEST_F(Keys, TabAndShiftTabCycleOverTheVisibleStopsOnly)
+{
+    const std::vector<QWidget*> stops = windows->keyboard().tabStops();
+    ASSERT_GT(stops.size(), 3u);
+    for (QWidget* stop : stops) {
+        EXPECT_TRUE(stop->isVisible());
+        EXPECT_FALSE(stop->visibleRegion().isEmpty()) << qPrintable(stop->objectName());
+    }
+    EXPECT_EQ(std::find(stops.begin(), stops.end(), w("cboRoidType", 1)), stops.end());
+    // The focus starts on the first stop and Tab walks them all, then wraps round.
+    EXPECT_EQ(focused(), stops.front());
+    for (std::size_t i = 1; i <= stops.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(focused(), stops[i % stops.size()]) << "stop " << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), stops.back());
+}
+
+TEST_F(Keys, ReturnAndKeypadEnterPressAStartButtonLikeSpace)
+{
+    auto* start = qobject_cast<QPushButton*>(w("btnActivateTimer", 0));
+    ASSERT_NE(start, nullptr);
+    start->setFocus();
+    QSignalSpy pressed(start, &QPushButton::clicked);
+    QTest::keyClick(start, Qt::Key_Return);
+    EXPECT_EQ(pressed.count(), 1) << "Return did not press the start button";
+    QTest::keyClick(start, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(pressed.count(), 2) << "keypad Enter did not press the start button";
+    QTest::keyClick(start, Qt::Key_Space);
+    EXPECT_EQ(pressed.count(), 3);
+}
+
+TEST_F(Keys, LabelButtonsAnswerTheirKeysAndNameThemInTheirToolTips)
+{
+    ASSERT_FALSE(c("fraRefineryYield").visible());
+    w("txtJetCanName", 1)->setFocus();
+    QTest::keyClick(&view(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(c("fraRefineryYield").visible()) << "Alt+C did not open the ore calculator";
+    // The jet can's name lies under the calculator now: the focus comes out from under it.
+    const auto stops = windows->keyboard().tabStops();
+    EXPECT_NE(std::find(stops.begin(), stops.end(), focused()), stops.end());
+    QTest::keyClick(&view(), Qt::Key_T, Qt::AltModifier);
+    EXPECT_FALSE(c("fraRefineryYield").visible()) << "Alt+T did not go back to the timers";
+
+    const QString before = c("txtLasers", 0).text();
+    QTest::keyClick(&view(), Qt::Key_Plus, Qt::AltModifier);
+    EXPECT_NE(c("txtLasers", 0).text(), before) << "Alt++ added no timer";
+
+    EXPECT_TRUE(w("lblControlButton", 1)->toolTip().contains(QStringLiteral("Alt+T")))
+        << qPrintable(w("lblControlButton", 1)->toolTip());
+    EXPECT_TRUE(w("lblJetButton", 0)->toolTip().contains(QStringLiteral("Alt+1")));
+    // The model keeps its own tool tip text.
+    EXPECT_EQ(c("lblControlButton", 1).toolTipText(), QStringLiteral(" Timer "));
+}
+
+TEST_F(Keys, AFrameShowsTheFocusOnEveryKindOfControl)
+{
+    for (const auto& [name, index] : std::vector<std::pair<const char*, int>>{
+             {"txtSizeOfRoid", 0}, {"cboRoidType", 0}, {"btnActivateTimer", 0}, {"txtJetCanName", 2}}) {
+        QWidget* target = w(name, index);
+        ASSERT_NE(target, nullptr) << name;
+        target->setFocus(Qt::TabFocusReason);
+        QWidget* ring = view().findChild<QWidget*>(QStringLiteral("focusRing"));
+        ASSERT_NE(ring, nullptr);
+        EXPECT_EQ(windows->keyboard().ringTarget(), target) << name;
+        EXPECT_TRUE(ring->isVisible()) << name;
+        const QRect around(target->mapTo(&view(), QPoint(0, 0)), target->size());
+        EXPECT_TRUE(ring->geometry().contains(around)) << name;
+        EXPECT_FALSE(around.contains(ring->geometry())) << name << ": the frame lies inside the control";
+    }
+    // Check boxes and option buttons, on the settings panel.
+    QTest::keyClick(&view(), Qt::Key_E, Qt::AltModifier);
+    for (const auto& [name, index] :
+         std::vector<std::pair<const char*, int>>{{"chkVirtualRefining", 0}, {"optRefreshRate", 0}}) {
+        QWidget* target = w(name, index);
+        ASSERT_NE(target, nullptr) << name;
+        target->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(windows->keyboard().ringTarget(), target) << name;
+    }
+}
+
+TEST_F(Keys, TheWindowsOwnTitleHasNoLeadingBlank)
+{
+    EXPECT_EQ(view().windowTitle(), QStringLiteral("Orebell"));
+    EXPECT_EQ(c("lblControlButton", 7).caption().left(1),
+              QStringLiteral(" ")); // the drawn caption keeps its look
+}
+
+TEST_F(Keys, APlaceTheWindowSystemGaveTheWindowIsReadBackIntoTheForm)
+{
+    const QPoint to = view().pos() + QPoint(37, 23);
+    view().move(to); // as the window system would, outside the program's own moves
+    EXPECT_EQ(program.mainForm().left(), to.x() * 15);
+    EXPECT_EQ(program.mainForm().top(), to.y() * 15);
+}
+
+} // namespace
