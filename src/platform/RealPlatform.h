@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/QtSettingsStore.h"
+#include "platform/SqliteMiningLog.h"
 #include "toolkit/Platform.h"
 
 #include <memory>
@@ -19,6 +20,7 @@ public:
     MessageBoxService& messageBox() override { return *messageBox_; }
     Clock& clock() override { return *clock_; }
     Desktop& desktop() override { return *desktop_; }
+    MiningLog* miningLog() override;
     QString programFolder() override;
     QString programFileName() override;
     ProgramVersion version() override;
@@ -32,6 +34,7 @@ private:
     std::unique_ptr<MessageBoxService> messageBox_;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Desktop> desktop_;
+    std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
     bool endRequested_ = false;
 };
 

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 namespace orebell {
 
 class Form;
+class MiningLog;
 
 // The per-user settings store: text values by application, section and key.
 class SettingsStore {
@@ -41,6 +43,8 @@ public:
     virtual ~Clock() = default;
     // Seconds since local midnight, single precision as the time of day is read.
     virtual float timeOfDay() = 0;
+    // The date and time now, in UTC: when a mining trip starts and ends.
+    virtual QDateTime currentUtc() { return QDateTime::currentDateTimeUtc(); }
 };
 
 // Window services: always on top, opening a web address, text widths in the window font.
@@ -68,6 +72,8 @@ public:
     virtual MessageBoxService& messageBox() = 0;
     virtual Clock& clock() = 0;
     virtual Desktop& desktop() = 0;
+    // The mining log; null where the platform keeps none.
+    virtual MiningLog* miningLog() { return nullptr; }
 
     virtual QString programFolder() = 0;   // the executable's folder, no trailing separator
     virtual QString programFileName() = 0; // without extension: the store's application name

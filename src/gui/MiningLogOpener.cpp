@@ -1,0 +1,60 @@
+#include "gui/MiningLogOpener.h"
+
+#include "gui/MiningLogWindow.h"
+#include "toolkit/Control.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QShortcut>
+#include <QWidget>
+
+namespace orebell {
+
+namespace {
+constexpr double TwipsPerPixel = 15;
+}
+
+MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,
+                                 MessageBoxService& messages)
+    : QObject(&mainView), mainView_(mainView), title_(titleStrip), log_(log), messages_(messages)
+{
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F2), &mainView);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &MiningLogOpener::open);
+    // The title strip may be a widget of its own or painted on the window: a context menu event
+    // reaches the window either way.
+    mainView.installEventFilter(this);
+}
+
+MiningLogOpener::~MiningLogOpener() { delete window_; }
+
+bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != &mainView_ || event->type() != QEvent::ContextMenu)
+        return false;
+    auto* menuEvent = static_cast<QContextMenuEvent*>(event);
+    const QPoint at = mainView_.mapFromGlobal(menuEvent->globalPos());
+    const QRectF strip(title_.left() / TwipsPerPixel, title_.top() / TwipsPerPixel,
+                       title_.width() / TwipsPerPixel, title_.height() / TwipsPerPixel);
+    if (!title_.visible() || !strip.contains(at))
+        return false;
+    QMenu menu(&mainView_);
+    menu.addAction(QStringLiteral("Mining log\tF2"), this, &MiningLogOpener::open);
+    menu.exec(menuEvent->globalPos());
+    return true;
+}
+
+void MiningLogOpener::open()
+{
+    if (!window_) {
+        // A window of its own, kept above the always-on-top main window that owns it.
+        window_ = new MiningLogWindow(log_, messages_, &mainView_);
+        window_->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
+    window_->reload();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+} // namespace orebell
