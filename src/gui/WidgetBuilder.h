@@ -1,0 +1,68 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QHash>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QObject;
+class QWidget;
+
+namespace orebell {
+
+// Makes the widget of each control of a form, on the right container and in the right stacking
+// order, and remembers which control every widget (inner parts included) belongs to. The controls
+// of a panel never shown yet wait until it first shows: most of the window is panels, and the
+// program starts on the timers.
+class WidgetBuilder {
+public:
+    struct Hooks {
+        // A new widget's own signals become the model's events.
+        std::function<void(Control&, QWidget*)> wire;
+        // A new widget, stacked, takes on its control's state.
+        std::function<void(Control&, QWidget*)> show;
+        // Sees every event of every part of every control's widget.
+        QObject* filter = nullptr;
+    };
+
+    WidgetBuilder(Form& form, QWidget& window);
+
+    // Makes the widgets of every control that shows now.
+    void build(Hooks hooks);
+    // The form is going away: nothing more is made.
+    void release() { form_ = nullptr; }
+
+    QWidget* widget(const Control* c) const { return widgets_.value(c); }
+    // The widget of a control, made now if its panel has not been shown yet.
+    QWidget* widgetFor(const Control& c);
+    // The control a widget or one of its inner parts belongs to.
+    Control* owner(const QObject* part) const { return owners_.value(part); }
+    bool owns(const QObject* part) const { return owners_.contains(part); }
+
+    // A panel became visible: its waiting controls are made if its whole chain shows.
+    void panelShown(const Control& frame);
+
+private:
+    static QWidget* create(Control& c, QWidget* parent);
+    bool shownChain(const QString& frame) const;
+    void populate(const QString& frame);
+    QWidget* containerFor(const Control& c);
+    QWidget* frameWidget(const QString& name, int depth);
+    QWidget* make(Control& c, QWidget* parent);
+    void watch(QWidget* w, Control* c);
+    void restack();
+
+    Form* form_;
+    QWidget& window_;
+    Hooks hooks_;
+    QHash<const Control*, QWidget*> widgets_;
+    QHash<const QObject*, Control*> owners_; // every widget of a control, inner parts included
+    QHash<QString, QWidget*> frames_;
+    // Controls of panels never shown yet, by their frame: their widgets are made when it shows.
+    QHash<QString, std::vector<Control*>> pending_;
+};
+
+} // namespace orebell
