@@ -1,6 +1,7 @@
 #include "gui/MiningLogOpener.h"
 
 #include "gui/MiningLogWindow.h"
+#include "gui/Twips.h"
 #include "toolkit/Control.h"
 
 #include <QContextMenuEvent>
@@ -9,10 +10,6 @@
 #include <QWidget>
 
 namespace orebell {
-
-namespace {
-constexpr double TwipsPerPixel = 15;
-}
 
 MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,
                                  MessageBoxService& messages)
@@ -27,6 +24,8 @@ MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, M
 }
 
 MiningLogOpener::~MiningLogOpener() { delete window_; }
+
+MiningLogWindow* MiningLogOpener::window() const { return window_; }
 
 bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
 {

@@ -23,7 +23,7 @@ public:
     ~MiningLogOpener() override;
 
     void open();
-    MiningLogWindow* window() const { return window_; }
+    MiningLogWindow* window() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -10,6 +10,7 @@ namespace orebell {
 
 class Program;
 class MessageBoxService;
+class MiningLogOpener;
 
 // The program's windows on the screen: the main window's view for as long as the program runs,
 // and the sound chooser's view while the program has the chooser open.
@@ -22,6 +23,7 @@ public:
 
     FormView& mainView() { return *main_; }
     FormView* chooserView() const { return chooser_; }
+    MiningLogOpener* miningLog() const { return miningLog_; } // null without a log
 
 private:
     void browseFormChanged(Form* form);
@@ -30,6 +32,7 @@ private:
     MessageBoxService& messages_;
     std::unique_ptr<FormView> main_;
     QPointer<FormView> chooser_;
+    MiningLogOpener* miningLog_ = nullptr; // owned by the main view
 };
 
 } // namespace orebell

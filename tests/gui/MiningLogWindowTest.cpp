@@ -113,3 +113,60 @@ TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
 }
 
 } // namespace
+
+#include "app/Program.h"
+#include "gui/MiningLogOpener.h"
+#include "gui/ProgramWindows.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// F2 and the title strip's menu open the log; elsewhere a right click opens nothing.
+TEST_F(MiningLogWindowTest, F2AndTheTitleStripMenuOpenTheWindow)
+{
+    Program program(platform);
+    program.run();
+    ProgramWindows windows(program, platform.messageBox());
+    FormView& main = windows.mainView();
+    ASSERT_TRUE(windows.miningLog());
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_F2);
+    MiningLogWindow* window = windows.miningLog()->window();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->tripModel().rowCount(), 60);
+    window->close();
+
+    QStringList offered;
+    const auto rightClick = [&](QPoint at) {
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* a : menu->actions())
+                    offered << a->text();
+                menu->actions().first()->trigger();
+                menu->close();
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, main.mapToGlobal(at));
+        QApplication::sendEvent(&main, &event);
+        QApplication::processEvents();
+    };
+    const Control& title = program.mainForm().control(QStringLiteral("lblControlButton"), 7);
+    rightClick(QPoint(title.left() / 15 + 10, title.top() / 15 + 5));
+    EXPECT_EQ(offered, QStringList{QStringLiteral("Mining log\tF2")});
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+
+    offered.clear();
+    const Control& firstLaser = program.mainForm().control(QStringLiteral("btnActivateTimer"), 0);
+    rightClick(QPoint(firstLaser.left() / 15 + 5, firstLaser.top() / 15 + 5));
+    EXPECT_TRUE(offered.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

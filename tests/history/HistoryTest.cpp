@@ -11,6 +11,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
 
 namespace orebell::test {
 namespace {
