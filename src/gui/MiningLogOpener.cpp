@@ -4,6 +4,7 @@
 #include "gui/Twips.h"
 #include "toolkit/Control.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QShortcut>
@@ -18,9 +19,10 @@ MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, M
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F2), &mainView);
     shortcut->setContext(Qt::WindowShortcut);
     connect(shortcut, &QShortcut::activated, this, &MiningLogOpener::open);
-    // The title strip may be a widget of its own or painted on the window: a context menu event
-    // reaches the window either way.
-    mainView.installEventFilter(this);
+    // The title strip may be a widget of its own or painted on the window, and a control's
+    // widget does not pass mouse events on to the window: the menu request is caught on its way
+    // to whichever widget of the main window it is for.
+    qApp->installEventFilter(this);
 }
 
 MiningLogOpener::~MiningLogOpener() { delete window_; }
@@ -29,7 +31,10 @@ MiningLogWindow* MiningLogOpener::window() const { return window_; }
 
 bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != &mainView_ || event->type() != QEvent::ContextMenu)
+    if (event->type() != QEvent::ContextMenu)
+        return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &mainView_)
         return false;
     auto* menuEvent = static_cast<QContextMenuEvent*>(event);
     const QPoint at = mainView_.mapFromGlobal(menuEvent->globalPos());

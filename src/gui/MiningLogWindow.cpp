@@ -172,7 +172,7 @@ MiningLogWindow::MiningLogWindow(MiningLog& log, MessageBoxService& messages, QW
                                             QStringLiteral("CSV files (*.csv)"));
     };
     build();
-    resize(900, 680);
+    resize(960, 700);
 }
 
 void MiningLogWindow::build()
@@ -208,7 +208,14 @@ void MiningLogWindow::build()
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->horizontalHeader()->setDefaultSectionSize(
+        table_->fontMetrics().horizontalAdvance(QStringLiteral("00,000,000")) + 12);
     table_->horizontalHeader()->setSectionResizeMode(TripTableModel::Ores, QHeaderView::Stretch);
+    // Measured on a sample rather than on every row: the log may hold many thousand trips.
+    const QString longestStart =
+        QLocale().toString(QDateTime(QDate(2026, 12, 28), QTime(23, 58)), QLocale::ShortFormat) +
+        QStringLiteral("MM");
+    table_->setColumnWidth(TripTableModel::Start, table_->fontMetrics().horizontalAdvance(longestStart));
     layout->addWidget(table_, 2);
 
     auto* buttons = new QHBoxLayout;
@@ -258,17 +265,15 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         series->append(set);
         series->setBarWidth(0.8);
         chart->addSeries(series);
+        // Fifty trip numbers do not fit under the bars; the table has them.
         auto* x = new QBarCategoryAxis;
         x->append(trips);
-        x->setTitleText(QStringLiteral("Trip"));
+        x->setLabelsVisible(false);
         auto* y = new QValueAxis;
         y->setLabelFormat(QStringLiteral("%.0f"));
         y->setMin(0);
-        for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(x), static_cast<QAbstractAxis*>(y)}) {
-            styleAxis(axis);
-            axis->setTitleBrush(toQColor(palette::LightGrey));
-        }
-        x->setLabelsAngle(-90);
+        styleAxis(x);
+        styleAxis(y);
         chart->addAxis(x, Qt::AlignBottom);
         chart->addAxis(y, Qt::AlignLeft);
         series->attachAxis(x);
@@ -292,11 +297,19 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         series->setBarWidth(0.8);
         chart->addSeries(series);
         auto* x = new QBarCategoryAxis;
+        // The day of the month under each bar, the months they span as the axis title.
+        // Every fifth day is numbered; the others need labels that differ, so they get
+        // zero-width ones of different lengths.
         QStringList days;
-        for (const QDate& day : summary.days)
-            days << QLocale().toString(day, QStringLiteral("d MMM"));
+        for (std::size_t d = 0; d < summary.days.size(); ++d)
+            days << ((summary.days.size() - 1 - d) % 5 == 0
+                         ? QString::number(summary.days[d].day())
+                         : QString(static_cast<qsizetype>(d + 1), QChar(0x200B)));
         x->append(days);
-        x->setLabelsAngle(-90);
+        x->setTitleText(QLocale().toString(summary.days.front(), QStringLiteral("d MMM")) +
+                        QStringLiteral(" - ") +
+                        QLocale().toString(summary.days.back(), QStringLiteral("d MMM yyyy")));
+        x->setTitleBrush(toQColor(palette::LightGrey));
         auto* y = new QValueAxis;
         y->setLabelFormat(QStringLiteral("%.0f"));
         y->setMin(0);

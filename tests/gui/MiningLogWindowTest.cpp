@@ -152,8 +152,10 @@ TEST_F(MiningLogWindowTest, F2AndTheTitleStripMenuOpenTheWindow)
                 menu->close();
             }
         });
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, main.mapToGlobal(at));
-        QApplication::sendEvent(&main, &event);
+        // To the widget under the pointer, as the window system delivers it.
+        QWidget* target = main.childAt(at) ? main.childAt(at) : &main;
+        QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(&main, at), main.mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
         QApplication::processEvents();
     };
     const Control& title = program.mainForm().control(QStringLiteral("lblControlButton"), 7);
