@@ -3,6 +3,7 @@
 
 #include "../QtBenchmarkMain.h"
 #include "gui/MiningLogWindow.h"
+#include "history/LogSummary.h"
 #include "platform/SqliteMiningLog.h"
 #include "support/TestPlatform.h"
 
@@ -69,6 +70,40 @@ void BM_RecordTripInto10000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RecordTripInto10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every trip with its ores, as the window reads them (the minerals only for an export).
+void BM_ReadTrips10000(benchmark::State& state)
+{
+    MiningLog& log = GeneratedLog::instance().log;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(log.trips(MiningLog::TripDetail::WithoutMinerals));
+}
+BENCHMARK(BM_ReadTrips10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The totals, days and bars of 10,000 trips.
+void BM_Summarize10000(benchmark::State& state)
+{
+    const auto trips = GeneratedLog::instance().log.trips(MiningLog::TripDetail::WithoutMinerals);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(summarize(trips, QDate(2026, 12, 7)));
+}
+BENCHMARK(BM_Summarize10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The window without trips: widgets, two charts, showing and painting.
+void BM_OpenEmptyWindow(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    SqliteMiningLog log(dir.filePath(QStringLiteral("empty.sqlite")));
+    test::TestPlatform platform;
+    for (auto _ : state) {
+        MiningLogWindow window(log, platform.messageBox());
+        window.reload(QDate(2026, 12, 7));
+        window.show();
+        QApplication::processEvents();
+        window.repaint();
+    }
+}
+BENCHMARK(BM_OpenEmptyWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Building the window, reading every trip, drawing the charts, sorting the table and showing it
 // painted.

@@ -113,7 +113,8 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const auto row = static_cast<std::size_t>(index.row());
+    // Newest first without sorting: the log hands the trips over oldest first.
+    const auto row = trips_.size() - 1 - static_cast<std::size_t>(index.row());
     const Trip& t = trips_[row];
     if (role == Qt::TextAlignmentRole)
         return index.column() == Ores || index.column() == EndedBy || index.column() == Start
@@ -202,8 +203,14 @@ void MiningLogWindow::build()
     sorted_->setSortRole(TripTableModel::SortRole);
     table_ = new QTableView(this);
     table_->setModel(sorted_);
-    table_->setSortingEnabled(true);
-    table_->sortByColumn(TripTableModel::Start, Qt::DescendingOrder);
+    // The rows come newest first; the proxy sorts only when the player asks, so that opening the
+    // window does not sort thousands of trips into the order they already have.
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(TripTableModel::Start, Qt::DescendingOrder);
+    connect(header, &QHeaderView::sortIndicatorChanged, sorted_,
+            [this](int column, Qt::SortOrder order) { sorted_->sort(column, order); });
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
@@ -228,7 +235,7 @@ void MiningLogWindow::build()
 
 void MiningLogWindow::reload(const QDate& today)
 {
-    model_.setTrips(log_.trips());
+    model_.setTrips(log_.trips(MiningLog::TripDetail::WithoutMinerals));
     const QString notice = log_.takeNotice();
     if (!notice.isEmpty())
         messages_.show(notice);
@@ -338,7 +345,7 @@ void MiningLogWindow::exportRequested()
 bool MiningLogWindow::exportCsv(const QString& path)
 {
     QSaveFile file(path);
-    const QByteArray bytes = tripsToCsv(model_.trips()).toUtf8();
+    const QByteArray bytes = tripsToCsv(log_.trips()).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
         messages_.show(QStringLiteral("The mining log was not exported to %1: %2")
                            .arg(QDir::toNativeSeparators(path), file.errorString()));

@@ -26,12 +26,19 @@ LogSummary summarize(const std::vector<Trip>& trips, const QDate& today)
     for (int d = 0; d < LogSummary::Days; ++d)
         s.days.push_back(firstDay.addDays(d));
 
+    // Local midnights as UTC instants, so that each trip's day is a comparison rather than a
+    // time zone conversion: thousands of trips are summed whenever the window opens.
+    std::vector<qint64> midnights;
+    for (int d = 0; d <= LogSummary::Days; ++d)
+        midnights.push_back(QDateTime(firstDay.addDays(d), QTime(0, 0)).toMSecsSinceEpoch());
     QHash<QString, int> oreIndex;
     for (const Trip& trip : trips) {
         add(s.allTime, trip);
-        const QDate day = trip.end.toLocalTime().date();
-        if (day > today || day < firstDay)
+        const qint64 end = trip.end.toMSecsSinceEpoch();
+        if (end < midnights.front() || end >= midnights.back())
             continue;
+        const auto next = std::upper_bound(midnights.begin(), midnights.end(), end);
+        const QDate day = firstDay.addDays(next - midnights.begin() - 1);
         if (day >= weekStart)
             add(s.lastSevenDays, trip);
         if (day == today)

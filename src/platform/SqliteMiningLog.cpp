@@ -268,13 +268,13 @@ bool SqliteMiningLog::write(const Trip& trip, QString& why)
     return run(q, QStringLiteral("COMMIT"), why) || fail();
 }
 
-std::vector<Trip> SqliteMiningLog::trips()
+std::vector<Trip> SqliteMiningLog::trips(TripDetail detail)
 {
     std::vector<Trip> out;
     if (!open())
         return out;
     QString why;
-    if (read(out, why))
+    if (read(out, detail, why))
         return out;
     out.clear();
     close();
@@ -285,7 +285,7 @@ std::vector<Trip> SqliteMiningLog::trips()
     return out;
 }
 
-bool SqliteMiningLog::read(std::vector<Trip>& out, QString& why)
+bool SqliteMiningLog::read(std::vector<Trip>& out, TripDetail detail, QString& why)
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery q(db);
@@ -336,19 +336,20 @@ bool SqliteMiningLog::read(std::vector<Trip>& out, QString& why)
              [&](Trip& t) {
                  t.ores.push_back({q.value(1).toString(), q.value(2).toDouble()});
              }) &&
-        walk(QStringLiteral(
-                 "SELECT trip_id, mineral, estimated, refined FROM trip_minerals ORDER BY trip_id, mineral"),
-             [&](Trip& t) {
-                 const int k = q.value(1).toInt();
-                 if (k < 0 || k >= Trip::Minerals)
-                     return;
-                 t.estimate[k] = q.value(2).toDouble();
-                 if (!q.isNull(3)) {
-                     if (!t.refined)
-                         t.refined.emplace();
-                     (*t.refined)[k] = q.value(3).toDouble();
-                 }
-             });
+        (detail == TripDetail::WithoutMinerals ||
+         walk(QStringLiteral(
+                  "SELECT trip_id, mineral, estimated, refined FROM trip_minerals ORDER BY trip_id, mineral"),
+              [&](Trip& t) {
+                  const int k = q.value(1).toInt();
+                  if (k < 0 || k >= Trip::Minerals)
+                      return;
+                  t.estimate[k] = q.value(2).toDouble();
+                  if (!q.isNull(3)) {
+                      if (!t.refined)
+                          t.refined.emplace();
+                      (*t.refined)[k] = q.value(3).toDouble();
+                  }
+              }));
     return done(ok);
 }
 

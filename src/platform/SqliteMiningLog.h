@@ -27,7 +27,8 @@ public:
 
     bool open() override;
     bool record(const Trip& trip) override;
-    std::vector<Trip> trips() override;
+    using MiningLog::trips;
+    std::vector<Trip> trips(TripDetail detail) override;
     QString takeNotice() override;
 
     const QString& path() const { return path_; }
@@ -36,7 +37,7 @@ private:
     bool tryOpen(QString& why);
     bool migrate(int from, QString& why);
     bool write(const Trip& trip, QString& why);
-    bool read(std::vector<Trip>& out, QString& why);
+    bool read(std::vector<Trip>& out, TripDetail detail, QString& why);
     void close();
     bool setAside(const QString& why);
     void cannotKeep(const QString& why);

@@ -53,7 +53,10 @@ public:
     // Keeps one trip, all of it or nothing. False when it could not be kept.
     virtual bool record(const Trip& trip) = 0;
     // Every trip kept, oldest first.
-    virtual std::vector<Trip> trips() = 0;
+    std::vector<Trip> trips() { return trips(TripDetail::Full); }
+    // Without the minerals (estimate and refined left empty), as the log window reads them.
+    enum class TripDetail { Full, WithoutMinerals };
+    virtual std::vector<Trip> trips(TripDetail detail) = 0;
     // What the player must hear about the log (it was damaged and set aside, it cannot be
     // written), once: empty when there is nothing new.
     virtual QString takeNotice() = 0;
