@@ -23,7 +23,9 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QVBoxLayout>
+
 #include <QValueAxis>
+#include <algorithm>
 
 namespace orebell {
 
@@ -69,6 +71,16 @@ void styleAxis(QAbstractAxis* axis)
     QFont font = axis->labelsFont();
     font.setPointSizeF(font.pointSizeF() * 0.8);
     axis->setLabelsFont(font);
+}
+
+// The top of a value axis: the highest value, and 1 for a chart without any, whose range of
+// nothing the axis cannot round to nice numbers.
+double axisTop(const std::vector<double>& values)
+{
+    double top = 1;
+    for (double v : values)
+        top = std::max(top, v);
+    return top;
 }
 
 QChartView* chartView(QWidget* parent)
@@ -278,7 +290,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         x->setLabelsVisible(false);
         auto* y = new QValueAxis;
         y->setLabelFormat(QStringLiteral("%.0f"));
-        y->setMin(0);
+        y->setRange(0, axisTop(summary.recentIskPerHour));
         styleAxis(x);
         styleAxis(y);
         chart->addAxis(x, Qt::AlignBottom);
@@ -293,7 +305,10 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
     }
     {
         auto* chart = new QChart;
-        styleChart(chart, QStringLiteral("Units mined per day, last %1 days").arg(LogSummary::Days));
+        // Thirty day labels do not fit under the bars: the title names the days they span.
+        styleChart(chart, QStringLiteral("Units mined per day, %1 - %2")
+                              .arg(QLocale().toString(summary.days.front(), QStringLiteral("d MMM")),
+                                   QLocale().toString(summary.days.back(), QStringLiteral("d MMM yyyy"))));
         auto* series = new QStackedBarSeries;
         for (qsizetype o = 0; o < summary.ores.size(); ++o) {
             auto* set = new QBarSet(summary.ores[o]);
@@ -304,22 +319,19 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         series->setBarWidth(0.8);
         chart->addSeries(series);
         auto* x = new QBarCategoryAxis;
-        // The day of the month under each bar, the months they span as the axis title.
-        // Every fifth day is numbered; the others need labels that differ, so they get
-        // zero-width ones of different lengths.
         QStringList days;
-        for (std::size_t d = 0; d < summary.days.size(); ++d)
-            days << ((summary.days.size() - 1 - d) % 5 == 0
-                         ? QString::number(summary.days[d].day())
-                         : QString(static_cast<qsizetype>(d + 1), QChar(0x200B)));
+        for (const QDate& day : summary.days)
+            days << day.toString(Qt::ISODate);
         x->append(days);
-        x->setTitleText(QLocale().toString(summary.days.front(), QStringLiteral("d MMM")) +
-                        QStringLiteral(" - ") +
-                        QLocale().toString(summary.days.back(), QStringLiteral("d MMM yyyy")));
-        x->setTitleBrush(toQColor(palette::LightGrey));
+        x->setLabelsVisible(false);
+        x->setGridLineVisible(false);
         auto* y = new QValueAxis;
         y->setLabelFormat(QStringLiteral("%.0f"));
-        y->setMin(0);
+        std::vector<double> dayTotals(summary.days.size(), 0.0);
+        for (const auto& ore : summary.unitsByOre)
+            for (std::size_t d = 0; d < ore.size(); ++d)
+                dayTotals[d] += ore[d];
+        y->setRange(0, axisTop(dayTotals));
         styleAxis(x);
         styleAxis(y);
         chart->addAxis(x, Qt::AlignBottom);
@@ -327,7 +339,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         series->attachAxis(x);
         series->attachAxis(y);
         y->applyNiceNumbers();
-        chart->legend()->setAlignment(Qt::AlignRight);
+        chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
         chart->legend()->setVisible(!summary.ores.isEmpty());
         QChart* old = dailyChart_->chart();
         dailyChart_->setChart(chart);

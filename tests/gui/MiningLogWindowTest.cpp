@@ -11,6 +11,9 @@
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTableView>
+#include <QValueAxis>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -82,6 +85,24 @@ TEST_F(MiningLogWindowTest, ShowsTheLogAsChartsTotalsAndASortableTable)
     EXPECT_EQ(table.model()->index(0, TripTableModel::Isk).data().toString(), QStringLiteral("1,000"));
     EXPECT_EQ(table.model()->index(9, TripTableModel::Isk).data().toString(), QStringLiteral("10,000"));
     EXPECT_TRUE(platform.messages().isEmpty());
+}
+
+// A new player's log: charts with nothing to show still get a range to draw.
+TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
+{
+    SqliteMiningLog empty(platform.storeFolder() + QStringLiteral("/empty.sqlite"));
+    MiningLogWindow window(empty, platform.messageBox());
+    window.reload(Today);
+    for (QChartView* view : {&window.iskChart(), &window.dailyChart()}) {
+        const auto axes = view->chart()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        auto* y = qobject_cast<QValueAxis*>(axes.first());
+        ASSERT_TRUE(y);
+        EXPECT_EQ(y->min(), 0);
+        EXPECT_TRUE(std::isfinite(y->max()) && y->max() > 0);
+    }
+    EXPECT_EQ(window.tripModel().rowCount(), 0);
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("0 trips")));
 }
 
 TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
