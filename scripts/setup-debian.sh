@@ -5,6 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
   qt6-qpa-plugins libsndfile1-dev
+  qt6-charts-dev libqt6sql6-sqlite
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libclang-rt-14-dev
   xvfb xauth imagemagick x11-utils

@@ -280,6 +280,7 @@ void ControlBar::refine()
     // Every box is read before anything changes, so a bad entry refuses the whole command and
     // neither the minerals nor the ore list are half refined.
     std::array<std::int32_t, 8> totals{};
+    std::array<double, 8> added{};
     for (int i = 0; i <= 7; ++i) {
         const QString mineral = control(QStringLiteral("lblMineral"), i).caption();
         const QString refined = control(QStringLiteral("txtRefinedOre"), i).text();
@@ -304,7 +305,9 @@ void ControlBar::refine()
             return;
         }
         totals[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(total);
+        added[static_cast<std::size_t>(i)] = static_cast<double>(b);
     }
+    Shared::call(shared_.routines.MineralsRefined, added);
     for (int i = 0; i <= 7; ++i) {
         const QString total = QString::number(totals[static_cast<std::size_t>(i)]);
         const QString tip = QStringLiteral(" +") + total + QStringLiteral(" refined ");

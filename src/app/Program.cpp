@@ -4,6 +4,7 @@
 #include "app/MainFormInventory.h"
 #include "app/MainWindow.h"
 #include "data/Shared.h"
+#include "history/History.h"
 #include "refining/Refining.h"
 #include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
@@ -37,6 +38,7 @@ struct Program::Impl {
     SoundAlerts sound{main, shared, platform};
     ControlBar controlBar{main, shared, platform};
     SessionStore sessionStore{main, shared, platform};
+    History history{main, shared, platform}; // last: it listens to the routines wired above
     std::function<void(Form*)> browseObserver;
 };
 
@@ -55,6 +57,7 @@ void Program::run()
         return; // reported; the program has been asked to end
     d->main.show();
     d->main.activate();
+    d->history.start();
 }
 
 Form& Program::mainForm() { return d->main; }

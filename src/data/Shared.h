@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/MineralData.h"
+#include "toolkit/MiningLog.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace orebell {
 
@@ -32,6 +35,12 @@ struct LaserState {
     // Units credited to the grid for the loaded asteroid over all its runs, so that depletion
     // tops up to exactly its initial size however often it was stopped and started.
     double CreditedSinceLoad = 0;
+};
+
+// What ore refines to and is worth at the player's refinery, skills and prices.
+struct OreValuation {
+    std::array<double, MineralCount> minerals{};
+    double isk = 0;
 };
 
 // The routines one subsystem calls in another. Subsystems are siblings, so the application wires
@@ -69,6 +78,12 @@ struct Routines {
     std::function<void()> LoadGrid;           // activation, after the headers; first call only
     // Ore-mined grid headers: writes headers 0 .. size-2 into the header row.
     std::function<void(Grid& grid, std::span<const QString> headers)> SetGridHeaders;
+    // What the mining log hears beyond the routines above (nothing else depends on them).
+    std::function<void(int slot, int cycles)> LaserCyclesCompleted;
+    std::function<void(const std::array<double, MineralCount>& minerals)> MineralsRefined;
+    // The virtual refining estimate of any ore amounts, at the figures on the window now;
+    // nothing when those figures do not read as numbers.
+    std::function<std::optional<OreValuation>(const std::vector<TripOre>& ores)> ValueOre;
 };
 
 // The main window's shared state.

@@ -2,6 +2,7 @@
 
 #include "app/Program.h"
 #include "gui/ControlWidgets.h"
+#include "gui/MiningLogOpener.h"
 #include "gui/Style.h"
 
 #include <QApplication>
@@ -40,6 +41,10 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
     QApplication::setWindowIcon(programIcon());
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
+    // F2 and the title strip's menu open the mining log; the title strip is button 7.
+    if (MiningLog* log = program.platform().miningLog())
+        miningLog_ = new MiningLogOpener(
+            *main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7), *log, messages);
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });

@@ -11,6 +11,7 @@ namespace orebell {
 
 class Program;
 class MessageBoxService;
+class MiningLogOpener;
 
 // The program's windows on the screen: the main window's view for as long as the program runs,
 // and the sound chooser's view while the program has the chooser open.
@@ -24,6 +25,7 @@ public:
     FormView& mainView() { return *main_; }
     KeyboardAccess& keyboard() { return *keyboard_; }
     FormView* chooserView() const { return chooser_; }
+    MiningLogOpener* miningLog() const { return miningLog_; } // null without a log
 
 private:
     void browseFormChanged(Form* form);
@@ -33,6 +35,7 @@ private:
     std::unique_ptr<FormView> main_;
     std::unique_ptr<KeyboardAccess> keyboard_; // goes before the view it serves
     QPointer<FormView> chooser_;
+    MiningLogOpener* miningLog_ = nullptr; // owned by the main view
 };
 
 } // namespace orebell

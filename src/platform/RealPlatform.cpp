@@ -63,6 +63,13 @@ RealPlatform::RealPlatform()
 
 RealPlatform::~RealPlatform() = default;
 
+MiningLog* RealPlatform::miningLog()
+{
+    if (!miningLog_)
+        miningLog_ = std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
+    return miningLog_.get();
+}
+
 QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }
 
 QString RealPlatform::programFileName()

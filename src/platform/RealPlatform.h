@@ -2,6 +2,7 @@
 
 #include "platform/QtScreens.h"
 #include "platform/QtSettingsStore.h"
+#include "platform/SqliteMiningLog.h"
 #include "toolkit/Platform.h"
 
 #include <memory>
@@ -21,6 +22,7 @@ public:
     Clock& clock() override { return *clock_; }
     Desktop& desktop() override { return *desktop_; }
     Screens& screens() override { return screens_; }
+    MiningLog* miningLog() override;
     QString programFolder() override;
     QString programFileName() override;
     ProgramVersion version() override;
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Desktop> desktop_;
     QtScreens screens_;
+    std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
     bool endRequested_ = false;
 };
 

@@ -120,6 +120,7 @@ Refining::Refining(Form& main, Shared& shared, Platform& platform)
 
     shared.routines.RefreshValuation = [this] { RefreshValuation(); };
     shared.routines.EstimateForRefine = [this] { return EstimateForRefine(); };
+    shared.routines.ValueOre = [this](const std::vector<TripOre>& ores) { return ValueOre(ores); };
     shared.routines.CalcRefinedYield = [this](int k) { CalcRefinedYield(k); };
     shared.routines.FindOreRow = [this](const QString& oreName) {
         return static_cast<int>(FindOreRow(oreName));
@@ -308,6 +309,60 @@ void Refining::calcRefinedYield(int k, ErrorTrap& trap)
 
 // ---- Virtual refining and valuation -----------------------------------------------------------
 
+// Each ore adds its whole batches to the estimate, which keeps what the number-to-text conversion
+// of a mineral box keeps after every addition, so that a trip of the mining log is valued exactly
+// as the boxes show it.
+OreValuation Refining::valueOre(std::span<const OreToRefine> ores, const RefineryEntries& refinery,
+                                const std::array<std::optional<double>, MineralCount>& prices)
+{
+    OreValuation valuation;
+    auto& estimate = valuation.minerals;
+    for (const OreToRefine& ore : ores) {
+        const auto refined = refineWholeBatches(*ore.row, ore.units, EffectiveYield(refinery.net, ore.skill),
+                                                refinery.commission, refinery.tax);
+        for (int k = 0; k < MineralCount; ++k)
+            if (refined[k] != 0)
+                estimate[k] = keptAsText(estimate[k] + refined[k]);
+    }
+    for (int k = 0; k < MineralCount; ++k)
+        if (prices[k])
+            valuation.isk = valuation.isk + estimate[k] * *prices[k];
+    return valuation;
+}
+
+std::optional<OreValuation> Refining::ValueOre(const std::vector<TripOre>& ores)
+{
+    // Read without messages: the window's own refresh already names a bad entry, and the
+    // mining log only listens.
+    const auto read = [](const Control* box) { return numberOrZero(box->text()); };
+    const auto net = read(netYield_);
+    const auto commission = read(commission_);
+    const auto tax = read(tax_);
+    if (!net || !commission || !tax)
+        return std::nullopt;
+    std::array<std::optional<double>, MineralCount> prices;
+    for (int m = 0; m < MineralCount; ++m) {
+        if (marketValue_[m]->text().trimmed().isEmpty())
+            continue;
+        prices[m] = read(marketValue_[m]);
+        if (!prices[m])
+            return std::nullopt;
+    }
+    std::vector<OreToRefine> rows;
+    rows.reserve(ores.size());
+    for (const TripOre& ore : ores) {
+        const int oreRow = findOreRowOrNone(ore.oreName);
+        if (oreRow < 0)
+            continue;
+        const int label = skillLabelFor(ore.oreName);
+        const auto skill = label >= 0 ? read(skillBoxes_[label]) : std::optional<double>(0.0);
+        if (!skill)
+            return std::nullopt;
+        rows.push_back({&shared_.mineralYields.row(oreRow), *skill, ore.units});
+    }
+    return valueOre(rows, RefineryEntries{*net, *commission, *tax}, prices);
+}
+
 void Refining::RefreshValuation()
 {
     // Restoring the settings fires the goal boxes before the mineral table and the defaults are
@@ -369,28 +424,21 @@ bool Refining::refreshValuation()
     if (rows <= 2)
         return true;
 
-    // Each row adds its whole batches to the boxes, which keep what the number-to-text
-    // conversion keeps after every addition.
-    std::array<double, MineralCount> estimate{};
+    std::vector<OreToRefine> ores;
+    ores.reserve(static_cast<std::size_t>(rows));
     for (int g = 1; g <= rows - 2; ++g) {
         const GridRow& row = gridRows_[g];
-        if (!row.refine)
-            continue;
-        const MineralYieldRow& ore = shared_.mineralYields.row(row.oreRow);
-        const double skill = row.skillLabel >= 0 ? *skills[row.skillLabel] : 0;
-        const auto refined = refineWholeBatches(ore, *row.units, EffectiveYield(refinery->net, skill),
-                                                refinery->commission, refinery->tax);
-        for (int k = 0; k < MineralCount; ++k)
-            if (refined[k] != 0)
-                estimate[k] = keptAsText(estimate[k] + refined[k]);
+        if (row.refine)
+            ores.push_back({&shared_.mineralYields.row(row.oreRow),
+                            row.skillLabel >= 0 ? *skills[row.skillLabel] : 0, *row.units});
     }
-    double isk = 0;
+    const OreValuation valuation = valueOre(ores, *refinery, prices);
+    const auto& estimate = valuation.minerals;
+    const double isk = valuation.isk;
     for (int k = 0; k < MineralCount; ++k) {
         const QString text = numberToText(estimate[k]);
         minedFromOre_[k]->setText(text);
         minedFromOre_[k + 8]->setText(text);
-        if (prices[k])
-            isk = isk + estimate[k] * *prices[k];
     }
     iskFromRefinedOre_->setCaption(formatNumber(isk, QStringLiteral("###,###,##0")) + QStringLiteral(" isk"));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Shared.h"
 #include "refining/EntryReader.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
@@ -10,11 +11,11 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orebell {
 
-struct Shared;
 class Grid;
 
 // The refining subsystem of the main window: the ore calculator panel (refined minerals and isk
@@ -35,6 +36,8 @@ public:
     // The estimate of the ore mined now, whether or not Virtual Refining is ticked: what the
     // Refine command adds. False when an entry refused it and the boxes are as they were.
     bool EstimateForRefine();
+    // The same estimate for any ore amounts (a trip of the mining log), read without messages.
+    std::optional<OreValuation> ValueOre(const std::vector<TripOre>& ores);
     // The MineralYields row named oreName (the last one that matches), or 0 when none does.
     std::int16_t FindOreRow(const QString& oreName) const;
     // The skill level for the ore in the MineralYields row given as text.
@@ -67,6 +70,14 @@ private:
         double commission = 0;
         double tax = 0;
     };
+
+    struct OreToRefine {
+        const MineralYieldRow* row;
+        double skill;
+        double units;
+    };
+    static OreValuation valueOre(std::span<const OreToRefine> ores, const RefineryEntries& refinery,
+                                 const std::array<std::optional<double>, 8>& prices);
 
     void calcRefinedYield(int k, ErrorTrap& trap);
     std::optional<RefineryEntries> readRefinery();

@@ -568,6 +568,7 @@ void LaserTimers::tick(int i, ErrorTrap& trap)
     if (!(raw > step * 1e-9)) {
         wraps = raw > 0 ? 1 : std::floor(-raw / L.CycleDuration) + 1;
         L.CycleRemaining = std::min(raw + wraps * L.CycleDuration, L.CycleDuration);
+        Shared::call(shared_.routines.LaserCyclesCompleted, i, static_cast<int>(wraps));
     }
     trap.at(120);
     const double secondsBefore = L.SecondsToDeplete;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -9,6 +10,7 @@
 namespace orebell {
 
 class Form;
+class MiningLog;
 
 // The per-user settings store: text values by application, section and key.
 class SettingsStore {
@@ -58,6 +60,8 @@ public:
     virtual ~Clock() = default;
     // Seconds since local midnight, single precision as the time of day is read.
     virtual float timeOfDay() = 0;
+    // The date and time now, in UTC: when a mining trip starts and ends.
+    virtual QDateTime currentUtc() { return QDateTime::currentDateTimeUtc(); }
 };
 
 // Window services: always on top, opening a web address, text widths in the window font.
@@ -87,6 +91,8 @@ public:
     virtual Desktop& desktop() = 0;
     // Knows no screen unless a platform tells.
     virtual Screens& screens();
+    // The mining log; null where the platform keeps none.
+    virtual MiningLog* miningLog() { return nullptr; }
 
     virtual QString programFolder() = 0;   // the executable's folder, no trailing separator
     virtual QString programFileName() = 0; // without extension: the store's application name

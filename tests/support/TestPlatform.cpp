@@ -45,6 +45,18 @@ void TestPlatform::setStoreValue(const QString& section, const QString& key, con
     store_.flush();
 }
 
+QString TestPlatform::miningLogPath() const
+{
+    return storeDir_.filePath(QStringLiteral("mining-log.sqlite"));
+}
+
+MiningLog* TestPlatform::miningLog()
+{
+    if (!miningLog_)
+        miningLog_ = std::make_unique<SqliteMiningLog>(miningLogPath());
+    return miningLog_.get();
+}
+
 QString TestPlatform::storeFile() const { return store_.fileFor(QStringLiteral("Orebell_III")); }
 
 } // namespace orebell::test

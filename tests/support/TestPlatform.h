@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/QtSettingsStore.h"
+#include "platform/SqliteMiningLog.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
 
 #include <QStringList>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace orebell::test {
 
@@ -22,6 +25,8 @@ public:
     Clock& clock() override { return clock_; }
     Desktop& desktop() override { return desktop_; }
     Screens& screens() override { return screens_; }
+    // The real SQLite log, in the temporary store folder.
+    MiningLog* miningLog() override;
     QString programFolder() override;
     QString programFileName() override { return QStringLiteral("Orebell_III"); }
     ProgramVersion version() override { return {}; }
@@ -32,6 +37,10 @@ public:
     const QStringList& messages() const { return messageBox_.texts; }
     void clearRecords();
     void setTimeOfDay(double seconds) { clock_.seconds = static_cast<float>(seconds); }
+    // The date and time in UTC the platform reports (a fixed moment until set).
+    void setUtcNow(const QDateTime& now) { clock_.utc = now; }
+    QDateTime utcNow() const { return clock_.utc; }
+    QString miningLogPath() const;
     QString storeValue(const QString& section, const QString& key);
     void setStoreValue(const QString& section, const QString& key, const QString& text);
     const QStringList& openedAddresses() const { return desktop_.addresses; }
@@ -54,7 +63,9 @@ private:
     };
     struct SetClock : Clock {
         float seconds = 12 * 3600;
+        QDateTime utc = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
         float timeOfDay() override { return seconds; }
+        QDateTime currentUtc() override { return utc; }
     };
     struct RecordingDesktop : Desktop {
         QStringList addresses;
@@ -84,6 +95,7 @@ private:
     RecordingDesktop desktop_;
     SetScreens screens_;
     bool ended_ = false;
+    std::unique_ptr<SqliteMiningLog> miningLog_;
 };
 
 } // namespace orebell::test

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "toolkit/MiningLog.h"
+
+#include <QAbstractTableModel>
+#include <QDate>
+#include <QWidget>
+
+#include <functional>
+#include <vector>
+
+class QChartView;
+class QLabel;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace orebell {
+
+class MessageBoxService;
+struct LogSummary;
+
+// The trips as a table: one row per trip, sortable by any column (numbers sort as numbers).
+class TripTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Start, MiningTime, Ores, Units, Cycles, MinedOut, Isk, IskPerHour, EndedBy, ColumnCount };
+    static constexpr int SortRole = Qt::UserRole;
+
+    void setTrips(std::vector<Trip> trips);
+    const std::vector<Trip>& trips() const { return trips_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    std::vector<Trip> trips_;
+    std::vector<QString> oreTexts_; // made once per trip: the table asks for them on every paint
+};
+
+// "Mining log": isk per hour of the last 50 trips, units per day of the last 30 days stacked by
+// ore, totals for today, seven days and all time, the sortable trips, and export to CSV.
+class MiningLogWindow : public QWidget {
+    Q_OBJECT
+public:
+    MiningLogWindow(MiningLog& log, MessageBoxService& messages, QWidget* parent = nullptr);
+
+    // Reads the log again and redraws; `today` is the local date the day charts end on.
+    void reload(const QDate& today = QDate::currentDate());
+    // Writes the trips to `path` as CSV; false after telling the player why not.
+    bool exportCsv(const QString& path);
+
+    // How the export asks for a file name; a dialog unless a test replaces it.
+    void setSaveFileAsker(std::function<QString()> asker) { askSaveFile_ = std::move(asker); }
+
+    TripTableModel& tripModel() { return model_; }
+    QTableView& table() { return *table_; }
+    QChartView& iskChart() { return *iskChart_; }
+    QChartView& dailyChart() { return *dailyChart_; }
+    QString totalsText() const;
+
+private:
+    void build();
+    void exportRequested();
+    void showCharts(const LogSummary& summary);
+
+    MiningLog& log_;
+    MessageBoxService& messages_;
+    TripTableModel model_;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QTableView* table_ = nullptr;
+    QChartView* iskChart_ = nullptr;
+    QChartView* dailyChart_ = nullptr;
+    QLabel* totals_[3] = {};
+    std::function<QString()> askSaveFile_;
+};
+
+} // namespace orebell

@@ -1,0 +1,212 @@
+#include "history/History.h"
+
+#include "data/Shared.h"
+#include "toolkit/Conventions.h"
+#include "toolkit/Grid.h"
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orebell {
+
+History::History(Form& main, Shared& shared, Platform& platform)
+    : main_(main), shared_(shared), platform_(platform),
+      oreMined_(main.grid(QStringLiteral("mshflexOreMined")))
+{
+    for (int i = 0; i < Slots; ++i) {
+        buttons_[i] = &main.control(QStringLiteral("btnActivateTimer"), i);
+        countdowns_[i] = &main.control(QStringLiteral("lblCycleCountdown"), i);
+    }
+    wrapRoutines();
+    observer_ = main_.subscribe([this](Control& c, Prop prop) { onControl(c, prop); });
+    formObserver_ = main_.subscribeForm([this](Form& f) {
+        // An unload that no save announced (the close button saves first) still ends the trip.
+        if (f.unloaded() && trip_)
+            closeTrip(TripEnd::Close, false);
+    });
+}
+
+History::~History()
+{
+    main_.unsubscribe(observer_);
+    main_.unsubscribe(formObserver_);
+}
+
+void History::wrapRoutines()
+{
+    Routines& r = shared_.routines;
+    r.AddOreMined = [this, next = r.AddOreMined](const QString& oreName, double units) {
+        if (!trip_) {
+            Shared::call(next, oreName, units);
+            return;
+        }
+        // What the grid gained, re-formatting included, so that a trip holds the grid's units.
+        const double before = gridUnits(oreName);
+        Shared::call(next, oreName, units);
+        credit(oreName, gridUnits(oreName) - before);
+    };
+    r.LaserCyclesCompleted = [this, next = r.LaserCyclesCompleted](int slot, int cycles) {
+        if (trip_)
+            trip_->cycles += cycles;
+        Shared::call(next, slot, cycles);
+    };
+    r.MineralsRefined = [this, next = r.MineralsRefined](const std::array<double, MineralCount>& minerals) {
+        refined_ = minerals;
+        Shared::call(next, minerals);
+    };
+    // The grid is valued before Refine and Reset change it.
+    r.RefineGrid = [this, next = r.RefineGrid] {
+        closeTrip(TripEnd::Refine);
+        refined_.reset();
+        Shared::call(next);
+        if (runningCount() > 0)
+            openTrip(); // the lasers mine on into a new trip
+    };
+    r.ResetGrid = [this, next = r.ResetGrid] {
+        closeTrip(TripEnd::Reset);
+        Shared::call(next);
+        if (runningCount() > 0)
+            openTrip();
+    };
+    // A save that fails keeps the program open with its lasers running: they mine into a new
+    // trip, which the unload ends when the close goes through.
+    r.SaveAll = [this, next = r.SaveAll] {
+        closeTrip(TripEnd::Close);
+        if (runningCount() > 0)
+            openTrip();
+        Shared::call(next);
+    };
+    // No one may be there to answer a message on the way out.
+    r.SaveOnExit = [this, next = r.SaveOnExit] {
+        closeTrip(TripEnd::Exit, false);
+        if (runningCount() > 0)
+            openTrip();
+        Shared::call(next);
+    };
+}
+
+void History::start()
+{
+    QTimer::singleShot(0, &context_, [this] {
+        if (MiningLog* log = platform_.miningLog()) {
+            log->open();
+            tellNotice();
+        }
+    });
+}
+
+void History::onControl(Control& control, Prop prop)
+{
+    if (prop != Prop::Caption)
+        return;
+    const auto button = std::find(buttons_.begin(), buttons_.end(), &control);
+    if (button != buttons_.end()) {
+        const int slot = static_cast<int>(button - buttons_.begin());
+        const bool running = control.caption() == QLatin1String("!");
+        if (running != running_[slot])
+            onRunningChanged(slot, running);
+        return;
+    }
+    const auto countdown = std::find(countdowns_.begin(), countdowns_.end(), &control);
+    if (countdown != countdowns_.end() && trip_ && running_[countdown - countdowns_.begin()] &&
+        control.caption() == QLatin1String("Depleted"))
+        ++trip_->asteroidsMinedOut;
+}
+
+int History::runningCount() const
+{
+    return static_cast<int>(std::count(running_.begin(), running_.end(), true));
+}
+
+void History::onRunningChanged(int slot, bool running)
+{
+    const bool wasMining = runningCount() > 0;
+    running_[slot] = running;
+    const bool mining = runningCount() > 0;
+    if (mining == wasMining)
+        return;
+    if (mining) {
+        runningSince_ = platform_.clock().currentUtc();
+        if (!trip_)
+            openTrip();
+    } else {
+        addMiningTime();
+        runningSince_ = {};
+    }
+}
+
+void History::openTrip()
+{
+    trip_.emplace();
+    trip_->start = platform_.clock().currentUtc();
+    if (runningCount() > 0)
+        runningSince_ = trip_->start;
+}
+
+void History::addMiningTime()
+{
+    if (!trip_ || !runningSince_.isValid())
+        return;
+    const QDateTime now = platform_.clock().currentUtc();
+    trip_->miningSeconds += std::max<qint64>(0, runningSince_.msecsTo(now)) / 1000.0;
+    runningSince_ = now;
+}
+
+void History::credit(const QString& oreName, double units)
+{
+    if (units == 0)
+        return;
+    auto& ores = trip_->ores;
+    auto it = std::find_if(ores.begin(), ores.end(), [&](const TripOre& o) { return o.oreName == oreName; });
+    if (it == ores.end())
+        ores.push_back({oreName, units});
+    else
+        it->units += units;
+}
+
+double History::gridUnits(const QString& oreName) const
+{
+    for (int r = 1; r < oreMined_.rows() - 1; ++r)
+        if (oreMined_.textMatrix(r, 0) == oreName)
+            return numericValue(oreMined_.textMatrix(r, 1)).value_or(0.0);
+    return 0;
+}
+
+void History::closeTrip(const QString& endedBy, bool tell)
+{
+    if (!trip_)
+        return;
+    addMiningTime();
+    Trip trip = std::move(*trip_);
+    trip_.reset();
+    std::erase_if(trip.ores, [](const TripOre& o) { return std::abs(o.units) < 1e-9; });
+    if (trip.units() <= 0)
+        return; // nothing mined: no trip
+    trip.end = platform_.clock().currentUtc();
+    trip.endedBy = endedBy;
+    if (shared_.routines.ValueOre) {
+        if (const auto valuation = shared_.routines.ValueOre(trip.ores)) {
+            trip.estimate = valuation->minerals;
+            trip.isk = valuation->isk;
+        }
+    }
+    if (endedBy == TripEnd::Refine)
+        trip.refined = refined_;
+    MiningLog* log = platform_.miningLog();
+    if (!log)
+        return;
+    log->record(trip);
+    if (tell)
+        tellNotice();
+}
+
+void History::tellNotice()
+{
+    const QString notice = platform_.miningLog()->takeNotice();
+    if (!notice.isEmpty())
+        platform_.messageBox().show(notice);
+}
+
+} // namespace orebell

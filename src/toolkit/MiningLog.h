@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace orebell {
+
+// Units of one ore credited to the ore-mined grid during a trip.
+struct TripOre {
+    QString oreName;
+    double units = 0;
+};
+
+// One trip of the mining log: from the first laser start after the last record to the Refine,
+// Reset or exit that closed it.
+struct Trip {
+    static constexpr int Minerals = 8; // in the mineral order of the yield table
+
+    qint64 id = 0;            // given by the log when recorded
+    QDateTime start;          // UTC
+    QDateTime end;            // UTC
+    double miningSeconds = 0; // time with at least one laser running
+    std::vector<TripOre> ores;
+    int cycles = 0;
+    int asteroidsMinedOut = 0;
+    std::array<double, Minerals> estimate{};             // what the ore refines to, at the figures of the end
+    double isk = 0;                                      // the estimate's value at the prices of the end
+    QString endedBy;                                     // one of the TripEnd texts
+    std::optional<std::array<double, Minerals>> refined; // what a Refine moved into the refined amounts
+
+    double units() const;
+    // Isk of the estimate per hour with a laser running; 0 for a trip without mining time.
+    double iskPerHour() const;
+};
+
+namespace TripEnd {
+inline const QString Refine = QStringLiteral("Refine");
+inline const QString Reset = QStringLiteral("Reset");
+inline const QString Close = QStringLiteral("Close");
+inline const QString Exit = QStringLiteral("Exit");
+} // namespace TripEnd
+
+// The mining log: finished trips in, every trip out.
+class MiningLog {
+public:
+    virtual ~MiningLog() = default;
+    // Opens the log now rather than at its first use; false when nothing can be kept.
+    virtual bool open() = 0;
+    // Keeps one trip, all of it or nothing. False when it could not be kept.
+    virtual bool record(const Trip& trip) = 0;
+    // Every trip kept, oldest first.
+    std::vector<Trip> trips() { return trips(TripDetail::Full); }
+    // Without the minerals (estimate and refined left empty), as the log window reads them.
+    enum class TripDetail { Full, WithoutMinerals };
+    virtual std::vector<Trip> trips(TripDetail detail) = 0;
+    // What the player must hear about the log (it was damaged and set aside, it cannot be
+    // written), once: empty when there is nothing new.
+    virtual QString takeNotice() = 0;
+};
+
+} // namespace orebell

@@ -1,0 +1,195 @@
+#include "gui/MiningLogWindow.h"
+
+#include "history/TripCsv.h"
+#include "support/TestPlatform.h"
+
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QFile>
+#include <QPushButton>
+#include <QStackedBarSeries>
+#include <QTableView>
+#include <QValueAxis>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+const QDate Today(2026, 12, 7);
+
+struct MiningLogWindowTest : ::testing::Test {
+    test::TestPlatform platform;
+    MiningLog& log = *platform.miningLog();
+
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        // 60 trips, one every six hours up to today noon, isk per hour rising with the trip.
+        const QDateTime noon(Today, QTime(12, 0));
+        for (int i = 0; i < 60; ++i) {
+            Trip t;
+            t.end = noon.addSecs(-6 * 3600 * (59 - i)).toUTC();
+            t.start = t.end.addSecs(-3600);
+            t.miningSeconds = 1800;
+            t.ores = {{i % 2 ? QStringLiteral("Veldspar") : QStringLiteral("Dense Veldspar"), 100.0 + i}};
+            if (i % 3 == 0)
+                t.ores.push_back({QStringLiteral("Omber"), 5});
+            t.isk = 1000.0 * (i + 1);
+            t.cycles = i;
+            t.endedBy = TripEnd::Reset;
+            ASSERT_TRUE(log.record(t));
+        }
+    }
+    void TearDown() override { QLocale::setDefault(QLocale::system()); }
+};
+
+TEST_F(MiningLogWindowTest, ShowsTheLogAsChartsTotalsAndASortableTable)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    window.reload(Today);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Mining log"));
+
+    auto* bars = qobject_cast<QBarSeries*>(window.iskChart().chart()->series().value(0));
+    ASSERT_TRUE(bars);
+    ASSERT_EQ(bars->barSets().size(), 1);
+    const QBarSet* isk = bars->barSets().first();
+    ASSERT_EQ(isk->count(), 50);
+    EXPECT_EQ(isk->at(0), 22000); // trip 11 of 60: 11,000 isk in half an hour
+    EXPECT_EQ(isk->at(49), 120000);
+
+    auto* stacked = qobject_cast<QStackedBarSeries*>(window.dailyChart().chart()->series().value(0));
+    ASSERT_TRUE(stacked);
+    ASSERT_EQ(stacked->barSets().size(), 3); // one set per ore
+    double today = 0;
+    for (const QBarSet* set : stacked->barSets()) {
+        EXPECT_EQ(set->count(), 30);
+        today += set->at(29);
+    }
+    // Today's trips end at 00:00, 06:00 and 12:00: trips 57, 58 and 59 (one with Omber).
+    EXPECT_EQ(today, 157 + 158 + 159 + 5);
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("3 trips")));
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("60 trips")));
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("1,830,000 isk"))); // all time
+
+    QTableView& table = window.table();
+    ASSERT_EQ(table.model()->rowCount(), 60);
+    // Newest first; then by isk as a number (a text sort would put 9,000 above 60,000).
+    EXPECT_EQ(table.model()->index(0, TripTableModel::Cycles).data().toInt(), 59);
+    table.sortByColumn(TripTableModel::Isk, Qt::AscendingOrder);
+    EXPECT_EQ(table.model()->index(0, TripTableModel::Isk).data().toString(), QStringLiteral("1,000"));
+    EXPECT_EQ(table.model()->index(9, TripTableModel::Isk).data().toString(), QStringLiteral("10,000"));
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
+// A new player's log: charts with nothing to show still get a range to draw.
+TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
+{
+    SqliteMiningLog empty(platform.storeFolder() + QStringLiteral("/empty.sqlite"));
+    MiningLogWindow window(empty, platform.messageBox());
+    window.reload(Today);
+    for (QChartView* view : {&window.iskChart(), &window.dailyChart()}) {
+        const auto axes = view->chart()->axes(Qt::Vertical);
+        ASSERT_EQ(axes.size(), 1);
+        auto* y = qobject_cast<QValueAxis*>(axes.first());
+        ASSERT_TRUE(y);
+        EXPECT_EQ(y->min(), 0);
+        EXPECT_TRUE(std::isfinite(y->max()) && y->max() > 0);
+    }
+    EXPECT_EQ(window.tripModel().rowCount(), 0);
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("0 trips")));
+}
+
+TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    window.reload(Today);
+    const QString path = platform.storeFolder() + QStringLiteral("/export.csv");
+    window.setSaveFileAsker([&] { return path; });
+    auto* button = window.findChild<QPushButton*>();
+    ASSERT_TRUE(button);
+    button->click();
+
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const auto back = tripsFromCsv(QString::fromUtf8(f.readAll()));
+    ASSERT_TRUE(back);
+    const auto kept = log.trips();
+    ASSERT_EQ(back->size(), kept.size());
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        EXPECT_EQ((*back)[i].isk, kept[i].isk);
+        EXPECT_EQ((*back)[i].units(), kept[i].units());
+        EXPECT_EQ((*back)[i].end, kept[i].end);
+    }
+
+    // A place that cannot be written is refused with a message, not a crash.
+    EXPECT_FALSE(window.exportCsv(platform.storeFolder() + QStringLiteral("/no/such/folder/x.csv")));
+    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_TRUE(platform.messages().first().startsWith(QStringLiteral("The mining log was not exported")));
+}
+
+} // namespace
+
+#include "app/Program.h"
+#include "gui/MiningLogOpener.h"
+#include "gui/ProgramWindows.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// F2 and the title strip's menu open the log; elsewhere a right click opens nothing.
+TEST_F(MiningLogWindowTest, F2AndTheTitleStripMenuOpenTheWindow)
+{
+    Program program(platform);
+    program.run();
+    ProgramWindows windows(program, platform.messageBox());
+    FormView& main = windows.mainView();
+    ASSERT_TRUE(windows.miningLog());
+    QApplication::setActiveWindow(&main);
+    QTest::keyClick(&main, Qt::Key_F2);
+    MiningLogWindow* window = windows.miningLog()->window();
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->tripModel().rowCount(), 60);
+    window->close();
+
+    QStringList offered;
+    const auto rightClick = [&](QPoint at) {
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* a : menu->actions())
+                    offered << a->text();
+                menu->actions().first()->trigger();
+                menu->close();
+            }
+        });
+        // To the widget under the pointer, as the window system delivers it.
+        QWidget* target = main.childAt(at) ? main.childAt(at) : &main;
+        QContextMenuEvent event(QContextMenuEvent::Mouse, target->mapFrom(&main, at), main.mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+        QApplication::processEvents();
+    };
+    const Control& title = program.mainForm().control(QStringLiteral("lblControlButton"), 7);
+    rightClick(QPoint(title.left() / 15 + 10, title.top() / 15 + 5));
+    EXPECT_EQ(offered, QStringList{QStringLiteral("Mining log\tF2")});
+    EXPECT_TRUE(window->isVisible());
+    window->close();
+
+    offered.clear();
+    const Control& firstLaser = program.mainForm().control(QStringLiteral("btnActivateTimer"), 0);
+    rightClick(QPoint(firstLaser.left() / 15 + 5, firstLaser.top() / 15 + 5));
+    EXPECT_TRUE(offered.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

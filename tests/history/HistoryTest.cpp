@@ -1,0 +1,214 @@
+#include "app/Program.h"
+#include "data/Shared.h"
+#include "support/TestPlatform.h"
+#include "toolkit/Conventions.h"
+#include "toolkit/Grid.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace orebell::test {
+namespace {
+
+const QDateTime T0 = QDateTime(QDate(2026, 12, 5), QTime(18, 30), Qt::UTC);
+
+// The whole program on a fresh store and a real SQLite log in its temporary folder.
+struct HistoryTest : ::testing::TestWithParam<QLocale::Language> {
+    QLocale saved;
+    TestPlatform platform;
+    std::unique_ptr<Program> program;
+
+    void SetUp() override
+    {
+        QLocale::setDefault(GetParam() == QLocale::German ? QLocale(QLocale::German, QLocale::Germany)
+                                                          : QLocale(QLocale::English, QLocale::UnitedStates));
+        platform.setUtcNow(T0);
+        startProgram();
+    }
+    void TearDown() override { QLocale::setDefault(saved); }
+
+    void startProgram()
+    {
+        program = std::make_unique<Program>(platform);
+        program->run();
+        c("txtStationNetYield", 0).setText(numberToText(96.2));
+        c("txtStationCommsission", 0).setText(numberToText(5));
+        c("txtStationTax", 0).setText(numberToText(1.5));
+        for (int k = 0; k < 16; ++k)
+            c("txtProcessingSkill", k).setText(QStringLiteral("0"));
+        c("txtProcessingSkill", 1).setText(QStringLiteral("2")); // Scordite
+        for (int k = 0; k < 8; ++k)
+            c("txtMarketValue", k).setText(numberToText(1.75 + k));
+        c("chkVirtualRefining", 0).setValue(1);
+        platform.clearRecords();
+    }
+
+    Control& c(const char* name, int i = -1) { return program->mainForm().control(QLatin1String(name), i); }
+    Grid& grid() { return program->mainForm().grid(QStringLiteral("mshflexOreMined")); }
+    void at(int seconds) { platform.setUtcNow(T0.addSecs(seconds)); }
+    void enter(int slot, const char* ore, const char* size, const char* rate, const char* cycle)
+    {
+        c("cboRoidType", slot).setText(QLatin1String(ore));
+        c("txtSizeOfRoid", slot).setText(QLatin1String(size));
+        c("txtMiningRate", slot).setText(QLatin1String(rate));
+        c("txtCycleDurationInSeconds", slot).setText(QLatin1String(cycle));
+    }
+    void press(int slot) { c("btnActivateTimer", slot).click(); }
+    void tick(int slot, int n)
+    {
+        for (int k = 0; k < n; ++k)
+            c("tmrMiningLaser", slot).fire();
+    }
+    bool running(int slot) { return c("btnActivateTimer", slot).caption() == QLatin1String("!"); }
+    void controlButton(int index) { c("lblControlButton", index).click(); }
+    std::map<QString, double> gridUnits()
+    {
+        std::map<QString, double> units;
+        for (int r = 1; r < grid().rows() - 1; ++r)
+            units[grid().textMatrix(r, 0)] = textToNumberOrZero(grid().textMatrix(r, 1));
+        return units;
+    }
+    static std::map<QString, double> unitsOf(const Trip& trip)
+    {
+        std::map<QString, double> units;
+        for (const TripOre& o : trip.ores)
+            units[o.oreName] += o.units;
+        return units;
+    }
+    std::vector<Trip> trips() { return platform.miningLog()->trips(); }
+};
+
+TEST_P(HistoryTest, AScriptedSessionIsRecordedAsTheGridAndTheEstimateShowIt)
+{
+    enter(0, "Veldspar", "20000", "100", "60"); // 1000 units a minute
+    enter(1, "Scordite", "300", "90", "30");    // mined out in 15 s
+    press(0);
+    press(1);
+    ASSERT_TRUE(running(0) && running(1));
+    at(15);
+    tick(1, 400);
+    ASSERT_FALSE(running(1));
+    tick(0, 2000); // 125 s: two cycles complete
+    at(125);
+
+    // What the window shows at the moment of the Refine.
+    program->shared().routines.RefreshValuation();
+    const auto units = gridUnits();
+    std::array<double, 8> boxes{};
+    for (int k = 0; k < 8; ++k)
+        boxes[static_cast<std::size_t>(k)] = textToNumber(c("txtMineralsMinedFromOre", k).text());
+    const QString iskCaption = c("lblIskFromRefinedOre", 0).caption();
+    controlButton(18);
+
+    auto log = trips();
+    ASSERT_EQ(log.size(), 1u);
+    const Trip& first = log[0];
+    EXPECT_EQ(unitsOf(first), units);
+    EXPECT_EQ(units.at(QStringLiteral("Scordite")), 300);
+    EXPECT_EQ(first.estimate, boxes);
+    EXPECT_EQ(formatNumber(first.isk, QStringLiteral("###,###,##0")) + QStringLiteral(" isk"), iskCaption);
+    EXPECT_GT(first.isk, 0);
+    EXPECT_EQ(first.start, T0);
+    EXPECT_EQ(first.end, T0.addSecs(125));
+    EXPECT_EQ(first.miningSeconds, 125);
+    EXPECT_EQ(first.cycles, 2);
+    EXPECT_EQ(first.asteroidsMinedOut, 1);
+    EXPECT_EQ(first.endedBy, TripEnd::Refine);
+    ASSERT_TRUE(first.refined);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ((*first.refined)[static_cast<std::size_t>(k)], textToNumber(c("txtRefinedOre", k).text()));
+
+    // The laser mines on into a second trip; idle time before the Reset does not count.
+    const auto leftover = gridUnits();
+    tick(0, 100);
+    at(200);
+    press(0);
+    at(300);
+    const auto before = gridUnits();
+    controlButton(15);
+    log = trips();
+    ASSERT_EQ(log.size(), 2u);
+    const Trip& second = log[1];
+    EXPECT_EQ(second.start, T0.addSecs(125));
+    EXPECT_EQ(second.end, T0.addSecs(300));
+    EXPECT_EQ(second.miningSeconds, 75);
+    EXPECT_EQ(second.endedBy, TripEnd::Reset);
+    EXPECT_FALSE(second.refined);
+    const QString veldspar = QStringLiteral("Veldspar");
+    EXPECT_EQ(unitsOf(second),
+              (std::map<QString, double>{{veldspar, before.at(veldspar) - leftover.at(veldspar)}}));
+    EXPECT_EQ(second.cycles, 0);
+
+    // A laser started and stopped without mining makes no trip.
+    enter(2, "Omber", "5000", "50", "60");
+    press(2);
+    press(2);
+    controlButton(15);
+    EXPECT_EQ(trips().size(), 2u);
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
+TEST_P(HistoryTest, EveryWayOutEndsTheTrip)
+{
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    tick(0, 160);
+    at(10);
+    program->shared().routines.SaveOnExit(); // the desktop ends the session
+    auto log = trips();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].endedBy, TripEnd::Exit);
+    EXPECT_EQ(log[0].miningSeconds, 10);
+
+    startProgram();
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    tick(0, 16);
+    controlButton(6); // the close button
+    log = trips();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[1].endedBy, TripEnd::Close);
+    EXPECT_TRUE(platform.ended());
+    EXPECT_TRUE(platform.messages().isEmpty());
+}
+
+TEST_P(HistoryTest, ADamagedLogIsSetAsideWithOneMessageAndTheSessionGoesOn)
+{
+    program.reset();
+    {
+        QFile f(platform.miningLogPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a database at all, but long enough to have a header of sorts............");
+    }
+    startProgram();
+    QCoreApplication::processEvents(); // the log opens once the window shows
+    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_TRUE(platform.messages().first().contains(QStringLiteral("mining log")));
+
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    tick(0, 32);
+    press(0);
+    controlButton(15);
+    EXPECT_EQ(trips().size(), 1u);
+    EXPECT_EQ(platform.messages().size(), 1);
+    EXPECT_TRUE(platform.storeValue(QStringLiteral("Settings"), QStringLiteral("txtStationTax 0")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, HistoryTest, ::testing::Values(QLocale::English, QLocale::German),
+                         [](const auto& info) {
+                             return info.param == QLocale::German ? "German" : "English";
+                         });
+
+} // namespace
+} // namespace orebell::test
