@@ -34,8 +34,7 @@ void CaptionLabel::setFixedGeometry(const QRect& r)
 int CaptionLabel::captionWidth(const QString& caption) const
 {
     qreal width = 0;
-    auto& self = const_cast<CaptionLabel&>(*this); // the scratch vectors only
-    if (GlyphCache::of(font()).layout(caption, self.glyphs_, self.positions_, width))
+    if (GlyphCache::of(font()).layout(caption, glyphs_, positions_, width))
         return static_cast<int>(std::lround(width));
     return fontMetrics().horizontalAdvance(caption);
 }

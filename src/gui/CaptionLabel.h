@@ -28,8 +28,9 @@ protected:
 private:
     bool paintCached(QPainter& painter);
 
-    std::vector<quint32> glyphs_; // kept between paints: a tick allocates nothing here
-    std::vector<QPointF> positions_;
+    // Scratch space kept between paints and measurements: a tick allocates nothing here.
+    mutable std::vector<quint32> glyphs_;
+    mutable std::vector<QPointF> positions_;
     QGlyphRun run_;
 };
 
