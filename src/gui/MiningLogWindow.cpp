@@ -25,7 +25,9 @@
 #include <QVBoxLayout>
 
 #include <QValueAxis>
+
 #include <algorithm>
+#include <cmath>
 
 namespace orebell {
 
@@ -81,6 +83,18 @@ double axisTop(const std::vector<double>& values)
     for (double v : values)
         top = std::max(top, v);
     return top;
+}
+
+// The labels show whole numbers, so the ticks must fall on them: a small range (an empty log's
+// 0 to 1) gets one tick per unit instead of six labels reading 0, 0, 0, 1, 1, 1.
+void useWholeTicks(QValueAxis* axis)
+{
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    axis->applyNiceNumbers();
+    const double top = std::ceil(axis->max());
+    axis->setMax(top);
+    if (top < axis->tickCount() - 1)
+        axis->setTickCount(static_cast<int>(top) + 1);
 }
 
 QChartView* chartView(QWidget* parent)
@@ -289,7 +303,6 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         x->append(trips);
         x->setLabelsVisible(false);
         auto* y = new QValueAxis;
-        y->setLabelFormat(QStringLiteral("%.0f"));
         y->setRange(0, axisTop(summary.recentIskPerHour));
         styleAxis(x);
         styleAxis(y);
@@ -297,7 +310,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         chart->addAxis(y, Qt::AlignLeft);
         series->attachAxis(x);
         series->attachAxis(y);
-        y->applyNiceNumbers();
+        useWholeTicks(y);
         chart->legend()->hide();
         QChart* old = iskChart_->chart();
         iskChart_->setChart(chart);
@@ -326,7 +339,6 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         x->setLabelsVisible(false);
         x->setGridLineVisible(false);
         auto* y = new QValueAxis;
-        y->setLabelFormat(QStringLiteral("%.0f"));
         std::vector<double> dayTotals(summary.days.size(), 0.0);
         for (const auto& ore : summary.unitsByOre)
             for (std::size_t d = 0; d < ore.size(); ++d)
@@ -338,7 +350,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         chart->addAxis(y, Qt::AlignLeft);
         series->attachAxis(x);
         series->attachAxis(y);
-        y->applyNiceNumbers();
+        useWholeTicks(y);
         chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
         chart->legend()->setVisible(!summary.ores.isEmpty());
         QChart* old = dailyChart_->chart();

@@ -100,6 +100,9 @@ TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
         ASSERT_TRUE(y);
         EXPECT_EQ(y->min(), 0);
         EXPECT_TRUE(std::isfinite(y->max()) && y->max() > 0);
+        // Whole-number labels on whole-number steps: no "0, 0, 0, 1, 1, 1".
+        const double step = y->max() / (y->tickCount() - 1);
+        EXPECT_EQ(step, std::round(step)) << y->max() << " over " << y->tickCount() << " ticks";
     }
     EXPECT_EQ(window.tripModel().rowCount(), 0);
     EXPECT_TRUE(window.totalsText().contains(QStringLiteral("0 trips")));
