@@ -46,9 +46,10 @@ QString duration(double seconds)
 
 QString totalsCaption(const QString& title, const LogTotals& t)
 {
-    return QStringLiteral("<b>%1</b><br>%2 trips &middot; %3 units<br>%4 isk &middot; %5 isk/h<br>%6 mining")
-        .arg(title, QLocale().toString(t.trips), wholeNumber(t.units), wholeNumber(t.isk),
-             wholeNumber(t.iskPerHour()), duration(t.miningSeconds));
+    return QStringLiteral("<b>%1</b><br>%2 %3 &middot; %4 units<br>%5 isk &middot; %6 isk/h<br>%7 mining")
+        .arg(title, QLocale().toString(t.trips),
+             t.trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), wholeNumber(t.units),
+             wholeNumber(t.isk), wholeNumber(t.iskPerHour()), duration(t.miningSeconds));
 }
 
 // Dark charts in the main window's panel colour.
