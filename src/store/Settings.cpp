@@ -34,6 +34,8 @@ constexpr int MaxStoredRows = 1000;
 // keys ignore them and read the counts in their own format, as before.
 const QString DecimalMarkKey = QStringLiteral("Decimal Mark");
 const QString DigitGroupingKey = QStringLiteral("Digit Grouping");
+// The same two keys for the entries, in a section of their own that older readers never look at.
+const QString NumberFormatSection = QStringLiteral("Number Format");
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -179,6 +181,45 @@ QString recoveredCount(const QString& text)
     return {};
 }
 
+// An entry typed under another number format (the desk's locale changed between runs) is the
+// same number written in the current one: the marks swap, the digits and their layout stay.
+// Text that is no number in the format it was written in (a name, a path) is left as it is.
+QString entryInCurrentFormat(const QString& text, const CountFormat& written, const CountFormat& now)
+{
+    if (text.trimmed().isEmpty() || written.decimal.size() != 1 || written.group.size() > 1)
+        return text;
+    const QChar decimal = written.decimal[0];
+    const QChar group = written.group.isEmpty() ? QChar() : written.group[0];
+    QString plain;
+    QString mapped;
+    for (const QChar ch : text) {
+        if (ch == decimal) {
+            plain += QLatin1Char('.');
+            mapped += now.decimal;
+        } else if (!group.isNull() && ch == group) {
+            mapped += now.group;
+        } else {
+            plain += ch;
+            mapped += ch;
+        }
+    }
+    bool ok = false;
+    QLocale::c().toDouble(plain.trimmed(), &ok);
+    return ok ? mapped : text;
+}
+
+std::optional<CountFormat> storedEntryFormat(SettingsStore& store, const QString& app)
+{
+    std::optional<CountFormat> written;
+    absorbed([&] {
+        const CountFormat f{store.value(app, NumberFormatSection, DecimalMarkKey),
+                            store.value(app, NumberFormatSection, DigitGroupingKey)};
+        if (!f.decimal.isEmpty() && f != currentCountFormat())
+            written = f;
+    });
+    return written;
+}
+
 } // namespace
 
 void SaveSettings(SettingsStore& store, const QString& app, Form& form)
@@ -205,10 +246,17 @@ void SaveSettings(SettingsStore& store, const QString& app, Form& form)
             break;
         }
     }
+    const CountFormat format = currentCountFormat();
+    absorbed([&] {
+        store.setValue(app, NumberFormatSection, DecimalMarkKey, format.decimal);
+        store.setValue(app, NumberFormatSection, DigitGroupingKey, format.group);
+    });
 }
 
 void LoadSettings(SettingsStore& store, const QString& app, Form& form)
 {
+    const std::optional<CountFormat> written = storedEntryFormat(store, app);
+    const CountFormat now = currentCountFormat();
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         switch (c.kind()) {
@@ -235,7 +283,12 @@ void LoadSettings(SettingsStore& store, const QString& app, Form& form)
         case ControlKind::TextBox:
         case ControlKind::ComboBox:
             if (c.isArrayElement())
-                absorbed([&] { c.setText(store.value(app, SettingsSection, nameAndIndex(c))); });
+                absorbed([&] {
+                    const QString text = store.value(app, SettingsSection, nameAndIndex(c));
+                    c.setText(written && c.kind() == ControlKind::TextBox
+                                  ? entryInCurrentFormat(text, *written, now)
+                                  : text);
+                });
             break;
         case ControlKind::Frame:
             absorbed([&] { c.setTag(store.value(app, SettingsSection, c.name())); });
@@ -390,6 +443,8 @@ SettingsStore::KnownKey KnownStoreKeys(const Form& form)
             return settings.contains(key);
         if (section == window)
             return key == QLatin1String("Xpos") || key == QLatin1String("Ypos");
+        if (section == NumberFormatSection)
+            return key == DecimalMarkKey || key == DigitGroupingKey;
         if (!section.startsWith(gridPrefix) || !gridKeys.contains(key))
             return false;
         bool ok = false;

@@ -122,6 +122,27 @@ TEST_F(Desk, CountsWrittenInOneNumberFormatReadTheSameInAnother)
     EXPECT_TRUE(platform.messages().isEmpty()) << messages().toStdString();
 }
 
+TEST_F(Desk, EntriesWrittenUnderAnotherNumberFormatKeepTheirNumbers)
+{
+    {
+        ScopedLocale german(ScopedLocale::german());
+        start();
+        c("txtMarketValue", 0).setText(s("1.250,5"));
+        close();
+    }
+    ScopedLocale english(ScopedLocale::english());
+    start();
+    // No box for entries the player never got wrong: each reads as the number it was.
+    EXPECT_TRUE(platform.messages().isEmpty()) << messages().toStdString();
+    EXPECT_EQ(c("txtStationNetYield", 0).text(), s("96.2"));
+    EXPECT_EQ(c("txtMarketValue", 0).text(), s("1,250.5"));
+    EXPECT_EQ(c("txtMarketValue", 6).text(), s("2.1"));
+    EXPECT_EQ(c("cboRoidType", 0).text(), s("Veldspar"));
+    close();
+    EXPECT_EQ(platform.storeValue(s("Number Format"), s("Decimal Mark")), s("."));
+    EXPECT_EQ(platform.storeValue(s("Settings"), s("txtMarketValue0")), s("1,250.5"));
+}
+
 TEST_F(Desk, AStoreWithoutTheNumberFormatReadsAsBefore)
 {
     ScopedLocale english(ScopedLocale::english());
