@@ -98,6 +98,18 @@ void useWholeTicks(QValueAxis* axis)
         axis->setTickCount(static_cast<int>(top) + 1);
 }
 
+// Days or trips along the bottom, whole numbers up the side, both in the window's colours.
+void attachAxes(QChart* chart, QAbstractBarSeries* series, QBarCategoryAxis* x, QValueAxis* y)
+{
+    styleAxis(x);
+    styleAxis(y);
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    series->attachAxis(x);
+    series->attachAxis(y);
+    useWholeTicks(y);
+}
+
 QChartView* chartView(QWidget* parent)
 {
     auto* view = new QChartView(new QChart, parent);
@@ -305,13 +317,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
         x->setLabelsVisible(false);
         auto* y = new QValueAxis;
         y->setRange(0, axisTop(summary.recentIskPerHour));
-        styleAxis(x);
-        styleAxis(y);
-        chart->addAxis(x, Qt::AlignBottom);
-        chart->addAxis(y, Qt::AlignLeft);
-        series->attachAxis(x);
-        series->attachAxis(y);
-        useWholeTicks(y);
+        attachAxes(chart, series, x, y);
         chart->legend()->hide();
         QChart* old = iskChart_->chart();
         iskChart_->setChart(chart);
@@ -345,13 +351,7 @@ void MiningLogWindow::showCharts(const LogSummary& summary)
             for (std::size_t d = 0; d < ore.size(); ++d)
                 dayTotals[d] += ore[d];
         y->setRange(0, axisTop(dayTotals));
-        styleAxis(x);
-        styleAxis(y);
-        chart->addAxis(x, Qt::AlignBottom);
-        chart->addAxis(y, Qt::AlignLeft);
-        series->attachAxis(x);
-        series->attachAxis(y);
-        useWholeTicks(y);
+        attachAxes(chart, series, x, y);
         chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
         chart->legend()->setVisible(!summary.ores.isEmpty());
         QChart* old = dailyChart_->chart();
