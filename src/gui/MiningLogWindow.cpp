@@ -56,6 +56,7 @@ QString totalsCaption(const QString& title, const LogTotals& t)
 void styleChart(QChart* chart, const QString& title)
 {
     chart->setTheme(QChart::ChartThemeDark);
+    chart->setLocalizeNumbers(true); // "8,000,000" isk, in the player's own digit grouping
     const QColor panel = toQColor(palette::PanelColor);
     const QColor text = toQColor(palette::LightGrey);
     chart->setBackgroundBrush(panel);
