@@ -35,7 +35,7 @@ window() {
     eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "WX="$4} /Absolute upper-left Y/{print "WY="$4}
                                        /Width:/{print "WW="$2} /Height:/{print "WH="$2}')"
 }
-main() { window '^ Orebell$'; }
+main() { window '^Orebell$'; }
 at() { main; xdotool mousemove $((WX + ($1 * S * 10 + 75) / 150)) $((WY + ($2 * S * 10 + 75) / 150)); sleep 0.15; }
 click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
 type_in() { click "$1" "$2"; xdotool key ctrl+a; xdotool type --delay 30 "$3"; xdotool key Tab; sleep 0.3; }

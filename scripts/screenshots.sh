@@ -39,7 +39,7 @@ window() { # the geometry of a window by its title, in screen pixels
     eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "WX="$4} /Absolute upper-left Y/{print "WY="$4}
                                        /Width:/{print "WW="$2} /Height:/{print "WH="$2}')"
 }
-main() { window '^ Orebell$'; }
+main() { window '^Orebell$'; }
 # Lengths on the window are twips, 15 to a pixel at 100 per cent.
 at() { main; xdotool mousemove $((WX + ($1 * S * 10 + 75) / 150)) $((WY + ($2 * S * 10 + 75) / 150)); sleep 0.15; }
 click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
