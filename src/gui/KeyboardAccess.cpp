@@ -154,6 +154,19 @@ bool KeyboardAccess::moveFocus(QWidget* from, bool forward)
 
 bool KeyboardAccess::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the application passes here, the paints of each tick among them: the kinds
+    // this filter never handles leave before any widget lookup.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Show:
+    case QEvent::MouseButtonRelease:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Hide:
+        break;
+    default:
+        return false;
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || widget->window() != &view_ || !view_.form())
         return false;
