@@ -89,19 +89,24 @@ void BM_Summarize10000(benchmark::State& state)
 }
 BENCHMARK(BM_Summarize10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// One opening of the window as the player sees it: built, read, shown and painted.
+void openWindowOnce(MiningLog& log, test::TestPlatform& platform)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    window.reload(QDate(2026, 12, 7));
+    window.show();
+    QApplication::processEvents();
+    window.repaint();
+}
+
 // The window without trips: widgets, two charts, showing and painting.
 void BM_OpenEmptyWindow(benchmark::State& state)
 {
     QTemporaryDir dir;
     SqliteMiningLog log(dir.filePath(QStringLiteral("empty.sqlite")));
     test::TestPlatform platform;
-    for (auto _ : state) {
-        MiningLogWindow window(log, platform.messageBox());
-        window.reload(QDate(2026, 12, 7));
-        window.show();
-        QApplication::processEvents();
-        window.repaint();
-    }
+    for (auto _ : state)
+        openWindowOnce(log, platform);
 }
 BENCHMARK(BM_OpenEmptyWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -113,13 +118,8 @@ void BM_OpenMiningLogWindow10000(benchmark::State& state)
     test::TestPlatform platform;
     if (log.trips().size() != GeneratedTrips)
         state.SkipWithError("the generated log is incomplete");
-    for (auto _ : state) {
-        MiningLogWindow window(log, platform.messageBox());
-        window.reload(QDate(2026, 12, 7));
-        window.show();
-        QApplication::processEvents();
-        window.repaint();
-    }
+    for (auto _ : state)
+        openWindowOnce(log, platform);
 }
 BENCHMARK(BM_OpenMiningLogWindow10000)->Unit(benchmark::kMillisecond)->UseRealTime();
 
