@@ -70,6 +70,13 @@ MiningLog* RealPlatform::miningLog()
     return miningLog_.get();
 }
 
+GlobalKeys& RealPlatform::globalKeys()
+{
+    if (!globalKeys_)
+        globalKeys_ = std::make_unique<XcbGlobalKeys>();
+    return *globalKeys_;
+}
+
 QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }
 
 QString RealPlatform::programFileName()

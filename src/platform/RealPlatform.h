@@ -3,6 +3,7 @@
 #include "platform/QtScreens.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SqliteMiningLog.h"
+#include "platform/XcbGlobalKeys.h"
 #include "toolkit/Platform.h"
 
 #include <memory>
@@ -22,6 +23,7 @@ public:
     Clock& clock() override { return *clock_; }
     Desktop& desktop() override { return *desktop_; }
     Screens& screens() override { return screens_; }
+    GlobalKeys& globalKeys() override;
     MiningLog* miningLog() override;
     QString programFolder() override;
     QString programFileName() override;
@@ -38,6 +40,7 @@ private:
     std::unique_ptr<Desktop> desktop_;
     QtScreens screens_;
     std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
+    std::unique_ptr<XcbGlobalKeys> globalKeys_;  // made at first use, once the display is open
     bool endRequested_ = false;
 };
 
