@@ -192,6 +192,8 @@ QList<GlobalKeys::Failure> XcbGlobalKeys::grab(const QStringList& sequences, Pre
         return failures;
     }
     ungrabAll();
+    held_.clear();
+    wanted_ = sequences;
     pressed_ = std::move(pressed);
     const KeyboardMap map(connection_);
     numLockMask_ = findNumLockMask(connection_, map);
@@ -242,10 +244,20 @@ QList<GlobalKeys::Failure> XcbGlobalKeys::grab(const QStringList& sequences, Pre
 
 bool XcbGlobalKeys::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
-    if (eventType != "xcb_generic_event_t" || grabs_.empty())
+    if (eventType != "xcb_generic_event_t" || wanted_.isEmpty())
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     const std::uint8_t type = event->response_type & 0x7f;
+    if (type == XCB_MAPPING_NOTIFY) {
+        // Another layout (or a tool that borrows a keycode) may move the keys to other keycodes.
+        const auto* mapping = reinterpret_cast<const xcb_mapping_notify_event_t*>(event);
+        if (mapping->request != XCB_MAPPING_POINTER && !regrabQueued_) {
+            regrabQueued_ = true;
+            QMetaObject::invokeMethod(
+                &context_, [this] { regrab(); }, Qt::QueuedConnection);
+        }
+        return false; // Qt reads the new map too
+    }
     if (type != XCB_KEY_PRESS && type != XCB_KEY_RELEASE)
         return false;
     const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
@@ -280,6 +292,20 @@ bool XcbGlobalKeys::nativeEventFilter(const QByteArray& eventType, void* message
     return true;
 }
 
+void XcbGlobalKeys::regrab()
+{
+    regrabQueued_ = false;
+    QStringList had;
+    for (const Grab& g : grabs_)
+        had << g.sequence;
+    Pressed pressed = pressed_;
+    // Only a key lost now is news: those that failed at the start were reported then.
+    for (const Failure& f : grab(QStringList(wanted_), std::move(pressed)))
+        if (had.contains(f.sequence))
+            qWarning("Orebell: after the keyboard map changed, the global key %s %s", qPrintable(f.sequence),
+                     qPrintable(f.why));
+}
+
 void XcbGlobalKeys::deliver(const QString& sequence)
 {
     // A modal window (a message box, the sound chooser) takes no click on the main window.
@@ -307,6 +333,7 @@ bool XcbGlobalKeys::nativeEventFilter(const QByteArray&, void*, qintptr*) { retu
 void XcbGlobalKeys::ungrabAll() {}
 std::vector<std::uint16_t> XcbGlobalKeys::lockVariants() const { return {}; }
 void XcbGlobalKeys::deliver(const QString&) {}
+void XcbGlobalKeys::regrab() {}
 
 #endif
 

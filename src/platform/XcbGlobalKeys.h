@@ -36,11 +36,14 @@ private:
     void ungrabAll();
     std::vector<std::uint16_t> lockVariants() const;
     void deliver(const QString& sequence);
+    void regrab();
 
     xcb_connection_t* connection_ = nullptr;
     std::uint32_t root_ = 0;
     std::uint16_t numLockMask_ = 0;
     std::vector<Grab> grabs_;
+    QStringList wanted_; // as last asked, for grabbing again when the keyboard map changes
+    bool regrabQueued_ = false;
     Pressed pressed_;
     // Auto-repeat must not toggle a laser on and off while the key is held.
     std::vector<std::uint8_t> held_;

@@ -1,22 +1,26 @@
 // Test helper: another X client that holds a key before Orebell starts. Grabs Ctrl+Alt+<key>
 // (a keysym of the Latin-1 range, such as "2") on the root window, says "held" and keeps it until
-// it is killed.
+// it is killed. With --move it instead moves the key to a keycode that types nothing, as a change
+// of keyboard layout may, says "moved" and ends.
 
 #include <xcb/xcb.h>
 
-#include <csignal>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
 int main(int argc, char** argv)
 {
-    if (argc != 2 || !argv[1][0] || argv[1][1]) {
-        std::fprintf(stderr, "usage: %s <one character>\n", argv[0]);
+    const bool move = argc == 3 && std::string(argv[1]) == "--move";
+    const char* key = argv[argc - 1];
+    if ((argc != 2 && !move) || !key[0] || key[1]) {
+        std::fprintf(stderr, "usage: %s [--move] <one character>\n", argv[0]);
         return 2;
     }
-    const xcb_keysym_t sym = static_cast<unsigned char>(argv[1][0]);
+    const xcb_keysym_t sym = static_cast<unsigned char>(key[0]);
     xcb_connection_t* c = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(c)) {
         std::fprintf(stderr, "no X display\n");
@@ -37,8 +41,27 @@ int main(int argc, char** argv)
         if (syms[k * per] == sym)
             code = static_cast<xcb_keycode_t>(setup->min_keycode + k);
     if (!code) {
-        std::fprintf(stderr, "no key types %s\n", argv[1]);
+        std::fprintf(stderr, "no key types %s\n", key);
         return 1;
+    }
+    if (move) {
+        int free = -1;
+        for (int k = count - 1; k >= 0 && free < 0; --k)
+            if (std::all_of(syms + k * per, syms + (k + 1) * per, [](xcb_keysym_t s) { return s == 0; }))
+                free = k;
+        if (free < 0)
+            return 1;
+        std::vector<xcb_keysym_t> row(syms + (code - setup->min_keycode) * per,
+                                      syms + (code - setup->min_keycode + 1) * per);
+        const std::vector<xcb_keysym_t> none(per, 0);
+        xcb_change_keyboard_mapping(c, 1, code, per, none.data());
+        xcb_change_keyboard_mapping(c, 1, static_cast<xcb_keycode_t>(setup->min_keycode + free), per,
+                                    row.data());
+        std::unique_ptr<xcb_get_input_focus_reply_t, decltype(&std::free)> sync(
+            xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr), &std::free);
+        std::printf("moved from %d to %d\n", code, setup->min_keycode + free);
+        xcb_disconnect(c);
+        return 0;
     }
     const uint16_t mods = XCB_MOD_MASK_CONTROL | XCB_MOD_MASK_1;
     std::unique_ptr<xcb_generic_error_t, decltype(&std::free)> error(

@@ -93,6 +93,13 @@ press ctrl+alt+1
 [ "$(button)" = "$idle" ] || fail "a second Ctrl+Alt+1 did not bring back laser 1's number"
 running && fail "a second Ctrl+Alt+1 did not stop laser 1"
 press ctrl+alt+3 # laser 3's panel is not shown: nothing happens, nothing breaks
+# Another layout puts the 1 on another keycode: the key follows it.
+"$grabber" --move 1 >"$work/move.out" 2>"$work/move.err" || fail "could not move the 1 key: $(cat "$work/move.err")"
+sleep 0.5
+press ctrl+alt+1
+[ "$(button)" != "$idle" ] || fail "Ctrl+Alt+1 did not follow the 1 to its new keycode ($(cat "$work/move.out"))"
+press ctrl+alt+1
+[ "$(button)" = "$idle" ] || fail "after the keyboard map changed, a second Ctrl+Alt+1 did not stop laser 1"
 grep -q 'keysym 0x31, 1)' "$work/game.log" && fail "the game received the 1 of Ctrl+Alt+1"
 stop
 units=$(sed -n '/^\[mshflexOreMined%201\]/,/^\[/s/^Units%20Mined=//p' "$ini")
