@@ -11,22 +11,16 @@ GlobalKeyBindings::GlobalKeyBindings(Platform& platform, Press press)
 QStringList GlobalKeyBindings::start(const QString& app)
 {
     SettingsStore& store = platform_.store();
-    bool wroteDefaults = false;
+    // A key not stored gets its default, stored with the session's next save (the close) for the
+    // player to edit; writing the file now would cost the first start a disk write.
     const GlobalKeyPlan plan = planGlobalKeys([&](const QString& key) -> std::optional<QString> {
         if (store.contains(app, GlobalKeysSection, key))
             return store.value(app, GlobalKeysSection, key);
-        for (const GlobalKeyAction& action : globalKeyActions()) {
-            if (action.storeKey == key) {
+        for (const GlobalKeyAction& action : globalKeyActions())
+            if (action.storeKey == key)
                 store.setValue(app, GlobalKeysSection, key, action.defaultKey);
-                wroteDefaults = true;
-            }
-        }
         return std::nullopt;
     });
-    // Written now rather than at the close, so the player finds the keys to edit at once. A
-    // failure here is the close's to report, which writes them again.
-    if (wroteDefaults)
-        store.flush();
 
     QStringList sequences;
     for (const GlobalKeyAssignment& k : plan.keys)

@@ -198,6 +198,12 @@ QList<GlobalKeys::Failure> XcbGlobalKeys::grab(const QStringList& sequences, Pre
     const KeyboardMap map(connection_);
     numLockMask_ = findNumLockMask(connection_, map);
 
+    // Every grab is asked for first, then the answers read: one round trip for all the keys.
+    struct Asked {
+        Grab grab;
+        std::vector<xcb_void_cookie_t> cookies;
+    };
+    std::vector<Asked> asked;
     for (const QString& sequence : sequences) {
         const QKeySequence parsed = QKeySequence::fromString(sequence, QKeySequence::PortableText);
         const auto sym = parsed.count() == 1 ? keysymOf(parsed[0].key()) : std::nullopt;
@@ -209,34 +215,36 @@ QList<GlobalKeys::Failure> XcbGlobalKeys::grab(const QStringList& sequences, Pre
         Grab g{sequence, code->first, modifierMask(parsed[0].keyboardModifiers())};
         if (code->second)
             g.modifiers |= XCB_MOD_MASK_SHIFT;
-        if (std::any_of(grabs_.begin(), grabs_.end(), [&](const Grab& o) {
-                return o.keycode == g.keycode && o.modifiers == g.modifiers;
+        if (std::any_of(asked.begin(), asked.end(), [&](const Asked& o) {
+                return o.grab.keycode == g.keycode && o.grab.modifiers == g.modifiers;
             })) {
             failures.append({sequence, QStringLiteral("is the same key as another on this keyboard")});
             continue;
         }
-        // Every variant is asked for first, then the answers read: one round trip per key.
-        std::vector<xcb_void_cookie_t> cookies;
+        Asked a{g, {}};
         for (std::uint16_t lock : lockVariants())
-            cookies.push_back(xcb_grab_key_checked(connection_, 0, root_, g.modifiers | lock, g.keycode,
-                                                   XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+            a.cookies.push_back(xcb_grab_key_checked(connection_, 0, root_, g.modifiers | lock, g.keycode,
+                                                     XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC));
+        asked.push_back(std::move(a));
+    }
+    for (const Asked& a : asked) {
         bool taken = false;
         bool failed = false;
-        for (xcb_void_cookie_t cookie : cookies) {
+        for (xcb_void_cookie_t cookie : a.cookies) {
             if (auto error = reply(xcb_request_check(connection_, cookie))) {
                 failed = true;
                 taken = taken || error->error_code == BadAccess;
             }
         }
-        if (failed) {
-            // A key half ours would work only with some locks: leave it whole to its owner.
-            for (std::uint16_t lock : lockVariants())
-                xcb_ungrab_key(connection_, g.keycode, root_, g.modifiers | lock);
-            failures.append({sequence, taken ? QStringLiteral("is taken by another program")
-                                             : QStringLiteral("could not be grabbed")});
+        if (!failed) {
+            grabs_.push_back(a.grab);
             continue;
         }
-        grabs_.push_back(g);
+        // A key half ours would work only with some locks: leave it whole to its owner.
+        for (std::uint16_t lock : lockVariants())
+            xcb_ungrab_key(connection_, a.grab.keycode, root_, a.grab.modifiers | lock);
+        failures.append({a.grab.sequence, taken ? QStringLiteral("is taken by another program")
+                                                : QStringLiteral("could not be grabbed")});
     }
     xcb_flush(connection_);
     return failures;

