@@ -8,8 +8,15 @@ GlobalKeyBindings::GlobalKeyBindings(Platform& platform, Press press)
     : platform_(platform), press_(std::move(press))
 {}
 
+GlobalKeyBindings::~GlobalKeyBindings()
+{
+    if (started_)
+        platform_.globalKeys().grab({}, {});
+}
+
 QStringList GlobalKeyBindings::start(const QString& app)
 {
+    started_ = true;
     SettingsStore& store = platform_.store();
     // A key not stored gets its default, stored with the session's next save (the close) for the
     // player to edit; writing the file now would cost the first start a disk write.

@@ -16,6 +16,10 @@ public:
     using Press = std::function<void(const GlobalKeyAction& action)>;
 
     GlobalKeyBindings(Platform& platform, Press press);
+    // Lets the keys go: the platform outlives the program that grabbed them.
+    ~GlobalKeyBindings();
+    GlobalKeyBindings(const GlobalKeyBindings&) = delete;
+    GlobalKeyBindings& operator=(const GlobalKeyBindings&) = delete;
 
     // Reads the keys of application app and grabs them. Returns the keys that are off against the
     // player's wish (text refused, a duplicate, taken by another program), one line each.
@@ -30,6 +34,7 @@ private:
     Platform& platform_;
     Press press_;
     std::vector<GlobalKeyAssignment> grabbed_;
+    bool started_ = false;
 };
 
 // The player's message for the keys that are off; empty when there are none.

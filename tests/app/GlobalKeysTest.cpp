@@ -179,6 +179,20 @@ TEST_F(GlobalKeysTest, NoKeyClicksAWindowThatIsGone)
     EXPECT_FALSE(running(0));
 }
 
+TEST_F(GlobalKeysTest, AProgramThatIsGoneLetsItsKeysGo)
+{
+    prepareStore();
+    start();
+    ASSERT_FALSE(platform.grabbedKeys().isEmpty());
+    program.reset();
+    EXPECT_TRUE(platform.grabbedKeys().isEmpty());
+    EXPECT_FALSE(platform.pressGlobalKey(s("Ctrl+Alt+1"))); // nothing left to call
+    // The next run on the same platform grabs them again.
+    start();
+    ASSERT_TRUE(platform.pressGlobalKey(s("Ctrl+Alt+1")));
+    EXPECT_TRUE(running(0));
+}
+
 TEST_F(GlobalKeysTest, ARepairedStoreKeepsTheKeys)
 {
     {
