@@ -3,7 +3,6 @@
 #include "platform/QtScreens.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/SqliteMiningLog.h"
-#include "platform/XcbGlobalKeys.h"
 #include "toolkit/Platform.h"
 
 #include <memory>
@@ -40,7 +39,7 @@ private:
     std::unique_ptr<Desktop> desktop_;
     QtScreens screens_;
     std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
-    std::unique_ptr<XcbGlobalKeys> globalKeys_;  // made at first use, once the display is open
+    std::unique_ptr<GlobalKeys> globalKeys_;     // made at first use, once the display is open
     bool endRequested_ = false;
 };
 

@@ -1,13 +1,12 @@
 #include "platform/XcbGlobalKeys.h"
 
+#ifdef OREBELL_XCB_GLOBAL_KEYS
+
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMetaObject>
-
-#ifdef OREBELL_XCB_GLOBAL_KEYS
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
-#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,8 +14,6 @@
 #include <optional>
 
 namespace orebell {
-
-#ifdef OREBELL_XCB_GLOBAL_KEYS
 
 namespace {
 
@@ -322,27 +319,6 @@ void XcbGlobalKeys::deliver(const QString& sequence)
     pressed_(sequence);
 }
 
-#else // no X11 here
-
-XcbGlobalKeys::XcbGlobalKeys() = default;
-XcbGlobalKeys::~XcbGlobalKeys() = default;
-QString XcbGlobalKeys::unavailable() const
-{
-    return QStringLiteral("global keys are not available on this system");
-}
-QList<GlobalKeys::Failure> XcbGlobalKeys::grab(const QStringList& sequences, Pressed)
-{
-    QList<Failure> failures;
-    for (const QString& s : sequences)
-        failures.append({s, unavailable()});
-    return failures;
-}
-bool XcbGlobalKeys::nativeEventFilter(const QByteArray&, void*, qintptr*) { return false; }
-void XcbGlobalKeys::ungrabAll() {}
-std::vector<std::uint16_t> XcbGlobalKeys::lockVariants() const { return {}; }
-void XcbGlobalKeys::deliver(const QString&) {}
-void XcbGlobalKeys::regrab() {}
+} // namespace orebell
 
 #endif
-
-} // namespace orebell

@@ -1,5 +1,8 @@
 #pragma once
 
+// Built where the platform library links xcb (X11 desktops); elsewhere RealPlatform grabs nothing.
+#ifdef OREBELL_XCB_GLOBAL_KEYS
+
 #include "toolkit/Platform.h"
 
 #include <QAbstractNativeEventFilter>
@@ -53,3 +56,5 @@ private:
 };
 
 } // namespace orebell
+
+#endif
