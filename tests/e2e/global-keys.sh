@@ -77,6 +77,11 @@ button() { shot 198 151 73 20; }
 panel() { shot 198 86 73 62; }
 running() { local a; a=$(panel); sleep 1.3; [ "$a" != "$(panel)" ]; }
 press() { xdotool key "$1"; sleep 0.8; }
+# eventually <command...>: what a press shows may come late on a busy machine; up to 5 s more.
+eventually() { for _ in $(seq 1 50); do "$@" && return 0; sleep 0.1; done; return 1; }
+buttonIs() { [ "$(button)" = "$1" ]; }
+buttonIsNot() { [ "$(button)" != "$1" ]; }
+jetIsNot() { [ "$(shot 20 132 83 17)" != "$1" ]; }
 
 # 1. Defaults: Ctrl+Alt+1 starts and stops laser 1 with the game focused; the close writes them.
 start first
@@ -84,20 +89,20 @@ focusGame
 idle=$(button)
 running && fail "laser 1 runs before any key"
 press ctrl+alt+1
-[ "$(button)" != "$idle" ] || fail "Ctrl+Alt+1 did not change laser 1's start button"
+eventually buttonIsNot "$idle" || fail "Ctrl+Alt+1 did not change laser 1's start button"
 running || fail "Ctrl+Alt+1 did not start laser 1"
 [ "$(xdotool getwindowfocus)" = "$game" ] || fail "the key took the focus from the game"
 press ctrl+alt+1
-[ "$(button)" = "$idle" ] || fail "a second Ctrl+Alt+1 did not bring back laser 1's number"
+eventually buttonIs "$idle" || fail "a second Ctrl+Alt+1 did not bring back laser 1's number"
 running && fail "a second Ctrl+Alt+1 did not stop laser 1"
 press ctrl+alt+3 # laser 3's panel is not shown: nothing happens, nothing breaks
 # Another layout puts the 1 on another keycode: the key follows it.
 "$grabber" --move 1 >"$work/move.out" 2>"$work/move.err" || fail "could not move the 1 key: $(cat "$work/move.err")"
 sleep 0.5
 press ctrl+alt+1
-[ "$(button)" != "$idle" ] || fail "Ctrl+Alt+1 did not follow the 1 to its new keycode ($(cat "$work/move.out"))"
+eventually buttonIsNot "$idle" || fail "Ctrl+Alt+1 did not follow the 1 to its new keycode ($(cat "$work/move.out"))"
 press ctrl+alt+1
-[ "$(button)" = "$idle" ] || fail "after the keyboard map changed, a second Ctrl+Alt+1 did not stop laser 1"
+eventually buttonIs "$idle" || fail "after the keyboard map changed, a second Ctrl+Alt+1 did not stop laser 1"
 grep -q 'keysym 0x31, 1)' "$work/game.log" && fail "the game received the 1 of Ctrl+Alt+1"
 stop
 grep -qx 'Laser1=Ctrl+Alt+1' "$ini" || fail "the default keys were not written to the store"
@@ -118,9 +123,9 @@ idle=$(button)
 press ctrl+alt+1
 [ "$(button)" = "$idle" ] || fail "Ctrl+Alt+1 still starts laser 1 after the store moved it"
 press ctrl+alt+q
-[ "$(button)" != "$idle" ] || fail "the stored Ctrl+Alt+Q did not start laser 1"
+eventually buttonIsNot "$idle" || fail "the stored Ctrl+Alt+Q did not start laser 1"
 press ctrl+alt+q
-[ "$(button)" = "$idle" ] || fail "the stored Ctrl+Alt+Q did not stop laser 1"
+eventually buttonIs "$idle" || fail "the stored Ctrl+Alt+Q did not stop laser 1"
 stop
 grep -qx 'Laser1=Ctrl+Alt+Q' "$ini" || fail "the player's key was not kept in the store"
 echo "second run: the stored Ctrl+Alt+Q drives laser 1"
@@ -146,7 +151,7 @@ sleep 0.5
 xdotool search --onlyvisible --name '^Orebell_III$' >/dev/null 2>&1 && fail "the message box did not close"
 focusGame
 press ctrl+alt+1
-[ "$(shot 20 132 83 17)" != "$jet" ] || fail "the other keys stopped working when one was held elsewhere"
+eventually jetIsNot "$jet" || fail "the other keys stopped working when one was held elsewhere"
 stop
 echo "third run: the held key was reported once by name; the other keys still work"
 echo "global keys: pass"
