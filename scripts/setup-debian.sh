@@ -8,7 +8,7 @@ packages=(
   qt6-charts-dev libqt6sql6-sqlite
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang-format clang libclang-rt-14-dev
-  xvfb xauth imagemagick x11-utils
+  xvfb xauth imagemagick x11-utils libxcb1-dev
   pulseaudio pulseaudio-utils sox libsox-fmt-all
   gstreamer1.0-plugins-base
   dpkg-dev file locales

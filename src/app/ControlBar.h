@@ -18,6 +18,7 @@ struct Shared;
 // title, the web page, closing with save, and the hover highlighting of the window's label buttons.
 class ControlBar {
 public:
+    int timerCount() const; // txtLasers(0) as a count from 1 to 7: the laser panels shown
     // The program's web page, opened by the "i" button.
     static constexpr const char* WebPageAddress = "https://orebell.github.io/";
 
@@ -59,7 +60,6 @@ private:
     void refine();
     void minimise();
     void selectButton(int index);
-    int timerCount() const; // txtLasers(0) as a count from 1 to 7
     Control& button(int index);
     Control& control(const QString& name, int index = -1);
 

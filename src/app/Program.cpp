@@ -5,12 +5,16 @@
 #include "app/MainWindow.h"
 #include "data/Shared.h"
 #include "history/History.h"
+#include "hotkeys/GlobalKeyBindings.h"
 #include "refining/Refining.h"
 #include "sound/SoundAlerts.h"
 #include "store/FlexGridControl.h"
 #include "store/Settings.h"
 #include "timing/TimerLayout.h"
 #include "timing/Timing.h"
+
+#include <QMetaObject>
+#include <QObject>
 
 namespace orebell {
 
@@ -39,12 +43,22 @@ struct Program::Impl {
     ControlBar controlBar{main, shared, platform};
     SessionStore sessionStore{main, shared, platform};
     History history{main, shared, platform}; // last: it listens to the routines wired above
+    GlobalKeyBindings globalKeys{platform, [this](const GlobalKeyAction& a) { pressGlobalKey(a); }};
+    QObject context; // deferred calls die with the program
     std::function<void(Form*)> browseObserver;
+
+    void startGlobalKeys();
+    void pressGlobalKey(const GlobalKeyAction& action);
 };
 
 Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
 {
     d->sound.onBrowseFormChanged([this](Form* f) { Shared::call(d->browseObserver, f); });
+    // The store repairs a damaged file keeping only known keys: the global keys are among them.
+    platform.store().setKnownKeys(
+        [window = KnownStoreKeys(d->main)](const QString& section, const QString& key) {
+            return window(section, key) || isGlobalKeyStoreKey(section, key);
+        });
 }
 
 Program::~Program() = default;
@@ -58,6 +72,40 @@ void Program::run()
     d->main.show();
     d->main.activate();
     d->history.start();
+    d->startGlobalKeys();
+}
+
+void Program::Impl::startGlobalKeys()
+{
+    const QString unavailable = platform.globalKeys().unavailable();
+    if (!unavailable.isEmpty()) {
+        qWarning("Orebell: %s", qPrintable(unavailable));
+        return;
+    }
+    const QString report = globalKeyReport(globalKeys.start(platform.programFileName()));
+    if (report.isEmpty())
+        return;
+    qWarning("Orebell: %s", qPrintable(report));
+    // Once the window is up: a box before it would stand alone on the screen.
+    QMetaObject::invokeMethod(
+        &context, [this, report] { platform.messageBox().show(report); }, Qt::QueuedConnection);
+}
+
+// Exactly a click on the button, so the same refusals and messages follow; only what a click
+// could not reach is left alone.
+void Program::Impl::pressGlobalKey(const GlobalKeyAction& action)
+{
+    if (main.unloaded() || !main.has(action.control, action.index))
+        return;
+    Form* chooser = sound.browseForm();
+    if (chooser && chooser->modal())
+        return;
+    if (action.laserSlot >= controlBar.timerCount()) // its panel is not shown
+        return;
+    Control& button = main.control(action.control, action.index);
+    if (!button.visible() || !button.enabled())
+        return;
+    button.click();
 }
 
 Form& Program::mainForm() { return d->main; }

@@ -195,6 +195,13 @@ QString QtSettingsStore::value(const QString& app, const QString& section, const
     return v.isValid() ? v.toString() : QString();
 }
 
+bool QtSettingsStore::contains(const QString& app, const QString& section, const QString& key)
+{
+    if (section.isEmpty() || key.isEmpty())
+        return false;
+    return settings(app).contains(path(section, key));
+}
+
 void QtSettingsStore::setValue(const QString& app, const QString& section, const QString& key,
                                const QString& value)
 {

@@ -33,6 +33,7 @@ public:
                   const QString& value) override;
     void remove(const QString& app, const QString& section, const QString& key) override;
     bool flush() override;
+    bool contains(const QString& app, const QString& section, const QString& key) override;
 
     QString fileFor(const QString& app) const;
     // Why the last flush failed, for the player's message; empty after a good flush.

@@ -2,6 +2,7 @@
 
 #include "platform/AudioPlayer.h"
 #include "platform/WindowFont.h"
+#include "platform/XcbGlobalKeys.h"
 #include "toolkit/Form.h"
 
 #include <QApplication>
@@ -49,6 +50,23 @@ public:
     }
 };
 
+#ifndef OREBELL_XCB_GLOBAL_KEYS
+class NoGlobalKeys : public GlobalKeys {
+public:
+    QList<Failure> grab(const QStringList& sequences, Pressed) override
+    {
+        QList<Failure> failures;
+        for (const QString& s : sequences)
+            failures.append({s, unavailable()});
+        return failures;
+    }
+    QString unavailable() const override
+    {
+        return QStringLiteral("global keys are not available on this system");
+    }
+};
+#endif
+
 class BeepPlayer : public SoundPlayer {
 public:
     void play(const QString&) override { QApplication::beep(); }
@@ -68,6 +86,18 @@ MiningLog* RealPlatform::miningLog()
     if (!miningLog_)
         miningLog_ = std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
     return miningLog_.get();
+}
+
+GlobalKeys& RealPlatform::globalKeys()
+{
+    if (!globalKeys_) {
+#ifdef OREBELL_XCB_GLOBAL_KEYS
+        globalKeys_ = std::make_unique<XcbGlobalKeys>();
+#else
+        globalKeys_ = std::make_unique<NoGlobalKeys>();
+#endif
+    }
+    return *globalKeys_;
 }
 
 QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }

@@ -22,6 +22,7 @@ public:
     Clock& clock() override { return *clock_; }
     Desktop& desktop() override { return *desktop_; }
     Screens& screens() override { return screens_; }
+    GlobalKeys& globalKeys() override;
     MiningLog* miningLog() override;
     QString programFolder() override;
     QString programFileName() override;
@@ -38,6 +39,7 @@ private:
     std::unique_ptr<Desktop> desktop_;
     QtScreens screens_;
     std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
+    std::unique_ptr<GlobalKeys> globalKeys_;     // made at first use, once the display is open
     bool endRequested_ = false;
 };
 

@@ -29,12 +29,21 @@ namespace {
 struct NoScreens : Screens {
     QList<QRect> availableGeometries() override { return {}; }
 };
+struct NoGlobalKeys : GlobalKeys {
+    QList<Failure> grab(const QStringList&, Pressed) override { return {}; }
+};
 } // namespace
 
 Screens& Platform::screens()
 {
     // Stateless, so one for every platform that has no screens service of its own.
     static NoScreens none;
+    return none;
+}
+
+GlobalKeys& Platform::globalKeys()
+{
+    static NoGlobalKeys none; // stateless, like the screens above
     return none;
 }
 

@@ -30,6 +30,11 @@ public:
     // over (garbage must not be kept for good); an undamaged store keeps every key.
     using KnownKey = std::function<bool(const QString& section, const QString& key)>;
     virtual void setKnownKeys(KnownKey known) { (void)known; }
+    // True when the key is stored, even with an empty text (which value() cannot tell from none).
+    virtual bool contains(const QString& app, const QString& section, const QString& key)
+    {
+        return !value(app, section, key).isEmpty();
+    }
 };
 
 // The desktop's screens, for placing a window where the player can reach it.
@@ -39,6 +44,25 @@ public:
     // The available geometry (without panels and task bars) of every screen, in twips, the
     // primary screen first. Empty when unknown: then no window is moved.
     virtual QList<QRect> availableGeometries() = 0;
+};
+
+// Keys that reach the program while another program (the game) has the focus.
+class GlobalKeys {
+public:
+    struct Failure {
+        QString sequence; // as given to grab()
+        QString why;      // in words for the player
+    };
+    using Pressed = std::function<void(const QString& sequence)>;
+
+    virtual ~GlobalKeys() = default;
+    // Grabs these key sequences (QKeySequence portable text, one chord each) in place of any
+    // grabbed before. A press of one is reported through pressed, on the user-interface thread,
+    // with the sequence as given. Returns those that could not be grabbed; the others work.
+    virtual QList<Failure> grab(const QStringList& sequences, Pressed pressed) = 0;
+    // Why no key can be grabbed at all here (a desktop without a way to grab); empty when keys
+    // can be grabbed.
+    virtual QString unavailable() const { return {}; }
 };
 
 // Plays a .wav file asynchronously on one channel; a new sound replaces the one playing.
@@ -91,6 +115,8 @@ public:
     virtual Desktop& desktop() = 0;
     // Knows no screen unless a platform tells.
     virtual Screens& screens();
+    // Grabs nothing unless a platform can.
+    virtual GlobalKeys& globalKeys();
     // The mining log; null where the platform keeps none.
     virtual MiningLog* miningLog() { return nullptr; }
 

@@ -56,11 +56,13 @@ waylandWindow() {
         grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$work/$1.err"
 }
 notices() { grep -c 'Wayland session, running through XWayland' "$work/$1.err"; }
+noKeys() { grep -c 'global keys cannot be grabbed on a native Wayland session' "$work/$1.err"; }
 
 # 1. A Wayland session as GNOME and KDE start it: both displays set, no platform chosen.
 start chosen WAYLAND_DISPLAY="$socket" DISPLAY="$xdisplay"
 waitFor 20 xWindow || fail "no X11 window through XWayland without QT_QPA_PLATFORM"
 [ "$(notices chosen)" = 1 ] || fail "the XWayland choice was not said exactly once on stderr"
+[ "$(noKeys chosen)" = 0 ] || fail "global keys were said to be missing on XWayland, where they are grabbed"
 stop chosen
 
 # 2. The user asks for native Wayland.
@@ -68,6 +70,7 @@ start native WAYLAND_DISPLAY="$socket" DISPLAY="$xdisplay" QT_QPA_PLATFORM=wayla
 waitFor 20 waylandWindow native || fail "no native Wayland window with QT_QPA_PLATFORM=wayland"
 [ "$(notices native)" = 0 ] || fail "a platform the user chose was overridden"
 xWindow && fail "the native window appeared on XWayland"
+waitFor 10 test "$(noKeys native)" = 1 || fail "native Wayland did not say once that it has no global keys"
 stop native
 
 # 3. Only WAYLAND_DISPLAY: no X server to reach, so native Wayland rather than a failing xcb.
@@ -75,4 +78,4 @@ start waylandOnly WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client
 waitFor 20 waylandWindow waylandOnly || fail "no window with only WAYLAND_DISPLAY set"
 [ "$(notices waylandOnly)" = 0 ] || fail "XWayland was announced without an X server"
 stop waylandOnly
-echo "wayland session: XWayland chosen and announced once; native Wayland windows come up"
+echo "wayland session: XWayland chosen and announced once; native Wayland windows come up and say once that they have no global keys"

@@ -24,6 +24,21 @@ TEST(RealPlatform, AnEndAskedForBeforeTheEventLoopRunsIsNotLost)
     EXPECT_EQ(QApplication::exec(), 0); // the queued quit ends the loop it finds
 }
 
+TEST(RealPlatform, WithoutAnXDisplayGlobalKeysSayWhyAndGrabNothing)
+{
+    RealPlatform platform; // the tests run on the offscreen platform
+    GlobalKeys& keys = platform.globalKeys();
+    EXPECT_TRUE(keys.unavailable().contains(QStringLiteral("offscreen"))) << keys.unavailable().toStdString();
+    bool pressed = false;
+    const QList<GlobalKeys::Failure> failures =
+        keys.grab({QStringLiteral("Ctrl+Alt+1"), QStringLiteral("Ctrl+Alt+8")},
+                  [&](const QString&) { pressed = true; });
+    ASSERT_EQ(failures.size(), 2);
+    EXPECT_EQ(failures[1].sequence, QStringLiteral("Ctrl+Alt+8"));
+    EXPECT_EQ(failures[1].why, keys.unavailable());
+    EXPECT_FALSE(pressed);
+}
+
 TEST(RealPlatform, TextWidthsAreTheWindowFontsInTwips)
 {
     RealPlatform platform;

@@ -59,4 +59,27 @@ MiningLog* TestPlatform::miningLog()
 
 QString TestPlatform::storeFile() const { return store_.fileFor(QStringLiteral("Orebell_III")); }
 
+QList<GlobalKeys::Failure> TestPlatform::RecordingGlobalKeys::grab(const QStringList& sequences,
+                                                                   Pressed handler)
+{
+    grabbed.clear();
+    QList<Failure> failures;
+    for (const QString& s : sequences) {
+        if (taken.contains(s))
+            failures.append({s, QStringLiteral("is taken by another program")});
+        else
+            grabbed << s;
+    }
+    pressed = std::move(handler);
+    return failures;
+}
+
+bool TestPlatform::pressGlobalKey(const QString& sequence)
+{
+    if (!globalKeys_.grabbed.contains(sequence) || !globalKeys_.pressed)
+        return false;
+    globalKeys_.pressed(sequence);
+    return true;
+}
+
 } // namespace orebell::test

@@ -25,6 +25,7 @@ public:
     Clock& clock() override { return clock_; }
     Desktop& desktop() override { return desktop_; }
     Screens& screens() override { return screens_; }
+    GlobalKeys& globalKeys() override { return globalKeys_; }
     // The real SQLite log, in the temporary store folder.
     MiningLog* miningLog() override;
     QString programFolder() override;
@@ -49,6 +50,12 @@ public:
     QString storeFolder() const { return storeDir_.path(); }
     // The screens' available geometries in twips, primary first; none until a test sets them.
     void setScreens(const QList<QRect>& twips) { screens_.geometries = twips; }
+    // The global keys grabbed now, as the program asked for them.
+    const QStringList& grabbedKeys() const { return globalKeys_.grabbed; }
+    // Another program holds the sequence: the next grab of it fails as taken.
+    void takeGlobalKey(const QString& sequence) { globalKeys_.taken << sequence; }
+    // Presses a grabbed key as the desktop would report it; false when it is not grabbed.
+    bool pressGlobalKey(const QString& sequence);
     // On-top requests in order (true / false), as the window service received them.
     const QList<bool>& onTopRequests() const { return desktop_.onTop; }
 
@@ -86,6 +93,13 @@ private:
         QList<QRect> availableGeometries() override { return geometries; }
     };
 
+    struct RecordingGlobalKeys : GlobalKeys {
+        QStringList grabbed;
+        QStringList taken;
+        Pressed pressed;
+        QList<Failure> grab(const QStringList& sequences, Pressed handler) override;
+    };
+
     QTemporaryDir storeDir_;
     QTemporaryDir programDir_;
     QtSettingsStore store_;
@@ -94,6 +108,7 @@ private:
     SetClock clock_;
     RecordingDesktop desktop_;
     SetScreens screens_;
+    RecordingGlobalKeys globalKeys_;
     bool ended_ = false;
     std::unique_ptr<SqliteMiningLog> miningLog_;
 };
