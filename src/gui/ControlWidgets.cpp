@@ -144,14 +144,17 @@ void ModelComboBox::showPopup()
     QComboBox::showPopup();
 }
 
-FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control) {}
+FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent); // paintFrame fills what it is asked to paint
+}
 
 void FrameWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
     paintFrame(p, event->rect());
     if (surface_)
-        surface_->paint(p, event->rect());
+        surface_->paint(p, event->region());
 }
 
 void FrameWidget::paintFrame(QPainter& p, const QRect& exposed)

@@ -98,7 +98,7 @@ void FormView::paintEvent(QPaintEvent* event)
 {
     if (Surface* s = builder_.surfaceOf(this)) {
         QPainter painter(this);
-        s->paint(painter, event->rect());
+        s->paint(painter, event->region());
     }
 }
 

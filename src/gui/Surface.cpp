@@ -75,6 +75,12 @@ void Surface::measure(Entry& e)
         return;
     e.font = windowFont(c.fontSize(), c.fontBold());
     e.lineHeight = QFontMetrics(e.font).height();
+    align(e);
+}
+
+void Surface::align(Entry& e)
+{
+    const Control& c = *e.control;
     // A label one line high centres its line, so that a caption sits in the middle of a label drawn
     // as a button or beside an entry box; a caption too long for one line wraps and reads from the
     // top, its first line whole.
@@ -90,6 +96,11 @@ void Surface::changed(const Control& c, Prop prop)
     Entry& e = *it;
     switch (prop) {
     case Prop::Caption:
+        // The tick's path: the caption may move within its rectangle, which stays.
+        align(e);
+        if (!c.visible())
+            return;
+        break;
     case Prop::Font:
     case Prop::Geometry: {
         const QRect before = e.rect;
@@ -123,16 +134,28 @@ void Surface::changed(const Control& c, Prop prop)
     host_.update(e.rect);
 }
 
-void Surface::paint(QPainter& painter, const QRect& exposed)
+void Surface::paint(QPainter& painter, const QRegion& exposed)
 {
+    // A wake-up's region is a few small rectangles far apart: what lies between them is not painted.
     for (const Entry& e : entries_) {
-        if (!e.control->visible() || !e.rect.intersects(exposed))
+        if (!e.control->visible())
             continue;
-        if (e.border)
-            paintBorder(painter, *e.control, e.rect);
-        else
+        if (e.border) {
+            if (touchesEdges(exposed, e.rect))
+                paintBorder(painter, *e.control, e.rect);
+        } else if (exposed.intersects(e.rect)) {
             paintLabel(painter, e);
+        }
     }
+}
+
+bool Surface::touchesEdges(const QRegion& exposed, const QRect& r)
+{
+    // A border is four lines: a caption changing inside it does not touch it.
+    return exposed.intersects(QRect(r.left(), r.top(), r.width(), 1)) ||
+           exposed.intersects(QRect(r.left(), r.bottom(), r.width(), 1)) ||
+           exposed.intersects(QRect(r.left(), r.top(), 1, r.height())) ||
+           exposed.intersects(QRect(r.right(), r.top(), 1, r.height()));
 }
 
 Control* Surface::itemAt(const QPoint& pos) const
@@ -151,7 +174,6 @@ void Surface::paintLabel(QPainter& painter, const Entry& e)
     QColor fore = toQColor(c.foreColor());
     if (!enabled)
         fore.setAlphaF(0.45);
-    painter.setClipRect(e.rect);
     painter.fillRect(e.rect, toQColor(c.backColor()));
     QRect contents = e.rect;
     const bool framed = c.borderStyle() != 0;
@@ -160,6 +182,8 @@ void Surface::paintLabel(QPainter& painter, const Entry& e)
         contents.adjust(1, 1, -1, -1);
     }
     if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore))) {
+        // A caption longer than its label is cut at the label's edges.
+        painter.setClipRect(e.rect);
         if (framed) {
             // A framed label keeps its caption half an "x" clear of the frame, on its aligned sides.
             const int m = QFontMetrics(e.font).horizontalAdvance(QLatin1Char('x')) / 2;
@@ -178,15 +202,17 @@ void Surface::paintLabel(QPainter& painter, const Entry& e)
         host_.style()->drawItemText(
             &painter, contents, static_cast<int>(e.alignment) | Qt::TextWordWrap | Qt::TextForceLeftToRight,
             pal, enabled, c.caption(), QPalette::WindowText);
+        painter.setClipping(false);
     }
-    painter.setClipping(false);
 }
 
 bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore)
 {
     const GlyphCache& cache = GlyphCache::of(e.font);
     qreal width = 0;
-    if (!cache.layout(e.control->caption(), glyphs_, positions_, width) || width > r.width())
+    // Only a caption that fits is drawn from here: nothing needs cutting at the label's edges.
+    if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
+        width > r.width())
         return false;
     const Qt::Alignment a = e.alignment;
     qreal x = r.x(), y = r.y();

@@ -6,6 +6,7 @@
 #include <QGlyphRun>
 #include <QObject>
 #include <QRect>
+#include <QRegion>
 
 #include <vector>
 
@@ -37,7 +38,7 @@ public:
     // The model changed a property of an item: repaint what it covered and what it covers now.
     void changed(const Control& c, Prop prop);
     // Called from the container's paint event, after its own background.
-    void paint(QPainter& painter, const QRect& exposed);
+    void paint(QPainter& painter, const QRegion& exposed);
     // The topmost shown label under a point (borders let the mouse through); null for none.
     Control* itemAt(const QPoint& pos) const;
 
@@ -48,7 +49,9 @@ private:
         QFont font;
         int lineHeight = 0;
     };
+    static bool touchesEdges(const QRegion& exposed, const QRect& r);
     void measure(Entry& e);
+    void align(Entry& e);
     void paintLabel(QPainter& painter, const Entry& e);
     bool paintCached(QPainter& painter, const Entry& e, const QRect& contents, const QColor& fore);
     int captionWidth(const Entry& e) const;
