@@ -182,3 +182,74 @@ TEST(Surface, HiddenLabelsTakeNoGestures)
     EXPECT_EQ(clicks, 1); // disabled
     EXPECT_EQ(formClicks, 1);
 }
+
+// The pointer over painted labels behaves as it did over their widgets: moves go to the label
+// under it, a label a button went down on keeps the mouse until the button is released (its
+// coordinates running past its edges), and a release away from it is no click.
+TEST(Surface, APressedLabelKeepsTheMouseUntilReleased)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    form.add(ControlKind::Label, QStringLiteral("lblJetButton"), 0).move(150, 150, 900, 300);
+    form.add(ControlKind::Label, QStringLiteral("lblJetButton"), 1).move(1500, 150, 900, 300);
+    QStringList events;
+    form.onMouseMove(QStringLiteral("lblJetButton"), [&](int i, int b, int, double x, double) {
+        events << QStringLiteral("move%1 %2 %3").arg(i).arg(b).arg(x);
+    });
+    form.onClick(QStringLiteral("lblJetButton"), [&](int i) { events << QStringLiteral("click%1").arg(i); });
+    FormView view(form);
+    form.show();
+    QApplication::processEvents();
+    const QRect a = view.paintedItem(QStringLiteral("lblJetButton"), 0)->rect;
+    const QRect b = view.paintedItem(QStringLiteral("lblJetButton"), 1)->rect;
+
+    QTest::mouseMove(&view, a.topLeft() + QPoint(2, 2));
+    QTest::mouseMove(&view, b.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("move0 0 30"), QStringLiteral("move1 0 30")}));
+
+    events.clear();
+    QTest::mousePress(&view, Qt::LeftButton, {}, a.topLeft() + QPoint(2, 2));
+    QTest::mouseMove(&view, b.topLeft() + QPoint(2, 2));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, b.topLeft() + QPoint(2, 2));
+    const int past = (b.left() + 2 - a.left()) * 15;
+    EXPECT_EQ(events, (QStringList{QStringLiteral("move0 1 %1").arg(past)}));
+
+    events.clear();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, b.center());
+    EXPECT_EQ(events.filter(QStringLiteral("click")), (QStringList{QStringLiteral("click1")}));
+}
+
+// A countdown ticking beneath an open panel costs no paint at all; when the panel closes, it shows
+// the caption the model gave it meanwhile.
+TEST(Surface, ACaptionBeneathAnOpenPanelCostsNoPaint)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    Control& countdown = form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), 0);
+    countdown.move(300, 450, 1200, 300);
+    countdown.setCaption(QStringLiteral("60"));
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraCalculator"));
+    panel.move(0, 0, 3000, 3000);
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const QRect r = view.paintedItem(QStringLiteral("lblCycleCountdown"), 0)->rect;
+
+    PaintCounter counter;
+    view.installEventFilter(&counter);
+    view.widgetFor(panel)->installEventFilter(&counter);
+    for (int tick = 1; tick <= 16; ++tick) {
+        countdown.setCaption(QString::number(60 - tick * 0.0625));
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(counter.paints.isEmpty());
+
+    panel.setVisible(false);
+    QApplication::processEvents();
+    const QImage latest = view.grab(r).toImage();
+    countdown.setCaption(QStringLiteral("12"));
+    EXPECT_NE(view.grab(r).toImage(), latest);
+    countdown.setCaption(QStringLiteral("59")); // the last tick's, painted afresh
+    EXPECT_EQ(view.grab(r).toImage(), latest);
+}
