@@ -1,9 +1,11 @@
 #include "gui/ControlWidgets.h"
 
 #include "gui/Colors.h"
+#include "gui/Surface.h"
 
 #include <QAbstractItemView>
 #include <QHash>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyleOptionComboBox>
@@ -40,13 +42,21 @@ ShapeWidget::ShapeWidget(const Control& control, QWidget* parent) : QWidget(pare
 
 void ShapeWidget::paintEvent(QPaintEvent*)
 {
-    if (control_.borderStyle() == 0) // transparent border: nothing to draw
+    if (control_.borderStyle() == 0)
         return;
     QPainter p(this);
-    QPen pen(toQColor(control_.borderColor()), 1, penStyle(control_.borderStyle()));
+    paintBorder(p, control_, rect());
+}
+
+void paintBorder(QPainter& painter, const Control& shape, const QRect& r)
+{
+    if (shape.borderStyle() == 0) // transparent border: nothing to draw
+        return;
+    QPen pen(toQColor(shape.borderColor()), 1, penStyle(shape.borderStyle()));
     pen.setJoinStyle(Qt::MiterJoin);
-    p.setPen(pen);
-    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 PictureWidget::PictureWidget(const Control& control, QWidget* parent) : QWidget(parent), control_(control) {}
@@ -134,34 +144,44 @@ void ModelComboBox::showPopup()
     QComboBox::showPopup();
 }
 
-FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control) {}
+FrameWidget::FrameWidget(const Control& control, QWidget* parent) : QGroupBox(parent), control_(control)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent); // paintFrame fills what it is asked to paint
+}
 
-void FrameWidget::paintEvent(QPaintEvent*)
+void FrameWidget::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QPalette& pal = palette();
-    p.fillRect(rect(), toQColor(control_.backColor()));
+    paintFrame(p, event->rect());
+    if (surface_)
+        surface_->paint(p, event->region());
+}
+
+void FrameWidget::paintFrame(QPainter& p, const QRect& exposed)
+{
+    p.fillRect(exposed, toQColor(control_.backColor()));
     if (control_.borderStyle() == 0)
         return;
     const QFontMetrics fm(font());
-    const QString caption = control_.caption();
     const int half = fm.height() / 2;
     const QRect frame = rect().adjusted(0, half, -1, -1);
-    // An etched line: a dark line with a light one beside it.
     const QColor fore = toQColor(control_.foreColor());
-    QColor dark = fore.darker(250);
-    QColor light = fore.darker(140);
-    p.setPen(dark);
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-    p.setPen(light);
-    p.drawRect(frame.adjusted(1, 1, 0, 0));
-    if (caption.isEmpty())
+    // A caption changing inside the panel repaints neither the border nor the panel's title.
+    if (!frame.adjusted(2, 2, -2, -2).contains(exposed)) {
+        // An etched line: a dark line with a light one beside it.
+        p.setPen(fore.darker(250));
+        p.drawRect(frame.adjusted(0, 0, -1, -1));
+        p.setPen(fore.darker(140));
+        p.drawRect(frame.adjusted(1, 1, 0, 0));
+    }
+    const QString& caption = control_.caption();
+    if (caption.isEmpty() || exposed.top() >= fm.height())
         return;
     const int textLeft = 6;
     const int textWidth = fm.horizontalAdvance(caption) + 4;
     const QRect textBox(textLeft, 0, std::min(textWidth, width() - textLeft - 2), fm.height());
     p.fillRect(textBox, toQColor(control_.backColor()));
-    p.setPen(isEnabled() ? fore : pal.color(QPalette::Disabled, QPalette::WindowText));
+    p.setPen(isEnabled() ? fore : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.drawText(textBox.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption);
 }
 

@@ -13,6 +13,8 @@ class QPainter;
 
 namespace orebell {
 
+class Surface;
+
 // Widgets that draw straight from their model control: they keep no state of their own, so a
 // change in the model is only a repaint away.
 
@@ -46,11 +48,17 @@ class FrameWidget : public QGroupBox {
 public:
     FrameWidget(const Control& control, QWidget* parent);
 
+    // The labels and borders drawn on the panel.
+    void setSurface(Surface* surface) { surface_ = surface; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void paintFrame(QPainter& p, const QRect& exposed);
+
     const Control& control_;
+    Surface* surface_ = nullptr;
 };
 
 // Check boxes and option buttons whose state only the model changes: a click asks the model,
@@ -101,6 +109,9 @@ protected:
 };
 
 // The longest form of a name that fits a width: whole, with the first word shortened, or cut.
+// A drawn border (a shape control) over a rectangle of its container.
+void paintBorder(QPainter& painter, const Control& shape, const QRect& r);
+
 QString fittedName(const QString& name, const QFontMetrics& metrics, int width);
 
 // The program's own pictures, drawn: a crystal in a mineral's colour, a rock, and the program's

@@ -7,6 +7,8 @@
 #include "platform/WindowFont.h"
 
 #include <QCloseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 
 namespace orebell {
 
@@ -81,12 +83,33 @@ QWidget* FormView::widgetFor(const QString& name, int index)
 
 QWidget* FormView::widgetFor(const Control& control) { return builder_.widgetFor(control); }
 
+std::optional<FormView::PaintedItem> FormView::paintedItem(const QString& name, int index)
+{
+    if (!form_ || !form_->has(name, index))
+        return std::nullopt;
+    const Control& c = form_->control(name, index);
+    const Surface::Item* item = builder_.itemFor(c);
+    if (!item)
+        return std::nullopt;
+    return PaintedItem{&builder_.surface(&c)->host(), item->rect, item->alignment};
+}
+
+void FormView::paintEvent(QPaintEvent* event)
+{
+    if (Surface* s = builder_.surfaceOf(this)) {
+        QPainter painter(this);
+        s->paint(painter, event->region());
+    }
+}
+
 void FormView::controlChanged(Control& c, Prop prop)
 {
     if (prop == Prop::Selection && binder_.syncing())
         return; // the widget itself told the model
     if (QWidget* w = builder_.widget(&c))
         binder_.apply(c, w, prop);
+    else if (Surface* s = builder_.surface(&c))
+        s->changed(c, prop);
     if (prop == Prop::Visible && c.kind() == ControlKind::Frame)
         builder_.panelShown(c);
 }

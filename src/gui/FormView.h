@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace orebell {
 
@@ -31,6 +32,15 @@ public:
     QWidget* widgetFor(const QString& name, int index = -1);
     TimerDriver* timers() const { return timers_; }
 
+    // A label or border painted on its container rather than a widget of its own: the container,
+    // where it lies there and how its caption is aligned. None for a control with a widget.
+    struct PaintedItem {
+        QWidget* container = nullptr;
+        QRect rect;
+        Qt::Alignment alignment;
+    };
+    std::optional<PaintedItem> paintedItem(const QString& name, int index = -1);
+
     // A key pressed the control: the same as a click on it.
     void pressByKey(Control& c);
 
@@ -41,6 +51,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void controlChanged(Control& c, Prop prop);

@@ -1,7 +1,9 @@
 #include "gui/GestureRouter.h"
 
 #include "gui/ControlWidgets.h"
+#include "gui/KeyboardAccess.h"
 #include "gui/ModelBinder.h"
+#include "gui/Surface.h"
 #include "gui/TimerDriver.h"
 #include "gui/Twips.h"
 #include "gui/WidgetBuilder.h"
@@ -17,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolTip>
 
 namespace orebell {
 
@@ -191,8 +194,21 @@ bool GestureRouter::eventFilter(QObject* watched, QEvent* event)
         Control* c = widgets_.owner(watched);
         if (watched != &window_ && !c)
             return false;
-        return mouseEvent(static_cast<QWidget*>(watched), c, event);
+        auto* w = static_cast<QWidget*>(watched);
+        if (Surface* s = widgets_.surfaceOf(w)) {
+            auto* me = static_cast<QMouseEvent*>(event);
+            Control* item = paintedTarget(*s, me);
+            if (event->type() == QEvent::MouseButtonRelease)
+                grab_ = {};
+            if (item)
+                return itemMouseEvent(*s, *item, me);
+        }
+        return mouseEvent(w, c, event);
     }
+    case QEvent::ToolTip:
+        if (watched == &window_ || widgets_.owns(watched))
+            return toolTip(static_cast<QWidget*>(watched), static_cast<QHelpEvent*>(event));
+        return false;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
         // While a cancelled Validate takes the focus back, no other box takes input.
@@ -221,6 +237,48 @@ bool GestureRouter::mouseEvent(QWidget* w, Control* c, QEvent* event)
     const bool consume = !c || consumesMouse(c->kind());
     if (!top || (c && !top->isEnabled()))
         return false;
+    const QPointF pos = w == top ? me->position() : w->mapTo(top, me->position());
+    return deliverMouse(c, pos, top->rect(), consume, me);
+}
+
+Control* GestureRouter::paintedTarget(Surface& s, const QMouseEvent* me)
+{
+    const bool held = me->type() == QEvent::MouseButtonRelease ||
+                      (me->type() == QEvent::MouseMove && me->buttons() != Qt::NoButton);
+    if (held && grab_.surface == &s)
+        return grab_.item;
+    Control* item = s.itemAt(me->position().toPoint());
+    if (me->type() == QEvent::MouseButtonPress || me->type() == QEvent::MouseButtonDblClick)
+        grab_ = {&s, item};
+    return item;
+}
+
+bool GestureRouter::itemMouseEvent(const Surface& s, Control& item, QMouseEvent* me)
+{
+    const Surface::Item* shown = s.find(&item);
+    if (!shown || !item.enabled() || !s.host().isEnabled())
+        return true; // a disabled label takes no gesture, and passes none on
+    const QRect& r = shown->rect;
+    return deliverMouse(&item, me->position() - QPointF(r.topLeft()), QRect(QPoint(), r.size()), true, me);
+}
+
+bool GestureRouter::toolTip(QWidget* container, QHelpEvent* event)
+{
+    Surface* s = widgets_.surfaceOf(container);
+    Control* item = s ? s->itemAt(event->pos()) : nullptr;
+    if (!item)
+        return false;
+    const QString tip = tipText(toolTipWithKey(*item));
+    if (tip.isEmpty())
+        return false; // the container's own tip shows, as it did beside a label without one
+    QToolTip::showText(event->globalPos(), tip, container, s->find(item)->rect);
+    return true;
+}
+
+bool GestureRouter::deliverMouse(Control* c, const QPointF& pos, const QRect& area, bool consume,
+                                 QMouseEvent* me)
+{
+    QEvent* event = me;
     if (refocus_ && event->type() != QEvent::MouseMove)
         return true; // the focus is being taken back: this press belongs to nobody
     // A control's inner parts (a grid's viewport, a combo's edit box) pass an event on to the
@@ -231,7 +289,6 @@ bool GestureRouter::mouseEvent(QWidget* w, Control* c, QEvent* event)
         return consume;
     lastMouse_ = key;
 
-    const QPointF pos = w == top ? me->position() : w->mapTo(top, me->position());
     const double x = pos.x() * TwipsPerPixel, y = pos.y() * TwipsPerPixel;
     const int shift = shiftState(me->modifiers());
     switch (event->type()) {
@@ -254,7 +311,7 @@ bool GestureRouter::mouseEvent(QWidget* w, Control* c, QEvent* event)
         if (c && c == doubleClicked_) {
             doubleClicked_ = nullptr; // the release that ends a double click is no click
         } else if (c && clicksOnRelease(c->kind()) && me->button() == Qt::LeftButton &&
-                   top->rect().contains(pos.toPoint())) {
+                   area.contains(pos.toPoint())) {
             deliver([&] { c->click(); });
         }
         break;

@@ -9,12 +9,15 @@
 #include <exception>
 
 class QFocusEvent;
+class QHelpEvent;
+class QMouseEvent;
 class QWidget;
 
 namespace orebell {
 
 class MessageBoxService;
 class ModelBinder;
+class Surface;
 class WidgetBuilder;
 class WindowDrag;
 
@@ -48,6 +51,11 @@ private:
     // Runs a model event and reports what escapes it.
     template <class F> void deliver(F&& f);
     bool mouseEvent(QWidget* w, Control* c, QEvent* event);
+    // A label painted on its container: it takes the mouse as its widget did.
+    Control* paintedTarget(Surface& s, const QMouseEvent* me);
+    bool itemMouseEvent(const Surface& s, Control& item, QMouseEvent* me);
+    bool deliverMouse(Control* c, const QPointF& pos, const QRect& area, bool consume, QMouseEvent* me);
+    bool toolTip(QWidget* container, QHelpEvent* event);
     void focusIn(Control& c, QFocusEvent* event);
     void focusOut(QWidget* w, Control& c, QFocusEvent* event);
     void pushSelection(Control& c, QWidget* w);
@@ -68,6 +76,12 @@ private:
         quint64 timestamp = 0;
         QPointF global;
     } lastMouse_;
+    // The painted label a button went down on: it has the mouse until the button is released, as
+    // a widget would.
+    struct Grab {
+        const Surface* surface = nullptr;
+        Control* item = nullptr;
+    } grab_;
 };
 
 } // namespace orebell

@@ -82,14 +82,6 @@ QFont entryFont(const Control& c, int width)
     return font;
 }
 
-QString tipText(const QString& tip)
-{
-    // Tool tips are plain text with their blanks; never let Qt take them for markup.
-    if (tip.isEmpty() || !Qt::mightBeRichText(tip))
-        return tip;
-    return QStringLiteral("<p style='white-space:pre'>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
-}
-
 // A colour part of the way from one colour to another.
 QColor blend(const QColor& from, const QColor& to, double part)
 {
@@ -100,6 +92,14 @@ QColor blend(const QColor& from, const QColor& to, double part)
 }
 
 } // namespace
+
+QString tipText(const QString& tip)
+{
+    // Tool tips are plain text with their blanks; never let Qt take them for markup.
+    if (tip.isEmpty() || !Qt::mightBeRichText(tip))
+        return tip;
+    return QStringLiteral("<p style='white-space:pre'>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
+}
 
 void ModelBinder::applyAll(Control& c, QWidget* w)
 {

@@ -2,9 +2,14 @@
 
 #include "toolkit/Form.h"
 
+#include <QString>
+
 class QWidget;
 
 namespace orebell {
+
+// A tool tip as Qt is to show it: plain text with its blanks, never taken for markup.
+QString tipText(const QString& tip);
 
 // Shows a control's model state on its widget, one property at a time. While it writes to a
 // widget, the widget's own signals are not the user's gestures: `syncing()` says so.

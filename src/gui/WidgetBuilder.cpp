@@ -2,6 +2,7 @@
 
 #include "gui/CaptionLabel.h"
 #include "gui/ControlWidgets.h"
+#include "gui/Surface.h"
 #include "platform/WindowFont.h"
 
 #include <QFontMetrics>
@@ -28,6 +29,9 @@ WidgetBuilder::WidgetBuilder(Form& form, QWidget& window) : form_(&form), window
 void WidgetBuilder::build(Hooks hooks)
 {
     hooks_ = std::move(hooks);
+    int order = 0;
+    for (const auto& c : form_->controls())
+        order_.insert(c.get(), order++);
     for (const auto& c : form_->controls())
         if (c->kind() == ControlKind::Frame && c->index() < 0)
             frameWidget(c->name(), 0);
@@ -53,6 +57,13 @@ QWidget* WidgetBuilder::widgetFor(const Control& c)
     if (form_ && pending_.contains(c.container()))
         populate(c.container());
     return widgets_.value(&c);
+}
+
+const Surface::Item* WidgetBuilder::itemFor(const Control& c)
+{
+    widgetFor(c);
+    Surface* s = painted_.value(&c);
+    return s ? s->find(&c) : nullptr;
 }
 
 void WidgetBuilder::panelShown(const Control& frame)
@@ -115,8 +126,40 @@ QWidget* WidgetBuilder::containerFor(const Control& c)
     return c.container().isEmpty() ? &window_ : frameWidget(c.container(), 0);
 }
 
+bool WidgetBuilder::paintable(const Control& c) const
+{
+    if (c.kind() == ControlKind::Shape)
+        return true;
+    if (c.kind() != ControlKind::Label)
+        return false;
+    // A caption written on a picture lies above the picture's widget: it keeps a widget too.
+    const QRect area(c.left(), c.top(), c.width(), c.height());
+    for (const auto& image : form_->controls())
+        if (image->kind() == ControlKind::Image && image->container() == c.container() &&
+            QRect(image->left(), image->top(), image->width(), image->height()).contains(area))
+            return false;
+    return true;
+}
+
+Surface* WidgetBuilder::surfaceFor(QWidget* container)
+{
+    if (Surface* s = surfaces_.value(container))
+        return s;
+    auto* s = new Surface(*container);
+    surfaces_.insert(container, s);
+    if (auto* frame = dynamic_cast<FrameWidget*>(container))
+        frame->setSurface(s); // the window paints its own from the builder
+    return s;
+}
+
 QWidget* WidgetBuilder::make(Control& c, QWidget* parent)
 {
+    if (paintable(c)) {
+        Surface* s = surfaceFor(parent);
+        s->add(c, order_.value(&c));
+        painted_.insert(&c, s);
+        return nullptr;
+    }
     QWidget* w = create(c, parent);
     if (!w)
         return nullptr;
@@ -129,7 +172,7 @@ QWidget* WidgetBuilder::make(Control& c, QWidget* parent)
 QWidget* WidgetBuilder::create(Control& c, QWidget* parent)
 {
     switch (c.kind()) {
-    case ControlKind::Label:
+    case ControlKind::Label: // a caption on a picture
         return new CaptionLabel(parent);
     case ControlKind::TextBox:
         return new ModelLineEdit(c, parent);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/Surface.h"
 #include "toolkit/Form.h"
 
 #include <QHash>
@@ -14,7 +15,9 @@ class QWidget;
 namespace orebell {
 
 // Makes the widget of each control of a form, on the right container and in the right stacking
-// order, and remembers which control every widget (inner parts included) belongs to. The controls
+// order, and remembers which control every widget (inner parts included) belongs to. Labels and
+// borders get no widget: they are items of their container's Surface, except a caption written on
+// a picture, which has to lie above the picture's widget. The controls
 // of a panel never shown yet wait until it first shows: most of the window is panels, and the
 // program starts on the timers.
 class WidgetBuilder {
@@ -36,8 +39,15 @@ public:
     void release() { form_ = nullptr; }
 
     QWidget* widget(const Control* c) const { return widgets_.value(c); }
+    // The surface a label or border is painted on (null for a control with a widget of its own).
+    Surface* surface(const Control* c) const { return painted_.value(c); }
+    // The surface a container paints, if it has one.
+    Surface* surfaceOf(const QWidget* container) const { return surfaces_.value(container); }
     // The widget of a control, made now if its panel has not been shown yet.
     QWidget* widgetFor(const Control& c);
+    // The painted item of a label or border (null for a control with a widget), its panel's
+    // items made now if they were waiting.
+    const Surface::Item* itemFor(const Control& c);
     // The control a widget or one of its inner parts belongs to.
     Control* owner(const QObject* part) const { return owners_.value(part); }
     bool owns(const QObject* part) const { return owners_.contains(part); }
@@ -52,6 +62,8 @@ private:
     QWidget* containerFor(const Control& c);
     QWidget* frameWidget(const QString& name, int depth);
     QWidget* make(Control& c, QWidget* parent);
+    bool paintable(const Control& c) const;
+    Surface* surfaceFor(QWidget* container);
     void watch(QWidget* w, Control* c);
     void restack();
 
@@ -61,6 +73,9 @@ private:
     QHash<const Control*, QWidget*> widgets_;
     QHash<const QObject*, Control*> owners_; // every widget of a control, inner parts included
     QHash<QString, QWidget*> frames_;
+    QHash<const Control*, Surface*> painted_;
+    QHash<const QWidget*, Surface*> surfaces_; // each owned by its container
+    QHash<const Control*, int> order_;         // a control's place in its form
     // Controls of panels never shown yet, by their frame: their widgets are made when it shows.
     QHash<QString, std::vector<Control*>> pending_;
 };

@@ -76,7 +76,42 @@ struct View : ::testing::Test {
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
+
+    // A label or border, painted on its container.
+    FormView::PaintedItem item(const char* name, int index = -1)
+    {
+        const auto found = view->paintedItem(QString::fromLatin1(name), index);
+        EXPECT_TRUE(found.has_value()) << name;
+        return found.value_or(FormView::PaintedItem{view.get(), {}, {}});
+    }
+    // A point of a painted item in its container's coordinates.
+    QPoint at(const char* name, int index, QPoint offset)
+    {
+        return item(name, index).rect.topLeft() + offset;
+    }
+    void clickItem(const char* name, int index = -1)
+    {
+        const FormView::PaintedItem it = item(name, index);
+        QTest::mouseClick(it.container, Qt::LeftButton, {}, it.rect.center());
+    }
+    // What the window shows over a painted item.
+    QImage shown(const char* name, int index = -1)
+    {
+        const FormView::PaintedItem it = item(name, index);
+        return view->grab(QRect(it.container->mapTo(view.get(), it.rect.topLeft()), it.rect.size()))
+            .toImage();
+    }
 };
+
+// Whether a picture holds a pixel of a colour.
+bool holds(const QImage& image, const QColor& colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).rgb() == colour.rgb())
+                return true;
+    return false;
+}
 
 TEST_F(View, TypingAndClicksReachTheModelAndModelChangesReachTheWidgets)
 {
@@ -98,7 +133,7 @@ TEST_F(View, TypingAndClicksReachTheModelAndModelChangesReachTheWidgets)
     EXPECT_EQ(size.selStart(), 2); // the caret, as the model sees it
 
     log.clear();
-    QTest::mouseClick(widget<QLabel>("lblSizeOfRoid", 0), Qt::LeftButton);
+    clickItem("lblSizeOfRoid", 0);
     auto* box = widget<QCheckBox>("chkSoundEffect", 2);
     QTest::mouseClick(box, Qt::LeftButton);
     EXPECT_EQ(check.value(), 1);
@@ -111,17 +146,24 @@ TEST_F(View, TypingAndClicksReachTheModelAndModelChangesReachTheWidgets)
     // Model to widget, one property at a time.
     size.setText(QStringLiteral("1,500"));
     EXPECT_EQ(edit->text(), QStringLiteral("1,500"));
+    const QImage blank = shown("lblSizeOfRoid", 0);
     caption.setCaption(QStringLiteral("12,345"));
-    EXPECT_EQ(widget<QLabel>("lblSizeOfRoid", 0)->text(), QStringLiteral("12,345"));
-    caption.setBackColor(0x0000FF); // &HBBGGRR: red is the low byte
+    const QImage written = shown("lblSizeOfRoid", 0);
+    EXPECT_NE(written, blank);
+    caption.setCaption(QStringLiteral("12,346"));
+    EXPECT_NE(shown("lblSizeOfRoid", 0), written); // one digit is enough
+    caption.setBackColor(0x0000FF);                // &HBBGGRR: red is the low byte
+    caption.setForeColor(0x00FF00);
+    const QImage coloured = shown("lblSizeOfRoid", 0);
+    EXPECT_EQ(coloured.pixelColor(0, 0), QColor(255, 0, 0));
+    EXPECT_TRUE(holds(coloured, QColor(0, 255, 0))); // the letters, in the text colour
     caption.setForeColor(0x8000000F);
-    const QPalette pal = widget<QLabel>("lblSizeOfRoid", 0)->palette();
-    EXPECT_EQ(pal.color(QPalette::Window), QColor(255, 0, 0));
-    EXPECT_EQ(pal.color(QPalette::WindowText), toQColor(0x8000000F)); // the scheme's button face
+    EXPECT_FALSE(holds(shown("lblSizeOfRoid", 0), QColor(0, 255, 0)));
     caption.move(300, 450, 1500, 240);
-    EXPECT_EQ(widget<QLabel>("lblSizeOfRoid", 0)->geometry(), QRect(20, 30, 100, 16));
+    EXPECT_EQ(item("lblSizeOfRoid", 0).rect, QRect(20, 30, 100, 16));
+    EXPECT_EQ(shown("lblSizeOfRoid", 0).pixelColor(0, 0), QColor(255, 0, 0));
     caption.setVisible(false);
-    EXPECT_FALSE(widget<QLabel>("lblSizeOfRoid", 0)->isVisible());
+    EXPECT_NE(shown("lblSizeOfRoid", 0).pixelColor(0, 0), QColor(255, 0, 0));
     size.setLocked(true);
     EXPECT_TRUE(edit->isReadOnly());
     check.setValue(2);
@@ -243,11 +285,12 @@ TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
         events << QStringLiteral("formdown %1 %2 %3,%4").arg(b).arg(s).arg(x).arg(y);
     });
     open();
-    auto* title = widget<QLabel>("lblControlButton", 7);
+    QWidget* title = item("lblControlButton", 7).container;
+    const auto on = [&](QPoint p) { return at("lblControlButton", 7, p); };
 
-    QTest::mousePress(title, Qt::RightButton, {}, QPoint(10, 4));
-    QTest::mouseRelease(title, Qt::RightButton, {}, QPoint(10, 4));
-    QTest::mouseMove(title, QPoint(20, 8));
+    QTest::mousePress(title, Qt::RightButton, {}, on({10, 4}));
+    QTest::mouseRelease(title, Qt::RightButton, {}, on({10, 4}));
+    QTest::mouseMove(title, on({20, 8}));
     QTest::mouseMove(view.get(), QPoint(300, 200)); // over the shape: the window's own move
     QTest::mousePress(view.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 200));
     QTest::mouseRelease(view.get(), Qt::LeftButton, Qt::ShiftModifier, QPoint(300, 200));
@@ -257,7 +300,7 @@ TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
 
     events.clear();
     // Through the window system, as a real double click arrives.
-    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, title->mapTo(view.get(), QPoint(5, 5)));
+    QTest::mouseDClick(view->windowHandle(), Qt::LeftButton, {}, title->mapTo(view.get(), on({5, 5})));
     EXPECT_EQ(events.filter(QStringLiteral("click")).size(), 1)
         << events.join(QLatin1Char('|')).toStdString();
     EXPECT_EQ(events.filter(QStringLiteral("dbl")).size(), 1) << events.join(QLatin1Char('|')).toStdString();
@@ -265,7 +308,7 @@ TEST_F(View, MouseGesturesCarryButtonShiftAndTwipsAndStayWithTheirControl)
     // One press reaches the model: the second press of the pair is the double click.
     EXPECT_EQ(events.filter(QStringLiteral("down7 1 0 75,75")).size(), 1)
         << events.join(QLatin1Char('|')).toStdString();
-    QTest::mouseClick(title, Qt::LeftButton); // and the next single click clicks again
+    QTest::mouseClick(title, Qt::LeftButton, {}, on({5, 5})); // and the next single click clicks again
     EXPECT_EQ(events.last(), QStringLiteral("click7"));
 }
 
@@ -283,8 +326,8 @@ TEST_F(View, DraggingByALabelMovesTheWindowWithThePointer)
             form.move(form.left() + static_cast<int>(x - dragX), form.top() + static_cast<int>(y - dragY));
     });
     open();
-    auto* label = widget<QLabel>("lblSelectSound");
-    const QPoint grab(10, 5);
+    QWidget* label = item("lblSelectSound").container;
+    const QPoint grab = at("lblSelectSound", -1, {10, 5});
     QTest::mousePress(label, Qt::LeftButton, {}, grab);
     QTest::mouseMove(label, grab + QPoint(30, 12));
     EXPECT_EQ(form.left(), 1500 + 30 * 15);
@@ -466,7 +509,7 @@ TEST_F(View, AFailureInAHandlerIsReportedAndTheWindowStays)
     form.onClick(QStringLiteral("lblJetButton"),
                  [&](int) { (void)form.control(QStringLiteral("lblMissing")); });
     open();
-    QTest::mouseClick(widget<QLabel>("lblJetButton", 0), Qt::LeftButton);
+    clickItem("lblJetButton", 0);
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts.front().startsWith(QStringLiteral("Error Number:")))
         << messages.texts.front().toStdString();
@@ -526,11 +569,13 @@ TEST_F(View, CaptionsSitInTheMiddleOfOneLineAndNumbersShowAllTheirDigits)
     yield.setAlignment(1);
     open();
 
-    EXPECT_TRUE(widget<QLabel>("lblJetButton", 0)->alignment() & Qt::AlignVCenter);
-    EXPECT_TRUE(widget<QLabel>("lblOreName", 0)->alignment() & Qt::AlignTop);
+    EXPECT_TRUE(item("lblJetButton", 0).alignment & Qt::AlignVCenter);
+    EXPECT_TRUE(item("lblOreName", 0).alignment & Qt::AlignTop);
     // A caption that has to wrap reads from its first line.
     isk.setCaption(QStringLiteral("68,742,182,868 isk"));
-    EXPECT_TRUE(widget<QLabel>("lblIskFromRefinedOre", 0)->alignment() & Qt::AlignTop);
+    EXPECT_TRUE(item("lblIskFromRefinedOre", 0).alignment & Qt::AlignTop);
+    isk.setCaption(QStringLiteral("68"));
+    EXPECT_TRUE(item("lblIskFromRefinedOre", 0).alignment & Qt::AlignVCenter);
 
     auto* edit = widget<QLineEdit>("txtMineralsMinedFromOre", 8);
     yield.setText(QStringLiteral("0"));

@@ -1,0 +1,232 @@
+#include "gui/Surface.h"
+
+#include "gui/Colors.h"
+#include "gui/ControlWidgets.h"
+#include "gui/GlyphCache.h"
+#include "gui/Twips.h"
+#include "platform/WindowFont.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+#include <qdrawutil.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace orebell {
+
+namespace {
+
+Qt::Alignment horizontal(int alignment)
+{
+    switch (alignment) {
+    case 1:
+        return Qt::AlignRight;
+    case 2:
+        return Qt::AlignHCenter;
+    default:
+        return Qt::AlignLeft;
+    }
+}
+
+} // namespace
+
+Surface::Surface(QWidget& host) : QObject(&host), host_(host) {}
+
+void Surface::add(Control& c, int order)
+{
+    Entry e;
+    e.control = &c;
+    e.order = order;
+    e.border = c.kind() == ControlKind::Shape;
+    measure(e);
+    auto below = [](const Entry& a, const Entry& b) {
+        return a.border != b.border ? b.border : a.order < b.order;
+    };
+    entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), e, below), e);
+    if (c.visible())
+        host_.update(e.rect);
+}
+
+const Surface::Item* Surface::find(const Control* c) const
+{
+    for (const Entry& e : entries_)
+        if (e.control == c)
+            return &e;
+    return nullptr;
+}
+
+int Surface::captionWidth(const Entry& e) const
+{
+    const QString& caption = e.control->caption();
+    qreal width = 0;
+    if (GlyphCache::of(e.font).layout(caption, glyphs_, positions_, width))
+        return static_cast<int>(std::lround(width));
+    return QFontMetrics(e.font).horizontalAdvance(caption);
+}
+
+void Surface::measure(Entry& e)
+{
+    const Control& c = *e.control;
+    e.rect = twipsRect(c.left(), c.top(), c.width(), c.height());
+    if (e.border)
+        return;
+    e.font = windowFont(c.fontSize(), c.fontBold());
+    e.lineHeight = QFontMetrics(e.font).height();
+    align(e);
+}
+
+void Surface::align(Entry& e)
+{
+    const Control& c = *e.control;
+    // A label one line high centres its line, so that a caption sits in the middle of a label drawn
+    // as a button or beside an entry box; a caption too long for one line wraps and reads from the
+    // top, its first line whole.
+    const bool oneLine = e.rect.height() < 2 * e.lineHeight && captionWidth(e) <= e.rect.width();
+    e.alignment = horizontal(c.alignment()) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+void Surface::changed(const Control& c, Prop prop)
+{
+    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.control == &c; });
+    if (it == entries_.end())
+        return;
+    Entry& e = *it;
+    switch (prop) {
+    case Prop::Caption:
+        // The tick's path: the caption may move within its rectangle, which stays.
+        align(e);
+        if (!c.visible())
+            return;
+        break;
+    case Prop::Font:
+    case Prop::Geometry: {
+        const QRect before = e.rect;
+        measure(e);
+        if (!c.visible())
+            return;
+        if (before != e.rect)
+            host_.update(before);
+        break;
+    }
+    case Prop::Visible:
+        break;
+    case Prop::Text:
+    case Prop::List:
+    case Prop::Path:
+    case Prop::FileName:
+    case Prop::GridCells:
+    case Prop::Selection:
+    case Prop::Focus:
+    case Prop::Tag:
+    case Prop::Interval:
+    case Prop::Value:
+    case Prop::Locked:
+    case Prop::ToolTip:
+        return; // nothing an item shows
+    default:
+        if (!c.visible())
+            return;
+        break;
+    }
+    host_.update(e.rect);
+}
+
+void Surface::paint(QPainter& painter, const QRegion& exposed)
+{
+    // A wake-up's region is a few small rectangles far apart: what lies between them is not painted.
+    for (const Entry& e : entries_) {
+        if (!e.control->visible())
+            continue;
+        if (e.border) {
+            if (touchesEdges(exposed, e.rect))
+                paintBorder(painter, *e.control, e.rect);
+        } else if (exposed.intersects(e.rect)) {
+            paintLabel(painter, e);
+        }
+    }
+}
+
+bool Surface::touchesEdges(const QRegion& exposed, const QRect& r)
+{
+    // A border is four lines: a caption changing inside it does not touch it.
+    return exposed.intersects(QRect(r.left(), r.top(), r.width(), 1)) ||
+           exposed.intersects(QRect(r.left(), r.bottom(), r.width(), 1)) ||
+           exposed.intersects(QRect(r.left(), r.top(), 1, r.height())) ||
+           exposed.intersects(QRect(r.right(), r.top(), 1, r.height()));
+}
+
+Control* Surface::itemAt(const QPoint& pos) const
+{
+    for (auto it = entries_.rbegin(); it != entries_.rend(); ++it)
+        if (!it->border && it->control->visible() && it->rect.contains(pos))
+            return it->control;
+    return nullptr;
+}
+
+void Surface::paintLabel(QPainter& painter, const Entry& e)
+{
+    // Drawn as an opaque QLabel with a plain, word-wrapped caption draws itself, pixel for pixel.
+    const Control& c = *e.control;
+    const bool enabled = c.enabled() && host_.isEnabled();
+    QColor fore = toQColor(c.foreColor());
+    if (!enabled)
+        fore.setAlphaF(0.45);
+    painter.fillRect(e.rect, toQColor(c.backColor()));
+    QRect contents = e.rect;
+    const bool framed = c.borderStyle() != 0;
+    if (framed) {
+        qDrawPlainRect(&painter, e.rect, fore, 1);
+        contents.adjust(1, 1, -1, -1);
+    }
+    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore))) {
+        // A caption longer than its label is cut at the label's edges.
+        painter.setClipRect(e.rect);
+        if (framed) {
+            // A framed label keeps its caption half an "x" clear of the frame, on its aligned sides.
+            const int m = QFontMetrics(e.font).horizontalAdvance(QLatin1Char('x')) / 2;
+            if (e.alignment & Qt::AlignLeft)
+                contents.setLeft(contents.left() + m);
+            if (e.alignment & Qt::AlignRight)
+                contents.setRight(contents.right() - m);
+            if (e.alignment & Qt::AlignTop)
+                contents.setTop(contents.top() + m);
+        }
+        QPalette pal = host_.palette();
+        const QPalette::ColorGroup group = enabled ? QPalette::Active : QPalette::Disabled;
+        pal.setCurrentColorGroup(group);
+        pal.setColor(group, QPalette::WindowText, fore);
+        painter.setFont(e.font);
+        host_.style()->drawItemText(
+            &painter, contents, static_cast<int>(e.alignment) | Qt::TextWordWrap | Qt::TextForceLeftToRight,
+            pal, enabled, c.caption(), QPalette::WindowText);
+        painter.setClipping(false);
+    }
+}
+
+bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore)
+{
+    const GlyphCache& cache = GlyphCache::of(e.font);
+    qreal width = 0;
+    // Only a caption that fits is drawn from here: nothing needs cutting at the label's edges.
+    if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
+        width > r.width())
+        return false;
+    const Qt::Alignment a = e.alignment;
+    qreal x = r.x(), y = r.y();
+    if (a & Qt::AlignRight)
+        x += r.width() - width;
+    else if (a & Qt::AlignHCenter)
+        x += (r.width() - width) / 2;
+    if (a & Qt::AlignVCenter)
+        y += (r.height() - cache.height()) / 2;
+    run_.setRawFont(cache.rawFont());
+    run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(glyphs_.size()));
+    painter.setPen(fore);
+    painter.drawGlyphRun(QPointF(x, y + cache.ascent()), run_);
+    return true;
+}
+
+} // namespace orebell

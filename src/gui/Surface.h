@@ -1,0 +1,67 @@
+#pragma once
+
+#include "toolkit/Form.h"
+
+#include <QFont>
+#include <QGlyphRun>
+#include <QObject>
+#include <QRect>
+#include <QRegion>
+
+#include <vector>
+
+class QPainter;
+class QWidget;
+
+namespace orebell {
+
+// The labels and drawn borders of one container (the window or a panel), painted by the
+// container itself instead of a widget each: a caption that changes repaints its own rectangle of
+// one widget, with no sibling bookkeeping and no layout. Items lie beneath every widget of their
+// container, borders above labels, each kind in the form's order, as their widgets did.
+class Surface : public QObject {
+    Q_OBJECT
+public:
+    // An item as it shows now, in its container's coordinates.
+    struct Item {
+        Control* control = nullptr;
+        QRect rect;
+        Qt::Alignment alignment;
+    };
+
+    explicit Surface(QWidget& host);
+
+    QWidget& host() const { return host_; }
+    // order: the control's place in its form; borders go above every label whatever their order.
+    void add(Control& c, int order);
+    const Item* find(const Control* c) const;
+    // The model changed a property of an item: repaint what it covered and what it covers now.
+    void changed(const Control& c, Prop prop);
+    // Called from the container's paint event, after its own background.
+    void paint(QPainter& painter, const QRegion& exposed);
+    // The topmost shown label under a point (borders let the mouse through); null for none.
+    Control* itemAt(const QPoint& pos) const;
+
+private:
+    struct Entry : Item {
+        int order = 0;
+        bool border = false;
+        QFont font;
+        int lineHeight = 0;
+    };
+    static bool touchesEdges(const QRegion& exposed, const QRect& r);
+    void measure(Entry& e);
+    void align(Entry& e);
+    void paintLabel(QPainter& painter, const Entry& e);
+    bool paintCached(QPainter& painter, const Entry& e, const QRect& contents, const QColor& fore);
+    int captionWidth(const Entry& e) const;
+
+    QWidget& host_;
+    std::vector<Entry> entries_;
+    // Scratch space kept between paints: a tick allocates nothing here.
+    mutable std::vector<quint32> glyphs_;
+    mutable std::vector<QPointF> positions_;
+    QGlyphRun run_;
+};
+
+} // namespace orebell

@@ -1,0 +1,255 @@
+#include "gui/Surface.h"
+
+#include "gui/Colors.h"
+#include "gui/FormView.h"
+#include "platform/WindowFont.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+constexpr Color Back = 0x2F3129; // &HBBGGRR
+constexpr Color Fore = 0xD0E0E0;
+
+QImage picture(QWidget& w, qreal scale, const QRect& area)
+{
+    QImage image(w.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::magenta);
+    w.render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    const QRect pixels(area.topLeft() * scale, area.size() * scale);
+    return image.copy(pixels);
+}
+
+struct Case {
+    const char* caption;
+    int alignment; // 0 left, 1 right, 2 centre
+    int width, height;
+    bool framed;
+    bool enabled;
+};
+
+// Counts the paint events of every widget of a window.
+struct PaintCounter : QObject {
+    QHash<QObject*, int> paints;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
+
+} // namespace
+
+// A label painted on its window looks exactly as a stock QLabel set up as the view used to set one
+// up: numbers from the glyph cache, other captions, a border, grey text when disabled, every
+// alignment, at every scale.
+TEST(Surface, PaintsALabelAsAStockLabelDoes)
+{
+    const Case cases[] = {
+        {"1,234,567", 1, 1500, 255, false, true},
+        {"12:07", 2, 900, 300, false, true},
+        {"59.9", 0, 600, 255, false, true},
+        {"1925.6 m3", 1, 1500, 255, false, true},
+        {"A long caption that wraps", 0, 1500, 600, false, true},
+        {"S", 2, 300, 300, true, true},
+        {"Yield", 0, 1200, 300, true, true},
+        {"4,005", 1, 1200, 255, false, false},
+    };
+    for (qreal scale : {1.0, 2.0}) {
+        for (const Case& k : cases) {
+            SCOPED_TRACE(std::string(k.caption) + " at " + std::to_string(scale));
+            Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+            form.move(1500, 1500, 3000, 1500);
+            Control& c = form.add(ControlKind::Label, QStringLiteral("lblCaption"));
+            c.move(150, 150, k.width, k.height);
+            c.setAlignment(k.alignment);
+            c.setBackColor(Back);
+            c.setForeColor(Fore);
+            c.setBorderStyle(k.framed ? 1 : 0);
+            c.setCaption(QString::fromLatin1(k.caption));
+            c.setEnabled(k.enabled);
+            FormView view(form);
+            const auto item = view.paintedItem(QStringLiteral("lblCaption"));
+            ASSERT_TRUE(item.has_value());
+            ASSERT_EQ(item->container, &view);
+
+            QLabel stock;
+            stock.setFont(windowFont(c.fontSize(), c.fontBold()));
+            stock.setWordWrap(true);
+            stock.setAlignment(item->alignment);
+            stock.setAutoFillBackground(true);
+            stock.setGeometry(item->rect);
+            QPalette pal = stock.palette();
+            pal.setColor(QPalette::Window, toQColor(Back));
+            QColor dim = toQColor(Fore);
+            dim.setAlphaF(0.45);
+            for (auto group : {QPalette::Active, QPalette::Inactive})
+                pal.setColor(group, QPalette::WindowText, toQColor(Fore));
+            pal.setColor(QPalette::Disabled, QPalette::WindowText, dim);
+            stock.setPalette(pal);
+            if (k.framed)
+                stock.setFrameStyle(QFrame::Box | QFrame::Plain);
+            stock.setEnabled(k.enabled);
+            stock.setText(c.caption());
+
+            const QImage expected = picture(stock, scale, stock.rect());
+            EXPECT_EQ(picture(view, scale, item->rect), expected);
+        }
+    }
+}
+
+// One wake-up's changed captions cost one paint of the window, of their own rectangles only; no
+// other widget repaints, and a caption beneath a button never draws over it.
+TEST(Surface, ChangedCaptionsRepaintTheirOwnRectanglesOnce)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    std::vector<Control*> countdowns;
+    for (int i = 0; i < 7; ++i) {
+        Control& c = form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), i);
+        c.move(150, 150 + i * 300, 900, 255);
+        c.setCaption(QStringLiteral("60.0"));
+        countdowns.push_back(&c);
+    }
+    Control& still = form.add(ControlKind::Label, QStringLiteral("lblStill"));
+    still.move(3000, 150, 900, 255);
+    Control& button = form.add(ControlKind::CommandButton, QStringLiteral("btnOver"));
+    button.move(150, 150, 450, 255); // over the first countdown's left half
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    QWidget* over = view.widgetFor(button);
+    ASSERT_NE(over, nullptr);
+    const QImage buttonBefore = over->grab().toImage();
+
+    const QRect stillRect = view.paintedItem(QStringLiteral("lblStill"))->rect;
+    const QImage stillBefore = view.grab(stillRect).toImage();
+    PaintCounter counter;
+    view.installEventFilter(&counter);
+    for (int tick = 1; tick <= 4; ++tick) {
+        for (Control* c : countdowns)
+            c->setCaption(QString::number(60 - tick * 0.0625));
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(counter.paints.value(&view), 4); // one per wake-up
+    EXPECT_EQ(view.grab(stillRect).toImage(), stillBefore);
+    EXPECT_EQ(over->grab().toImage(), buttonBefore);
+    // The part of the first countdown beside the button shows its new caption.
+    const QRect first = view.paintedItem(QStringLiteral("lblCycleCountdown"), 0)->rect;
+    EXPECT_GT(first.right(), over->geometry().right());
+}
+
+// A label hidden by the model, or on a hidden panel, shows nothing and takes no click; shown again,
+// it is back with the caption the model gave it meanwhile.
+TEST(Surface, HiddenLabelsTakeNoGestures)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    Control& button = form.add(ControlKind::Label, QStringLiteral("lblJetButton"), 0);
+    button.move(150, 150, 900, 300);
+    button.setBackColor(0x0000FF);
+    int clicks = 0;
+    form.onClick(QStringLiteral("lblJetButton"), [&](int) { ++clicks; });
+    int formClicks = 0;
+    form.onFormMouseDown([&](int, int, double, double) { ++formClicks; });
+    FormView view(form);
+    form.show();
+    QApplication::processEvents();
+    const QRect r = view.paintedItem(QStringLiteral("lblJetButton"), 0)->rect;
+    QTest::mouseClick(&view, Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(formClicks, 0);
+    button.setVisible(false);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(formClicks, 1); // the window's own press
+    EXPECT_NE(view.grab(r).toImage().pixelColor(2, 2), QColor(255, 0, 0));
+    button.setEnabled(false);
+    button.setVisible(true);
+    EXPECT_EQ(view.grab(r).toImage().pixelColor(2, 2), QColor(255, 0, 0));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, r.center());
+    EXPECT_EQ(clicks, 1); // disabled
+    EXPECT_EQ(formClicks, 1);
+}
+
+// The pointer over painted labels behaves as it did over their widgets: moves go to the label
+// under it, a label a button went down on keeps the mouse until the button is released (its
+// coordinates running past its edges), and a release away from it is no click.
+TEST(Surface, APressedLabelKeepsTheMouseUntilReleased)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    form.add(ControlKind::Label, QStringLiteral("lblJetButton"), 0).move(150, 150, 900, 300);
+    form.add(ControlKind::Label, QStringLiteral("lblJetButton"), 1).move(1500, 150, 900, 300);
+    QStringList events;
+    form.onMouseMove(QStringLiteral("lblJetButton"), [&](int i, int b, int, double x, double) {
+        events << QStringLiteral("move%1 %2 %3").arg(i).arg(b).arg(x);
+    });
+    form.onClick(QStringLiteral("lblJetButton"), [&](int i) { events << QStringLiteral("click%1").arg(i); });
+    FormView view(form);
+    form.show();
+    QApplication::processEvents();
+    const QRect a = view.paintedItem(QStringLiteral("lblJetButton"), 0)->rect;
+    const QRect b = view.paintedItem(QStringLiteral("lblJetButton"), 1)->rect;
+
+    QTest::mouseMove(&view, a.topLeft() + QPoint(2, 2));
+    QTest::mouseMove(&view, b.topLeft() + QPoint(2, 2));
+    EXPECT_EQ(events, (QStringList{QStringLiteral("move0 0 30"), QStringLiteral("move1 0 30")}));
+
+    events.clear();
+    QTest::mousePress(&view, Qt::LeftButton, {}, a.topLeft() + QPoint(2, 2));
+    QTest::mouseMove(&view, b.topLeft() + QPoint(2, 2));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, b.topLeft() + QPoint(2, 2));
+    const int past = (b.left() + 2 - a.left()) * 15;
+    EXPECT_EQ(events, (QStringList{QStringLiteral("move0 1 %1").arg(past)}));
+
+    events.clear();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, b.center());
+    EXPECT_EQ(events.filter(QStringLiteral("click")), (QStringList{QStringLiteral("click1")}));
+}
+
+// A countdown ticking beneath an open panel costs no paint at all; when the panel closes, it shows
+// the caption the model gave it meanwhile.
+TEST(Surface, ACaptionBeneathAnOpenPanelCostsNoPaint)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3000);
+    Control& countdown = form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), 0);
+    countdown.move(300, 450, 1200, 300);
+    countdown.setCaption(QStringLiteral("60"));
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraCalculator"));
+    panel.move(0, 0, 3000, 3000);
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const QRect r = view.paintedItem(QStringLiteral("lblCycleCountdown"), 0)->rect;
+
+    PaintCounter counter;
+    view.installEventFilter(&counter);
+    view.widgetFor(panel)->installEventFilter(&counter);
+    for (int tick = 1; tick <= 16; ++tick) {
+        countdown.setCaption(QString::number(60 - tick * 0.0625));
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(counter.paints.isEmpty());
+
+    panel.setVisible(false);
+    QApplication::processEvents();
+    const QImage latest = view.grab(r).toImage();
+    countdown.setCaption(QStringLiteral("12"));
+    EXPECT_NE(view.grab(r).toImage(), latest);
+    countdown.setCaption(QStringLiteral("59")); // the last tick's, painted afresh
+    EXPECT_EQ(view.grab(r).toImage(), latest);
+}
