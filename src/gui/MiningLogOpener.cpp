@@ -16,11 +16,12 @@ namespace orebell {
 
 MiningLogWindowMaker moduleMiningLogWindow(const QString& folder)
 {
-    return [folder](MiningLog& log, MessageBoxService& messages, QWidget* parent, QString* error) -> QWidget* {
-        auto make = reinterpret_cast<module::MakeMiningLogWindowFn>(resolveProgramModule(
-            QString::fromLatin1(module::LogWindow), module::MakeMiningLogWindow, folder, error));
-        return make ? make(log, messages, parent) : nullptr;
-    };
+    return
+        [folder](MiningLog& log, MessageBoxService& messages, QWidget* parent, QString* error) -> QWidget* {
+            auto make = reinterpret_cast<module::MakeMiningLogWindowFn>(resolveProgramModule(
+                QString::fromLatin1(module::LogWindow), module::MakeMiningLogWindow, folder, error));
+            return make ? make(log, messages, parent) : nullptr;
+        };
 }
 
 MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,

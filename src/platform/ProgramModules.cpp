@@ -77,7 +77,8 @@ private:
         loader_.reset(QThread::create([this, file] {
             QLibrary library(file);
             const QString error = library.load() ? QString() : library.errorString();
-            QMetaObject::invokeMethod(this, [this, error] { loaded(error); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, error] { loaded(error); }, Qt::QueuedConnection);
         }));
         loader_->start();
     }

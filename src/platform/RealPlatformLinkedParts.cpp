@@ -8,10 +8,11 @@ namespace orebell {
 
 RealPlatformParts linkedParts()
 {
-    return {[](MessageBoxService&) -> std::unique_ptr<SoundPlayer> { return std::make_unique<AudioPlayer>(); },
-            []() -> std::unique_ptr<MiningLog> {
-                return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
-            }};
+    return {
+        [](MessageBoxService&) -> std::unique_ptr<SoundPlayer> { return std::make_unique<AudioPlayer>(); },
+        []() -> std::unique_ptr<MiningLog> {
+            return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
+        }};
 }
 
 } // namespace orebell
