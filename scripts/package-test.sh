@@ -2,8 +2,9 @@
 # Builds the .deb from a build folder and also installs the build under a non-default prefix.
 # For each: the program, its sounds and its help lie in one folder, bin/orebell reaches it, the
 # desktop entry and the AppStream metainfo validate without a single hint, and the installed
-# program, started by its command from another folder, shows its window and takes its default
-# sounds from where it was installed.
+# program, started by its command from another folder, shows its window, takes its default
+# sounds from where it was installed, and loads its modules (sound at start-up, the mining log
+# and its window at F2) from that folder.
 set -euo pipefail
 build=${1:-build/dev}
 cd "$(dirname "$0")/.."
@@ -24,6 +25,7 @@ check() {
     local prefix=$1 what=$2 f
     for f in lib/orebell/Orebell_III lib/orebell/Help.rtf lib/orebell/tick1.wav lib/orebell/end_cycle.wav \
              lib/orebell/17297_quarn_quarn_earth3.wav lib/orebell/ThumpClose.wav lib/orebell/red_alert_short.wav \
+             lib/orebell/orebell-sound.so lib/orebell/orebell-log.so lib/orebell/orebell-logwindow.so \
              bin/orebell share/applications/io.github.orebell.Orebell.desktop \
              share/metainfo/io.github.orebell.Orebell.metainfo.xml share/man/man6/orebell.6 \
              share/icons/hicolor/scalable/apps/orebell.svg; do
@@ -43,16 +45,28 @@ check() {
 
     local home="$root/home-$what"
     mkdir -p "$home"
-    (cd / && HOME="$home" XDG_CONFIG_HOME="$home/.config" xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    (cd / && HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+        xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+        folder=$2
         "$1" & pid=$!
+        loaded() { grep -q "$folder/$1" /proc/$pid/maps; }
         for _ in $(seq 1 50); do
             if xwininfo -root -tree | grep -q "\"Orebell\""; then
+                # The start-up click loads the sound module; F2 the mining log and its window.
+                for _ in $(seq 1 25); do loaded orebell-sound.so && break; sleep 0.2; done
+                loaded orebell-sound.so || { echo "the sound module did not load from $folder"; kill $pid; exit 1; }
+                window=$(xdotool search --name "^Orebell\$" | head -1)
+                xdotool windowfocus --sync "$window" key F2
+                for _ in $(seq 1 25); do xwininfo -root -tree | grep -q "\"Mining log\"" && break; sleep 0.2; done
+                for m in orebell-log.so orebell-logwindow.so; do
+                    loaded $m || { echo "F2 did not load $m from $folder"; kill $pid; exit 1; }
+                done
                 kill -TERM $pid; wait $pid 2>/dev/null; exit 0  # an orderly end saves the settings
             fi
             sleep 0.2
         done
         kill $pid 2>/dev/null; echo "the installed program showed no window"; exit 1
-    ' _ "$prefix/bin/orebell")
+    ' _ "$prefix/bin/orebell" "$(cd "$prefix/lib/orebell" && pwd -P)")
     local stored="$home/.config/Orebell/Orebell_III.ini"
     grep -qF "$(cd "$prefix/lib/orebell" && pwd -P)/end_cycle.wav" "$stored" ||
         { echo "$what: the default sounds are not taken from the install folder:"; grep -i wav "$stored"; exit 1; }

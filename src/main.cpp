@@ -28,12 +28,13 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
-    orebell::RealPlatform platform;
+    // Sound, the mining log and its window come from modules loaded when first needed.
+    orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     program.run();
     if (platform.endRequested()) // the load failed and has been reported
         return 1;
-    orebell::ProgramWindows windows(program, platform.messageBox());
+    orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
     return app.exec();
 }

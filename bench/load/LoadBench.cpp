@@ -100,7 +100,7 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
 // rate: the index of the refresh-rate option (0 is 1/16 s, 3 is "1 Second").
 int runProgram(QApplication& app, int seconds, int rate)
 {
-    orebell::RealPlatform platform;
+    orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     program.run();
@@ -108,7 +108,7 @@ int runProgram(QApplication& app, int seconds, int rate)
         std::fprintf(stderr, "the program did not start\n");
         return 1;
     }
-    orebell::ProgramWindows windows(program, platform.messageBox());
+    orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
     orebell::Form& form = program.mainForm();
     const auto c = [&](const char* name, int i) -> orebell::Control& {
         return form.control(QLatin1String(name), i);

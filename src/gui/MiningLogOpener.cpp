@@ -2,7 +2,9 @@
 
 #include "gui/MiningLogWindow.h"
 #include "gui/Twips.h"
+#include "platform/ProgramModules.h"
 #include "toolkit/Control.h"
+#include "toolkit/Platform.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -12,9 +14,20 @@
 
 namespace orebell {
 
+MiningLogWindowMaker moduleMiningLogWindow(const QString& folder)
+{
+    return
+        [folder](MiningLog& log, MessageBoxService& messages, QWidget* parent, QString* error) -> QWidget* {
+            auto make = reinterpret_cast<module::MakeMiningLogWindowFn>(resolveProgramModule(
+                QString::fromLatin1(module::LogWindow), module::MakeMiningLogWindow, folder, error));
+            return make ? make(log, messages, parent) : nullptr;
+        };
+}
+
 MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,
-                                 MessageBoxService& messages)
-    : QObject(&mainView), mainView_(mainView), title_(titleStrip), log_(log), messages_(messages)
+                                 MessageBoxService& messages, MiningLogWindowMaker makeWindow)
+    : QObject(&mainView), mainView_(mainView), title_(titleStrip), log_(log), messages_(messages),
+      makeWindow_(std::move(makeWindow))
 {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F2), &mainView);
     shortcut->setContext(Qt::WindowShortcut);
@@ -26,8 +39,6 @@ MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, M
 }
 
 MiningLogOpener::~MiningLogOpener() { delete window_; }
-
-MiningLogWindow* MiningLogOpener::window() const { return window_; }
 
 bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
 {
@@ -52,10 +63,15 @@ void MiningLogOpener::open()
 {
     if (!window_) {
         // A window of its own, kept above the always-on-top main window that owns it.
-        window_ = new MiningLogWindow(log_, messages_, &mainView_);
+        QString error;
+        window_ = makeWindow_(log_, messages_, &mainView_, &error);
+        if (!window_) {
+            messages_.show(moduleUnavailableText(QStringLiteral("The mining log window is"), error));
+            return;
+        }
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
     }
-    window_->reload();
+    QMetaObject::invokeMethod(window_, "reload");
     window_->show();
     window_->raise();
     window_->activateWindow();

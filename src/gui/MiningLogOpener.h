@@ -1,7 +1,11 @@
 #pragma once
 
+#include "gui/MiningLogWindow.h"
+
 #include <QObject>
 #include <QPointer>
+
+#include <functional>
 
 class QWidget;
 
@@ -10,7 +14,15 @@ namespace orebell {
 class Control;
 class MessageBoxService;
 class MiningLog;
-class MiningLogWindow;
+
+// Makes the "Mining log" window, parented to `parent`; null with `error` set when it cannot.
+using MiningLogWindowMaker =
+    std::function<QWidget*(MiningLog& log, MessageBoxService& messages, QWidget* parent, QString* error)>;
+// The window linked into the calling program (tests, benchmarks).
+MiningLogWindowMaker linkedMiningLogWindow();
+// The window from its module, loaded at the first opening, as the shipped program makes it (Qt
+// Charts and its OpenGL libraries load only then). `folder` empty: the executable's folder.
+MiningLogWindowMaker moduleMiningLogWindow(const QString& folder = {});
 
 // Opens the "Mining log" window from the main window: with F2, and from a menu on a right click
 // on the title strip. Nothing else of the main window changes; the log window is made at its
@@ -18,12 +30,15 @@ class MiningLogWindow;
 class MiningLogOpener : public QObject {
     Q_OBJECT
 public:
-    MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,
-                    MessageBoxService& messages);
+    MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log, MessageBoxService& messages,
+                    MiningLogWindowMaker makeWindow = linkedMiningLogWindow());
     ~MiningLogOpener() override;
 
+    // Shows the window, made at the first opening; when it cannot be made the player is told.
     void open();
-    MiningLogWindow* window() const;
+    QWidget* windowWidget() const { return window_; }
+    // Null when the window came from a module, whose classes are its own.
+    MiningLogWindow* window() const { return qobject_cast<MiningLogWindow*>(window_.data()); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,7 +48,8 @@ private:
     const Control& title_;
     MiningLog& log_;
     MessageBoxService& messages_;
-    QPointer<MiningLogWindow> window_;
+    MiningLogWindowMaker makeWindow_;
+    QPointer<QWidget> window_;
 };
 
 } // namespace orebell

@@ -2,6 +2,7 @@
 
 #include "data/Palette.h"
 #include "gui/Colors.h"
+#include "gui/MiningLogOpener.h"
 #include "history/LogSummary.h"
 #include "history/TripCsv.h"
 #include "toolkit/Platform.h"
@@ -380,4 +381,14 @@ bool MiningLogWindow::exportCsv(const QString& path)
     return true;
 }
 
+MiningLogWindowMaker linkedMiningLogWindow()
+{
+    return [](MiningLog& log, MessageBoxService& messages, QWidget* parent, QString*) -> QWidget* {
+        return new MiningLogWindow(log, messages, parent);
+    };
+}
+
 } // namespace orebell
+
+// Its meta-object code stays in this file, so that programs without the window link none of it.
+#include "moc_MiningLogWindow.cpp"

@@ -47,7 +47,8 @@ public:
     MiningLogWindow(MiningLog& log, MessageBoxService& messages, QWidget* parent = nullptr);
 
     // Reads the log again and redraws; `today` is the local date the day charts end on.
-    void reload(const QDate& today = QDate::currentDate());
+    // Invokable: the opener reaches a window made by a module through the meta-object.
+    Q_INVOKABLE void reload(const QDate& today = QDate::currentDate());
     // Writes the trips to `path` as CSV; false after telling the player why not.
     bool exportCsv(const QString& path);
 

@@ -34,7 +34,8 @@ QIcon programIcon()
 
 } // namespace
 
-ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
+ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
+                               MiningLogWindowMaker makeLogWindow)
     : program_(program), messages_(messages)
 {
     useProgramStyle();
@@ -43,8 +44,9 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages)
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
     if (MiningLog* log = program.platform().miningLog())
-        miningLog_ = new MiningLogOpener(
-            *main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7), *log, messages);
+        miningLog_ =
+            new MiningLogOpener(*main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7),
+                                *log, messages, std::move(makeLogWindow));
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });

@@ -2,6 +2,7 @@
 
 #include "gui/FormView.h"
 #include "gui/KeyboardAccess.h"
+#include "gui/MiningLogOpener.h"
 
 #include <QPointer>
 
@@ -11,13 +12,13 @@ namespace orebell {
 
 class Program;
 class MessageBoxService;
-class MiningLogOpener;
 
 // The program's windows on the screen: the main window's view for as long as the program runs,
 // and the sound chooser's view while the program has the chooser open.
 class ProgramWindows {
 public:
-    ProgramWindows(Program& program, MessageBoxService& messages);
+    ProgramWindows(Program& program, MessageBoxService& messages,
+                   MiningLogWindowMaker makeLogWindow = linkedMiningLogWindow());
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
     ProgramWindows& operator=(const ProgramWindows&) = delete;

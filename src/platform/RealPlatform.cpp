@@ -1,6 +1,5 @@
 #include "platform/RealPlatform.h"
 
-#include "platform/AudioPlayer.h"
 #include "platform/WindowFont.h"
 #include "platform/XcbGlobalKeys.h"
 #include "toolkit/Form.h"
@@ -67,24 +66,21 @@ public:
 };
 #endif
 
-class BeepPlayer : public SoundPlayer {
-public:
-    void play(const QString&) override { QApplication::beep(); }
-};
-
 } // namespace
 
-RealPlatform::RealPlatform()
-    : player_(std::make_unique<AudioPlayer>()), messageBox_(std::make_unique<QtMessageBox>()),
-      clock_(std::make_unique<SystemClock>()), desktop_(std::make_unique<QtDesktop>())
-{}
+RealPlatform::RealPlatform(RealPlatformParts parts)
+    : messageBox_(std::make_unique<QtMessageBox>()), clock_(std::make_unique<SystemClock>()),
+      desktop_(std::make_unique<QtDesktop>()), makeMiningLog_(std::move(parts.miningLog))
+{
+    player_ = parts.player(*messageBox_);
+}
 
 RealPlatform::~RealPlatform() = default;
 
 MiningLog* RealPlatform::miningLog()
 {
-    if (!miningLog_)
-        miningLog_ = std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
+    if (!miningLog_ && makeMiningLog_)
+        miningLog_ = makeMiningLog_();
     return miningLog_.get();
 }
 

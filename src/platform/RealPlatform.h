@@ -2,18 +2,28 @@
 
 #include "platform/QtScreens.h"
 #include "platform/QtSettingsStore.h"
-#include "platform/SqliteMiningLog.h"
+#include "toolkit/MiningLog.h"
 #include "toolkit/Platform.h"
 
+#include <functional>
 #include <memory>
 
 namespace orebell {
+
+// How the real platform makes its two heavy parts: linked into the calling program, or loaded
+// from the program's modules at first use (see ProgramModules.h), as the shipped program does.
+struct RealPlatformParts {
+    std::function<std::unique_ptr<SoundPlayer>(MessageBoxService&)> player;
+    std::function<std::unique_ptr<MiningLog>()> miningLog;
+};
+RealPlatformParts linkedParts();
+RealPlatformParts moduleParts(const QString& folder = {});
 
 // The platform a player runs on: QSettings, the audio device, message boxes, the system clock
 // and the desktop.
 class RealPlatform : public Platform {
 public:
-    RealPlatform();
+    explicit RealPlatform(RealPlatformParts parts = linkedParts());
     ~RealPlatform() override;
 
     SettingsStore& store() override { return store_; }
@@ -38,8 +48,9 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Desktop> desktop_;
     QtScreens screens_;
-    std::unique_ptr<SqliteMiningLog> miningLog_; // opened at first use
-    std::unique_ptr<GlobalKeys> globalKeys_;     // made at first use, once the display is open
+    std::function<std::unique_ptr<MiningLog>()> makeMiningLog_;
+    std::unique_ptr<MiningLog> miningLog_;   // made at first use
+    std::unique_ptr<GlobalKeys> globalKeys_; // made at first use, once the display is open
     bool endRequested_ = false;
 };
 

@@ -1,6 +1,7 @@
 // Plays real files through the real player into a private PulseAudio null sink and listens to the
 // sink's monitor. Run through run-with-pulse.sh, which starts that server.
 #include "platform/AudioPlayer.h"
+#include "platform/ProgramModules.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -272,6 +273,37 @@ TEST_F(AudioEndToEnd, AFileThatCannotBePlayedFallsBackWithoutSound)
     EXPECT_EQ(events.fellBack.last(), text.fileName());
     EXPECT_TRUE(events.started.isEmpty());
     EXPECT_LT(heard.peak(), Threshold);
+}
+
+// The shipped program's player: the first sound asked for loads the module on a thread of its
+// own and is heard whole once it is in; the next one plays through the loaded player.
+TEST_F(AudioEndToEnd, TheModulePlayerSoundsTheFirstRequestOnceItsModuleIsIn)
+{
+    const QString first = makeTone(dir, Pcm16, 0.6, 440);
+    const QString second = makeTone(dir, Pcm16, 0.4, 880);
+    ASSERT_FALSE(first.isEmpty());
+    ASSERT_FALSE(second.isEmpty());
+    struct : MessageBoxService {
+        QStringList texts;
+        void show(const QString& text) override { texts << text; }
+    } messages;
+    auto player = makeModuleSoundPlayer(messages, QStringLiteral(OREBELL_RUNTIME_DIR));
+    MonitorRecording recording(dir.filePath(QStringLiteral("heard.wav")));
+    ASSERT_TRUE(recording.started());
+
+    QElapsedTimer call;
+    call.start();
+    player->play(first);
+    EXPECT_LT(call.elapsed(), 50) << "play() must return at once";
+    QTest::qWait(1500);
+    player->play(second);
+    QTest::qWait(1200);
+    const Heard heard = recording.stop();
+
+    EXPECT_TRUE(messages.texts.isEmpty()) << messages.texts.join(u'\n').toStdString();
+    EXPECT_NEAR(heard.frequency(0.05, 0.55), 440, 20);
+    EXPECT_GT(heard.peak(), 0.3);
+    EXPECT_NEAR(heard.length(), 1.5 + 0.4, 0.3); // from the first tone's start to the second's end
 }
 
 } // namespace

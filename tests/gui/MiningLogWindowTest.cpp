@@ -1,6 +1,7 @@
 #include "gui/MiningLogWindow.h"
 
 #include "history/TripCsv.h"
+#include "platform/ProgramModules.h"
 #include "support/TestPlatform.h"
 
 #include <QBarSeries>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QStackedBarSeries>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <QValueAxis>
 
 #include <cmath>
@@ -193,6 +195,52 @@ TEST_F(MiningLogWindowTest, F2AndTheTitleStripMenuOpenTheWindow)
     rightClick(QPoint(firstLaser.left() / 15 + 5, firstLaser.top() / 15 + 5));
     EXPECT_TRUE(offered.isEmpty());
     EXPECT_FALSE(window->isVisible());
+}
+
+// The shipped program makes the window from its module at the first F2; a missing or broken
+// module is told, each time the player asks, and the main window goes on.
+TEST_F(MiningLogWindowTest, TheWindowFromItsModuleOpensAndWithoutItThePlayerIsTold)
+{
+    QTemporaryDir broken;
+    {
+        QFile junk(programModulePath(QString::fromLatin1(module::LogWindow), broken.path()));
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("not a shared object");
+    }
+    for (const QString& folder :
+         {QTemporaryDir().path(), broken.path(), QStringLiteral(OREBELL_RUNTIME_DIR)}) {
+        SCOPED_TRACE(folder.toStdString());
+        platform.clearRecords();
+        Program program(platform);
+        program.run();
+        ProgramWindows windows(program, platform.messageBox(), moduleMiningLogWindow(folder));
+        FormView& main = windows.mainView();
+        QApplication::setActiveWindow(&main);
+        QTest::keyClick(&main, Qt::Key_F2);
+        QWidget* window = windows.miningLog()->windowWidget();
+        if (folder != QLatin1String(OREBELL_RUNTIME_DIR)) {
+            EXPECT_FALSE(window);
+            ASSERT_EQ(platform.messages().size(), 1);
+            EXPECT_TRUE(platform.messages().first().startsWith(
+                QStringLiteral("The mining log window is unavailable")))
+                << platform.messages().first().toStdString();
+            QTest::keyClick(&main, Qt::Key_F2);
+            EXPECT_EQ(platform.messages().size(), 2);
+            program.mainForm()
+                .control(QStringLiteral("lblControlButton"), 1)
+                .click(); // the window still answers
+            continue;
+        }
+        ASSERT_TRUE(window);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Mining log"));
+        EXPECT_FALSE(windows.miningLog()->window()); // the module's class is its own
+        auto* table = window->findChild<QTableView*>();
+        ASSERT_TRUE(table);
+        EXPECT_EQ(table->model()->rowCount(), 60); // reloaded through the meta-object
+        EXPECT_TRUE(platform.messages().isEmpty());
+        window->close();
+    }
 }
 
 } // namespace

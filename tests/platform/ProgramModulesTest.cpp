@@ -1,0 +1,131 @@
+#include "platform/ProgramModules.h"
+#include "platform/SqliteMiningLog.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+const QString BuiltModules = QStringLiteral(OREBELL_RUNTIME_DIR);
+
+struct Messages : MessageBoxService {
+    QStringList texts;
+    void show(const QString& text) override { texts.append(text); }
+};
+
+Trip oneTrip()
+{
+    Trip t;
+    t.end = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    t.start = t.end.addSecs(-600);
+    t.miningSeconds = 540;
+    t.ores = {{QStringLiteral("Veldspar"), 1234.5}};
+    t.endedBy = TripEnd::Refine;
+    return t;
+}
+
+// The log's file goes to a data folder of the test's own.
+struct ProgramModulesTest : ::testing::Test {
+    QTemporaryDir data;
+    QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+    void SetUp() override { qputenv("XDG_DATA_HOME", data.path().toLocal8Bit()); }
+    void TearDown() override
+    {
+        if (oldDataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", oldDataHome);
+    }
+    static bool mapped(const QString& file)
+    {
+        QFile maps(QStringLiteral("/proc/self/maps"));
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains(QFile::encodeName(file));
+    }
+};
+
+// A damaged log found at the first trip, not at start-up: the trip is kept in a new file and the
+// player is told once.
+TEST_F(ProgramModulesTest, TheLogLoadsAtItsFirstTripAndItsHealthCheckIsToldThen)
+{
+    const QString path = SqliteMiningLog::defaultPath();
+    ASSERT_TRUE(path.startsWith(data.path()));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a database at all, but long enough to have a header of sorts............");
+    }
+    const QString module = programModulePath(QString::fromLatin1(module::Log), BuiltModules);
+    auto log = makeModuleMiningLog(BuiltModules);
+    EXPECT_TRUE(log->open());
+    EXPECT_TRUE(log->takeNotice().isEmpty());
+    EXPECT_FALSE(mapped(module));
+
+    ASSERT_TRUE(log->record(oneTrip()));
+    EXPECT_TRUE(mapped(module));
+    const QString notice = log->takeNotice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("mining log"))) << notice.toStdString();
+    EXPECT_TRUE(log->takeNotice().isEmpty());
+    ASSERT_TRUE(log->record(oneTrip()));
+    const auto trips = log->trips();
+    ASSERT_EQ(trips.size(), 2u);
+    EXPECT_EQ(trips[0].ores.at(0).units, 1234.5);
+    EXPECT_TRUE(log->takeNotice().isEmpty());
+}
+
+// A module that is missing, not a library, or another module: the feature says once that it is
+// unavailable and the caller goes on.
+TEST_F(ProgramModulesTest, AMissingOrBrokenLogModuleIsToldOnceAndNothingBreaks)
+{
+    QTemporaryDir folder;
+    const auto check = [&](const char* what) {
+        SCOPED_TRACE(what);
+        auto log = makeModuleMiningLog(folder.path());
+        EXPECT_TRUE(log->open());
+        EXPECT_FALSE(log->record(oneTrip()));
+        const QString notice = log->takeNotice();
+        EXPECT_TRUE(notice.startsWith(QStringLiteral("The mining log is unavailable")))
+            << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QStringLiteral("not kept"))) << notice.toStdString();
+        EXPECT_TRUE(log->trips().empty());
+        EXPECT_FALSE(log->record(oneTrip()));
+        EXPECT_TRUE(log->takeNotice().isEmpty());
+    };
+    check("missing");
+
+    const QString file = programModulePath(QString::fromLatin1(module::Log), folder.path());
+    {
+        QFile junk(file);
+        ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+        junk.write("not a shared object");
+    }
+    check("not a library");
+
+    QFile::remove(file);
+    ASSERT_TRUE(QFile::copy(programModulePath(QString::fromLatin1(module::Sound), BuiltModules), file));
+    check("another module");
+}
+
+TEST_F(ProgramModulesTest, WithoutItsModuleSoundIsTheSystemAlertAndThePlayerIsToldOnce)
+{
+    QTemporaryDir folder;
+    Messages messages;
+    auto player = makeModuleSoundPlayer(messages, folder.path());
+    player->play(QStringLiteral("/nowhere/tick1.wav"));
+    player->play(QStringLiteral("/nowhere/end_cycle.wav"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.texts.isEmpty(); }, 5000));
+    player->play(QStringLiteral("/nowhere/tick1.wav"));
+    QCoreApplication::processEvents();
+    ASSERT_EQ(messages.texts.size(), 1);
+    EXPECT_TRUE(messages.texts.first().startsWith(QStringLiteral("Sound is unavailable")))
+        << messages.texts.first().toStdString();
+}
+
+} // namespace
