@@ -12,6 +12,9 @@
 #               the program does at 1/16 s
 #   program     seven lasers and four jet-can clocks at 1/16 s
 #   program-1s  the same at the "1 Second" option
+#   staggered   the program at 1/16 s with the lasers started about a second apart, as a player
+#               clicks them, so their ticks fall at seven moments of each 1/16 s (the other
+#               program runs start them at once)
 #   ktimer      when installed: KDE's countdown tool with seven running countdowns, on a session
 #               bus of its own (dbus-run-session)
 # CPU is the process's own user + system time while the timers run (getrusage; for ktimer the
@@ -106,7 +109,7 @@ median() { sort -g | awk '{v[NR]=$1} END {if (NR % 2) print v[(NR+1)/2]; else pr
 ratio() { echo "$1 / $2" | bc -l; }
 
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg)"
-modes=(timers work program program-1s)
+modes=(timers work program program-1s program-staggered)
 for i in $(seq "$runs"); do
     for mode in "${modes[@]}"; do
         with_display "$exe" "$mode" "$seconds" >>"$out/$mode" 2>>"$out/stderr"
@@ -123,6 +126,7 @@ tcpu=$(cpu timers)
 wcpu=$(cpu work)
 pcpu=$(cpu program)
 scpu=$(cpu program-1s)
+gcpu=$(cpu program-staggered)
 tmem=$(mem timers)
 pmem=$(mem program)
 lag=$(field drift_ms <"$out/program" | median)
@@ -132,6 +136,10 @@ row() { printf '%-56s %10s %10s %8.2f %8s\n' "$1" "$2" "$3" "$(ratio "$2" "$3")"
 row "CPU s at 1/16 s beside the work floor" "$pcpu" "$wcpu" "<= 0.6"
 row "CPU s at 1/16 s beside the timers floor" "$pcpu" "$tcpu" "<= 2.6"
 row "work floor CPU s beside the timers floor" "$wcpu" "$tcpu" ""
+row "CPU s at 1/16 s, lasers started apart, beside the work floor" "$gcpu" "$wcpu" ""
+waits() { field gui_waits_per_s <"$out/$1" | median; }
+printf '%-56s %10s %10s %10s %10s\n' "GUI thread wake-ups a second: timers work program staggered" \
+    "$(waits timers)" "$(waits work)" "$(waits program)" "$(waits program-staggered)"
 if [ -s "$out/ktimer" ]; then
     kcpu=$(cpu ktimer)
     row "CPU s at the \"1 Second\" option beside ktimer (7 running)" "$scpu" "$kcpu" "<= 1.0"
@@ -145,6 +153,8 @@ printf '%-56s %10s %10s %8s %8s\n' "countdown drift behind the wall clock, ms" "
     printf 'load: CPU s over %s s at 1/16 s, 7 lasers + 4 jet cans, beside the work floor (median of %s)\t%s\t%s\t<= 0.6 x\n' \
         "$seconds" "$runs" "$pcpu" "$wcpu"
     printf 'load: the same beside the timers floor\t%s\t%s\t<= 2.6 x\n' "$pcpu" "$tcpu"
+    printf 'load: CPU s at 1/16 s with the lasers started a second apart, beside the work floor\t%s\t%s\t\n' \
+        "$gcpu" "$wcpu"
     if [ -s "$out/ktimer" ]; then
         printf 'load: CPU s over %s s at the "1 Second" option beside ktimer with 7 countdowns\t%s\t%s\t<= 1.0 x\n' \
             "$seconds" "$scpu" "$kcpu"

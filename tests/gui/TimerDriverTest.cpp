@@ -260,3 +260,42 @@ TEST_F(Schedule, AHandlerThatStopsItsOwnTimerEndsItsTicks)
 }
 
 } // namespace
+
+// Lasers a player starts one by one: seven sixteenth-second grids 9 ms apart. The driver's slack
+// gathers them into few wake-ups; every tick still comes once, never early, and at most the slack
+// late.
+TEST_F(Schedule, StaggeredLasersShareWakeUpsAndNoTickComesMoreThanTheSlackLate)
+{
+    std::vector<Control*> lasers{&laser};
+    for (int i = 1; i < 7; ++i)
+        lasers.push_back(&form.add(ControlKind::Timer, QStringLiteral("tmrMiningLaser"), i));
+    std::vector<std::vector<double>> late(lasers.size()); // ms after its grid point, per tick
+    std::vector<double> starts;
+    TimerScheduler s(form, clock);
+    for (std::size_t i = 0; i < lasers.size(); ++i) {
+        clock.now = 1000.0 + 9.0 * static_cast<double>(i);
+        starts.push_back(clock.now);
+        lasers[i]->onTimer([this, &late, &starts, i] {
+            const double k = static_cast<double>(late[i].size() + 1);
+            late[i].push_back(clock.now - (starts[i] + k * 62.5));
+        });
+        lasers[i]->setInterval(62);
+        lasers[i]->setPeriod(62.5);
+        lasers[i]->setEnabled(true);
+    }
+    int wakeUps = 0;
+    while (clock.now < starts.back() + 10000.0) {
+        clock.now += *s.msUntilWake(TimerDriver::SlackMs);
+        ASSERT_GT(turn(s), 0) << "a wake-up with nothing due";
+        ++wakeUps;
+    }
+    for (const auto& ticks : late) {
+        EXPECT_GE(ticks.size(), 159u);
+        for (const double ms : ticks) {
+            EXPECT_GE(ms, 0.0);
+            EXPECT_LE(ms, TimerDriver::SlackMs);
+        }
+    }
+    // Alone, the seven grids would need seven wake-ups per tick (1,120 in 10 s).
+    EXPECT_LE(wakeUps, 3 * 160 + 3);
+}
