@@ -4,6 +4,7 @@
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
 #include "gui/KeyboardAccess.h"
+#include "gui/LabelAlignment.h"
 #include "gui/RichText.h"
 #include "gui/Twips.h"
 #include "platform/WindowFont.h"
@@ -30,18 +31,6 @@ QString escapeMnemonic(const QString& caption)
     return out.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
-Qt::Alignment horizontal(int alignment)
-{
-    switch (alignment) {
-    case 1:
-        return Qt::AlignRight;
-    case 2:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
-
 // The grid's cell alignments: left, centre, right by thirds, each top, centre or bottom; 9 is
 // general (text left, numbers right).
 Qt::Alignment gridAlignment(int a, const QString& text)
@@ -53,14 +42,11 @@ Qt::Alignment gridAlignment(int a, const QString& text)
     return h[a / 3] | v[a % 3];
 }
 
-// A label one line high centres its line, so that a caption sits in the middle of a label drawn as
-// a button or beside an entry box; a taller label reads from its top.
 void alignLabel(const Control& c, CaptionLabel* label)
 {
-    // A caption too long for one line wraps and reads from the top, its first line whole.
     const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
                          label->captionWidth(c.caption()) <= label->width();
-    const Qt::Alignment a = horizontal(c.alignment()) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
+    const Qt::Alignment a = labelAlignment(c.alignment(), oneLine);
     if (label->alignment() != a)
         label->setAlignment(a);
 }
@@ -318,7 +304,7 @@ void ModelBinder::applyFont(Control& c, QWidget* w)
         qobject_cast<QLineEdit*>(w) ? entryFont(c, w->width()) : windowFont(c.fontSize(), c.fontBold());
     if (w->font() != font)
         w->setFont(font);
-    const Qt::Alignment h = horizontal(c.alignment());
+    const Qt::Alignment h = horizontalAlignment(c.alignment());
     if (auto* label = qobject_cast<CaptionLabel*>(w))
         alignLabel(c, label);
     else if (auto* edit = qobject_cast<QLineEdit*>(w))

@@ -3,6 +3,7 @@
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
 #include "gui/GlyphCache.h"
+#include "gui/LabelAlignment.h"
 #include "gui/Twips.h"
 #include "platform/WindowFont.h"
 
@@ -17,21 +18,7 @@
 
 namespace orebell {
 
-namespace {
-
-Qt::Alignment horizontal(int alignment)
-{
-    switch (alignment) {
-    case 1:
-        return Qt::AlignRight;
-    case 2:
-        return Qt::AlignHCenter;
-    default:
-        return Qt::AlignLeft;
-    }
-}
-
-} // namespace
+namespace {} // namespace
 
 Surface::Surface(QWidget& host) : QObject(&host), host_(host) {}
 
@@ -81,11 +68,8 @@ void Surface::measure(Entry& e)
 void Surface::align(Entry& e)
 {
     const Control& c = *e.control;
-    // A label one line high centres its line, so that a caption sits in the middle of a label drawn
-    // as a button or beside an entry box; a caption too long for one line wraps and reads from the
-    // top, its first line whole.
     const bool oneLine = e.rect.height() < 2 * e.lineHeight && captionWidth(e) <= e.rect.width();
-    e.alignment = horizontal(c.alignment()) | (oneLine ? Qt::AlignVCenter : Qt::AlignTop);
+    e.alignment = labelAlignment(c.alignment(), oneLine);
 }
 
 void Surface::changed(const Control& c, Prop prop)
