@@ -63,20 +63,11 @@ bool CaptionLabel::paintCached(QPainter& painter)
     if (!cache.layout(text(), glyphs_, positions_, width) || width > r.width())
         return false;
     const Qt::Alignment a = QStyle::visualAlignment(layoutDirection(), alignment());
-    qreal x = r.x(), y = r.y();
-    if (a & Qt::AlignRight)
-        x += r.width() - width;
-    else if (a & Qt::AlignHCenter)
-        x += (r.width() - width) / 2;
-    if (a & Qt::AlignBottom)
-        y += r.height() - cache.height();
-    else if (a & Qt::AlignVCenter)
-        y += (r.height() - cache.height()) / 2;
     run_.setRawFont(cache.rawFont());
     run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(glyphs_.size()));
     const QPalette::ColorGroup group = isActiveWindow() ? QPalette::Active : QPalette::Inactive;
     painter.setPen(palette().color(group, foregroundRole()));
-    painter.drawGlyphRun(QPointF(x, y + cache.ascent()), run_);
+    painter.drawGlyphRun(cache.baselineOrigin(r, a, width), run_);
     return true;
 }
 

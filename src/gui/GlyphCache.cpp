@@ -81,4 +81,18 @@ bool GlyphCache::layout(QStringView text, std::vector<quint32>& glyphs, std::vec
     return true;
 }
 
+QPointF GlyphCache::baselineOrigin(const QRect& r, Qt::Alignment a, qreal width) const
+{
+    qreal x = r.x(), y = r.y();
+    if (a & Qt::AlignRight)
+        x += r.width() - width;
+    else if (a & Qt::AlignHCenter)
+        x += (r.width() - width) / 2;
+    if (a & Qt::AlignBottom)
+        y += r.height() - height_;
+    else if (a & Qt::AlignVCenter)
+        y += (r.height() - height_) / 2;
+    return QPointF(x, y + ascent_);
+}
+
 } // namespace orebell

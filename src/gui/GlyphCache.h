@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRawFont>
+#include <QRect>
 #include <QStringView>
 
 #include <array>
@@ -22,6 +23,10 @@ public:
     // a character is not a cached one.
     bool layout(QStringView text, std::vector<quint32>& glyphs, std::vector<QPointF>& positions,
                 qreal& width) const;
+
+    // Where a laid-out run of this width starts its baseline inside a rectangle, aligned as a label
+    // aligns its text.
+    QPointF baselineOrigin(const QRect& r, Qt::Alignment a, qreal width) const;
 
     const QRawFont& rawFont() const { return raw_; }
     qreal ascent() const { return ascent_; }

@@ -198,18 +198,10 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
         width > r.width())
         return false;
-    const Qt::Alignment a = e.alignment;
-    qreal x = r.x(), y = r.y();
-    if (a & Qt::AlignRight)
-        x += r.width() - width;
-    else if (a & Qt::AlignHCenter)
-        x += (r.width() - width) / 2;
-    if (a & Qt::AlignVCenter)
-        y += (r.height() - cache.height()) / 2;
     run_.setRawFont(cache.rawFont());
     run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(glyphs_.size()));
     painter.setPen(fore);
-    painter.drawGlyphRun(QPointF(x, y + cache.ascent()), run_);
+    painter.drawGlyphRun(cache.baselineOrigin(r, e.alignment, width), run_);
     return true;
 }
 
