@@ -23,6 +23,7 @@ int main(int argc, char** argv)
         return commandLine.exitCode;
     }
     orebell::applySessionPlatform(commandLine.platformChosen);
+    orebell::sendFramesOverSocket();
 
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));

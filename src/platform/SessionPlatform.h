@@ -27,4 +27,8 @@ SessionFacts readSessionFacts(bool platformOption);
 // Reads the session, sets QT_QPA_PLATFORM when a choice is made and prints its notice.
 void applySessionPlatform(bool platformOption);
 
+// Has Qt's xcb plugin send the window's frames over the X socket instead of through shared memory
+// (QT_XCB_NO_MITSHM), unless the user has set that variable: call before QApplication.
+void sendFramesOverSocket();
+
 } // namespace orebell

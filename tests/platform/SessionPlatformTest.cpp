@@ -84,3 +84,24 @@ TEST(SessionPlatform, ReadsTheSessionFromTheEnvironment)
             qputenv(names[i], saved[i]);
     }
 }
+
+TEST(SessionPlatform, FramesGoOverTheSocketUnlessTheUserSaidOtherwise)
+{
+    const QByteArray saved = qgetenv("QT_XCB_NO_MITSHM");
+    qunsetenv("QT_XCB_NO_MITSHM");
+    sendFramesOverSocket();
+    EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), QByteArray("1"));
+
+    // Whatever the user set stays, even empty.
+    for (const QByteArray& own : {QByteArray("0"), QByteArray("")}) {
+        qputenv("QT_XCB_NO_MITSHM", own);
+        sendFramesOverSocket();
+        EXPECT_TRUE(qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"));
+        EXPECT_EQ(qgetenv("QT_XCB_NO_MITSHM"), own);
+    }
+
+    if (saved.isNull())
+        qunsetenv("QT_XCB_NO_MITSHM");
+    else
+        qputenv("QT_XCB_NO_MITSHM", saved);
+}
