@@ -2,6 +2,9 @@
 
 #include <QFontMetricsF>
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 namespace orebell {
@@ -42,7 +45,8 @@ GlyphCache::GlyphCache(const QFont& font) : font_(font), raw_(QRawFont::fromFont
         if (indexes.size() != 1 || indexes.front() == 0)
             return; // not in this font: Qt's layout finds a fallback
         const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
-        glyph = {indexes.front(), advances.value(0).x(), true};
+        const QRectF ink = raw_.boundingRect(indexes.front());
+        glyph = {indexes.front(), advances.value(0).x(), ink.left(), ink.right(), true};
     };
     for (char16_t ch = 0; ch < ascii_.size(); ++ch)
         if (isNumberCharacter(ch))
@@ -79,6 +83,59 @@ bool GlyphCache::layout(QStringView text, std::vector<quint32>& glyphs, std::vec
     }
     width = x;
     return true;
+}
+
+bool GlyphCache::measure(QStringView text, qreal& width) const
+{
+    width = 0;
+    for (QChar ch : text) {
+        const Glyph* glyph = find(ch.unicode());
+        if (!glyph)
+            return false;
+        width += glyph->advance;
+    }
+    return true;
+}
+
+std::optional<QRect> GlyphCache::changedArea(QStringView before, QStringView after, const QRect& r,
+                                             Qt::Alignment a) const
+{
+    qreal widthBefore = 0, widthAfter = 0;
+    if (!measure(before, widthBefore) || !measure(after, widthAfter))
+        return std::nullopt;
+    const qreal startBefore = baselineOrigin(r, a, widthBefore).x();
+    const qreal startAfter = baselineOrigin(r, a, widthAfter).x();
+    const auto same = [](qreal x, qreal y) { return std::abs(x - y) < 1e-6; };
+    const qsizetype shorter = std::min(before.size(), after.size());
+    // A run of equal characters from a common start, then from a common end, stays in place.
+    qsizetype head = 0;
+    if (same(startBefore, startAfter))
+        while (head < shorter && before[head] == after[head])
+            ++head;
+    qsizetype tail = 0;
+    if (same(startBefore + widthBefore, startAfter + widthAfter))
+        while (tail < shorter - head && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+            ++tail;
+    qreal left = std::numeric_limits<qreal>::max();
+    qreal right = std::numeric_limits<qreal>::lowest();
+    const auto cover = [&](QStringView text, qreal x) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const Glyph& glyph = *find(text[i].unicode());
+            if (i >= head && i < text.size() - tail && glyph.inkRight > glyph.inkLeft) {
+                left = std::min(left, x + glyph.inkLeft);
+                right = std::max(right, x + glyph.inkRight);
+            }
+            x += glyph.advance;
+        }
+    };
+    cover(before, startBefore);
+    cover(after, startAfter);
+    if (right < left)
+        return QRect();
+    // A pixel on either side for the antialiasing at the ink's edge.
+    const int x0 = static_cast<int>(std::floor(left)) - 1;
+    const int x1 = static_cast<int>(std::ceil(right)) + 1;
+    return QRect(x0, r.top(), x1 - x0, r.height()) & r;
 }
 
 QPointF GlyphCache::baselineOrigin(const QRect& r, Qt::Alignment a, qreal width) const

@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <array>
+#include <optional>
 #include <vector>
 
 namespace orebell {
@@ -28,6 +29,13 @@ public:
     // aligns its text.
     QPointF baselineOrigin(const QRect& r, Qt::Alignment a, qreal width) const;
 
+    // What must be repainted when a one-line text, shown in a rectangle as a label aligns it,
+    // becomes another: the glyphs that keep their character and their place keep their pixels,
+    // so a count going from 1,234,567 to 1,234,566 repaints one digit. The rectangle's full height;
+    // empty when no pixel differs; none when either text has a character that is not cached.
+    std::optional<QRect> changedArea(QStringView before, QStringView after, const QRect& r,
+                                     Qt::Alignment a) const;
+
     const QRawFont& rawFont() const { return raw_; }
     qreal ascent() const { return ascent_; }
     qreal height() const { return height_; }
@@ -38,9 +46,12 @@ private:
     struct Glyph {
         quint32 index = 0;
         qreal advance = 0;
+        qreal inkLeft = 0; // the glyph's drawn pixels, from its pen position
+        qreal inkRight = 0;
         bool cached = false;
     };
     const Glyph* find(char16_t ch) const;
+    bool measure(QStringView text, qreal& width) const;
 
     QFont font_;
     QRawFont raw_;

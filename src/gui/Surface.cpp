@@ -68,6 +68,7 @@ void Surface::measure(Entry& e)
 void Surface::align(Entry& e)
 {
     const Control& c = *e.control;
+    e.shown = c.caption();
     const bool oneLine = e.rect.height() < 2 * e.lineHeight && captionWidth(e) <= e.rect.width();
     e.alignment = labelAlignment(c.alignment(), oneLine);
 }
@@ -79,12 +80,23 @@ void Surface::changed(const Control& c, Prop prop)
         return;
     Entry& e = *it;
     switch (prop) {
-    case Prop::Caption:
-        // The tick's path: the caption may move within its rectangle, which stays.
+    case Prop::Caption: {
+        // The tick's path: the caption may move within its rectangle, which stays; a number
+        // drawn from the glyph cache repaints only the glyphs that changed.
+        const Qt::Alignment alignedBefore = e.alignment;
+        const QString before = e.shown;
         align(e);
         if (!c.visible())
             return;
+        if (e.alignment == alignedBefore) {
+            if (const std::optional<QRect> area = changedArea(e, before)) {
+                if (!area->isEmpty())
+                    host_.update(*area);
+                return;
+            }
+        }
         break;
+    }
     case Prop::Font:
     case Prop::Geometry: {
         const QRect before = e.rect;
@@ -128,7 +140,7 @@ void Surface::paint(QPainter& painter, const QRegion& exposed)
             if (touchesEdges(exposed, e.rect))
                 paintBorder(painter, *e.control, e.rect);
         } else if (exposed.intersects(e.rect)) {
-            paintLabel(painter, e);
+            paintLabel(painter, e, exposed);
         }
     }
 }
@@ -150,7 +162,7 @@ Control* Surface::itemAt(const QPoint& pos) const
     return nullptr;
 }
 
-void Surface::paintLabel(QPainter& painter, const Entry& e)
+void Surface::paintLabel(QPainter& painter, const Entry& e, const QRegion& exposed)
 {
     // Drawn as an opaque QLabel with a plain, word-wrapped caption draws itself, pixel for pixel.
     const Control& c = *e.control;
@@ -165,7 +177,7 @@ void Surface::paintLabel(QPainter& painter, const Entry& e)
         qDrawPlainRect(&painter, e.rect, fore, 1);
         contents.adjust(1, 1, -1, -1);
     }
-    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore))) {
+    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore, exposed))) {
         // A caption longer than its label is cut at the label's edges.
         painter.setClipRect(e.rect);
         if (framed) {
@@ -190,7 +202,26 @@ void Surface::paintLabel(QPainter& painter, const Entry& e)
     }
 }
 
-bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore)
+std::optional<QRect> Surface::changedArea(const Entry& e, const QString& before) const
+{
+    // Only what paintCached draws, for the caption before as well as now.
+    const Control& c = *e.control;
+    if (c.borderStyle() != 0 || !c.enabled() || !host_.isEnabled())
+        return std::nullopt;
+    const GlyphCache& cache = GlyphCache::of(e.font);
+    qreal width = 0;
+    for (const QString* text : {&before, &c.caption()}) {
+        if (text->isEmpty())
+            continue; // nothing drawn
+        if (cache.height() > e.rect.height() || !cache.layout(*text, glyphs_, positions_, width) ||
+            width > e.rect.width())
+            return std::nullopt;
+    }
+    return cache.changedArea(before, c.caption(), e.rect, e.alignment);
+}
+
+bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore,
+                          const QRegion& exposed)
 {
     const GlyphCache& cache = GlyphCache::of(e.font);
     qreal width = 0;
@@ -198,10 +229,31 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
         width > r.width())
         return false;
+    // A tick exposes a digit or two of a number: glyphs wholly outside are left out. A line's
+    // height on either side is more than any glyph of a number draws beyond its advance.
+    QRect shown;
+    for (const QRect& part : exposed)
+        if (part.intersects(e.rect))
+            shown |= part;
+    const QPointF origin = cache.baselineOrigin(r, e.alignment, width);
+    const qreal from = shown.left() - cache.height() - origin.x();
+    const qreal to = shown.right() + 1 + cache.height() - origin.x();
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < glyphs_.size(); ++i) {
+        if (positions_[i].x() < from || positions_[i].x() > to)
+            continue;
+        glyphs_[kept] = glyphs_[i];
+        positions_[kept] = positions_[i];
+        ++kept;
+    }
+    if (kept == 0)
+        return true;
+    glyphs_.resize(kept);
+    positions_.resize(kept);
     run_.setRawFont(cache.rawFont());
     run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(glyphs_.size()));
     painter.setPen(fore);
-    painter.drawGlyphRun(cache.baselineOrigin(r, e.alignment, width), run_);
+    painter.drawGlyphRun(origin, run_);
     return true;
 }
 

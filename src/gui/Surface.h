@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRegion>
 
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -48,13 +49,16 @@ private:
         bool border = false;
         QFont font;
         int lineHeight = 0;
+        QString shown; // the caption as last aligned
     };
     static bool touchesEdges(const QRegion& exposed, const QRect& r);
     void measure(Entry& e);
     void align(Entry& e);
-    void paintLabel(QPainter& painter, const Entry& e);
-    bool paintCached(QPainter& painter, const Entry& e, const QRect& contents, const QColor& fore);
+    void paintLabel(QPainter& painter, const Entry& e, const QRegion& exposed);
+    bool paintCached(QPainter& painter, const Entry& e, const QRect& contents, const QColor& fore,
+                     const QRegion& exposed);
     int captionWidth(const Entry& e) const;
+    std::optional<QRect> changedArea(const Entry& e, const QString& before) const;
 
     QWidget& host_;
     std::vector<Entry> entries_;

@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -252,4 +254,72 @@ TEST(Surface, ACaptionBeneathAnOpenPanelCostsNoPaint)
     EXPECT_NE(view.grab(r).toImage(), latest);
     countdown.setCaption(QStringLiteral("59")); // the last tick's, painted afresh
     EXPECT_EQ(view.grab(r).toImage(), latest);
+}
+
+// A caption change repaints only the glyphs that changed: after any run of changes, what the window
+// shows on the screen is what a fresh rendering of it shows, whatever the alignment, the change of
+// width, a caption of letters between numbers or an empty one; and a count moving by one costs a
+// small part of its label.
+TEST(Surface, ACaptionRepaintedGlyphByGlyphShowsWhatAFreshPaintShows)
+{
+    const QStringList runs[] = {
+        {QStringLiteral("1,234,567"), QStringLiteral("1,234,566"), QStringLiteral("1,234,499"),
+         QStringLiteral("999,999"), QStringLiteral("1,000,000")},
+        {QStringLiteral("10:00"), QStringLiteral("09:59"), QStringLiteral("9:59"), QStringLiteral("19:59")},
+        {QStringLiteral("60"), QStringLiteral("59.9375"), QStringLiteral("Depleted"), QStringLiteral("0"),
+         QString(), QStringLiteral("-4"), QStringLiteral("4")},
+        {QStringLiteral("1925.6 m3"), QStringLiteral("1925.7 m3"), QStringLiteral("11.1"),
+         QStringLiteral("1.11")},
+    };
+    for (int alignment = 0; alignment < 3; ++alignment) {
+        for (const QStringList& captions : runs) {
+            SCOPED_TRACE(captions.join(QLatin1Char(' ')).toStdString() + " aligned " +
+                         std::to_string(alignment));
+            Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+            form.move(1500, 1500, 3000, 1000);
+            Control& c = form.add(ControlKind::Label, QStringLiteral("lblSizeOfRoid"), 0);
+            c.move(150, 150, 1500, 255);
+            c.setAlignment(alignment);
+            c.setBackColor(Back);
+            c.setForeColor(Fore);
+            c.setCaption(captions.front());
+            FormView view(form);
+            form.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+            QApplication::processEvents();
+            for (const QString& caption : captions) {
+                c.setCaption(caption);
+                QApplication::processEvents();
+                const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage();
+                const QImage fresh = view.grab().toImage();
+                ASSERT_EQ(onScreen.convertToFormat(fresh.format()), fresh) << caption.toStdString();
+            }
+        }
+    }
+
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 3000, 1000);
+    Control& c = form.add(ControlKind::Label, QStringLiteral("lblSizeOfRoid"), 0);
+    c.move(150, 150, 1500, 255);
+    c.setAlignment(1);
+    c.setCaption(QStringLiteral("1,234,567"));
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    struct RegionLog : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                painted += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } log;
+    view.installEventFilter(&log);
+    c.setCaption(QStringLiteral("1,234,566"));
+    QApplication::processEvents();
+    const QRect r = view.paintedItem(QStringLiteral("lblSizeOfRoid"), 0)->rect;
+    EXPECT_FALSE(log.painted.isEmpty());
+    EXPECT_LT(log.painted.boundingRect().width() * 4, r.width());
 }
