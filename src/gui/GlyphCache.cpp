@@ -27,8 +27,10 @@ const GlyphCache& GlyphCache::of(const QFont& font)
     for (const auto& cache : caches)
         if (cache->font_ == font)
             return *cache;
-    if (caches.size() >= 32)
+    if (caches.size() >= 32) {
         caches.clear();
+        ++generation_;
+    }
     caches.push_back(std::unique_ptr<GlyphCache>(new GlyphCache(font)));
     return *caches.back();
 }

@@ -17,8 +17,9 @@ namespace orebell {
 // layout, which kerns them; digits and separators do not kern.
 class GlyphCache {
 public:
-    // The cache of a font; the reference holds until the next call.
+    // The cache of a font; the reference holds while generation() stays the same.
     static const GlyphCache& of(const QFont& font);
+    static int generation() { return generation_; }
 
     // The glyphs of a one-line text and their pen positions from x = 0, and its width; false when
     // a character is not a cached one.
@@ -64,6 +65,7 @@ private:
         Glyph glyph;
     };
     std::array<Wide, 3> wide_;
+    static inline int generation_ = 0;
 };
 
 } // namespace orebell

@@ -33,23 +33,40 @@ void Surface::add(Control& c, int order)
         return a.border != b.border ? b.border : a.order < b.order;
     };
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), e, below), e);
+    places_.clear();
     if (c.visible())
         host_.update(e.rect);
 }
 
+std::size_t Surface::place(const Control* c) const
+{
+    if (places_.empty())
+        for (std::size_t i = 0; i < entries_.size(); ++i)
+            places_.emplace(entries_[i].control, i);
+    const auto it = places_.find(c);
+    return it == places_.end() ? entries_.size() : it->second;
+}
+
 const Surface::Item* Surface::find(const Control* c) const
 {
-    for (const Entry& e : entries_)
-        if (e.control == c)
-            return &e;
-    return nullptr;
+    const std::size_t i = place(c);
+    return i < entries_.size() ? &entries_[i] : nullptr;
+}
+
+const GlyphCache& Surface::glyphCache(const Entry& e)
+{
+    if (!e.glyphs || e.glyphsGeneration != GlyphCache::generation()) {
+        e.glyphs = &GlyphCache::of(e.font);
+        e.glyphsGeneration = GlyphCache::generation();
+    }
+    return *e.glyphs;
 }
 
 int Surface::captionWidth(const Entry& e) const
 {
     const QString& caption = e.control->caption();
     qreal width = 0;
-    if (GlyphCache::of(e.font).layout(caption, glyphs_, positions_, width))
+    if (glyphCache(e).layout(caption, glyphs_, positions_, width))
         return static_cast<int>(std::lround(width));
     return QFontMetrics(e.font).horizontalAdvance(caption);
 }
@@ -61,6 +78,7 @@ void Surface::measure(Entry& e)
     if (e.border)
         return;
     e.font = windowFont(c.fontSize(), c.fontBold());
+    e.glyphs = nullptr;
     e.lineHeight = QFontMetrics(e.font).height();
     align(e);
 }
@@ -75,10 +93,10 @@ void Surface::align(Entry& e)
 
 void Surface::changed(const Control& c, Prop prop)
 {
-    auto it = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.control == &c; });
-    if (it == entries_.end())
+    const std::size_t i = place(&c);
+    if (i == entries_.size())
         return;
-    Entry& e = *it;
+    Entry& e = entries_[i];
     switch (prop) {
     case Prop::Caption: {
         // The tick's path: the caption may move within its rectangle, which stays; a number
@@ -133,8 +151,10 @@ void Surface::changed(const Control& c, Prop prop)
 void Surface::paint(QPainter& painter, const QRegion& exposed)
 {
     // A wake-up's region is a few small rectangles far apart: what lies between them is not painted.
+    const QRect bounds = exposed.boundingRect();
     for (const Entry& e : entries_) {
-        if (!e.control->visible())
+        // The rectangle of a line drawn as a border may have no width or no height.
+        if (!e.rect.adjusted(0, 0, 1, 1).intersects(bounds) || !e.control->visible())
             continue;
         if (e.border) {
             if (touchesEdges(exposed, e.rect))
@@ -208,7 +228,7 @@ std::optional<QRect> Surface::changedArea(const Entry& e, const QString& before)
     const Control& c = *e.control;
     if (c.borderStyle() != 0 || !c.enabled() || !host_.isEnabled())
         return std::nullopt;
-    const GlyphCache& cache = GlyphCache::of(e.font);
+    const GlyphCache& cache = glyphCache(e);
     qreal width = 0;
     for (const QString* text : {&before, &c.caption()}) {
         if (text->isEmpty())
@@ -223,7 +243,7 @@ std::optional<QRect> Surface::changedArea(const Entry& e, const QString& before)
 bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore,
                           const QRegion& exposed)
 {
-    const GlyphCache& cache = GlyphCache::of(e.font);
+    const GlyphCache& cache = glyphCache(e);
     qreal width = 0;
     // Only a caption that fits is drawn from here: nothing needs cutting at the label's edges.
     if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||

@@ -9,12 +9,15 @@
 #include <QRegion>
 
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QPainter;
 class QWidget;
 
 namespace orebell {
+
+class GlyphCache;
 
 // The labels and drawn borders of one container (the window or a panel), painted by the
 // container itself instead of a widget each: a caption that changes repaints its own rectangle of
@@ -50,6 +53,9 @@ private:
         QFont font;
         int lineHeight = 0;
         QString shown; // the caption as last aligned
+        // The font's glyph cache, found again when the font or the caches change.
+        mutable const GlyphCache* glyphs = nullptr;
+        mutable int glyphsGeneration = -1;
     };
     static bool touchesEdges(const QRegion& exposed, const QRect& r);
     void measure(Entry& e);
@@ -60,8 +66,14 @@ private:
     int captionWidth(const Entry& e) const;
     std::optional<QRect> changedArea(const Entry& e, const QString& before) const;
 
+    // The index of a control's entry; entries_.size() for none.
+    std::size_t place(const Control* c) const;
+    static const GlyphCache& glyphCache(const Entry& e);
+
     QWidget& host_;
     std::vector<Entry> entries_;
+    // Where each control's entry is, made again at the first look-up after an add.
+    mutable std::unordered_map<const Control*, std::size_t> places_;
     // Scratch space kept between paints: a tick allocates nothing here.
     mutable std::vector<quint32> glyphs_;
     mutable std::vector<QPointF> positions_;
