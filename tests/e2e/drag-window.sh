@@ -14,18 +14,9 @@ position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),
 # drag <name>: start the program, drag its title by (+200, +120) pixels, end it orderly and
 # check that it saved the place it moved to.
 drag() {
-    local name=$1 home=$work/home-$1 wid pid
+    local name=$1 home=$work/home-$1
     mkdir -p "$home"
-    HOME=$home XDG_CONFIG_HOME=$home/.config "$program" >"$work/$name.out" 2>"$work/$name.err" &
-    pid=$!
-    pids+=($pid)
-    for _ in $(seq 1 100); do
-        wid=$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | head -1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    [ -n "$wid" ] || fail "$name: no window"
-    sleep 0.5 # let the window manager place it
+    start_program "$name" "$home"
     read -r x0 y0 < <(position "$wid")
     xdotool mousemove --window "$wid" 60 8 mousedown 1
     for _ in $(seq 1 10); do xdotool mousemove_relative -- 20 12; sleep 0.05; done

@@ -29,21 +29,7 @@ mkdir -p "$(dirname "$ini")"
 # Two laser panels; laser 1 has an asteroid to mine.
 printf '[Settings]\ntxtLasers0=2\ntxtSizeOfRoid0=20000\ntxtMiningRate0=500\n' >"$ini"
 
-pid=
-wid=
-start() { # start <name>
-    HOME=$home XDG_CONFIG_HOME=$home/.config "$program" >"$work/$1.out" 2>"$work/$1.err" &
-    pid=$!
-    pids+=($pid)
-    wid=
-    for _ in $(seq 1 100); do
-        wid=$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | head -1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    [ -n "$wid" ] || fail "$1: no window"
-    sleep 0.5
-}
+start() { start_program "$1" "$home"; } # start <name>
 stop() { kill -TERM "$pid"; wait "$pid" 2>/dev/null; }
 
 # shot <x> <y> <w> <h>: a checksum of the pixels of a rectangle of the window (pixels).

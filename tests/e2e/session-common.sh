@@ -32,6 +32,24 @@ start_xvfb() {
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 }
 
+# start_program <name> <home>: the program under test ($program) with a home of its own, its
+# output in <name>.out and .err; waits for its window and sets pid and wid.
+pid=
+wid=
+start_program() {
+    HOME=$2 XDG_CONFIG_HOME=$2/.config "$program" >"$work/$1.out" 2>"$work/$1.err" &
+    pid=$!
+    pids+=($pid)
+    wid=
+    for _ in $(seq 1 100); do
+        wid=$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | head -1)
+        [ -n "$wid" ] && break
+        sleep 0.1
+    done
+    [ -n "$wid" ] || fail "$1: no window"
+    sleep 0.5 # let the window manager place it
+}
+
 # start_openbox: a window manager on that display, waited for until it has taken over.
 start_openbox() {
     openbox --sm-disable >/dev/null 2>&1 &
