@@ -16,38 +16,9 @@ if [ -e "$folder" ]; then
     echo "$folder is in the way (set OREBELL_SHOT_FOLDER to another new folder)" >&2
     exit 1
 fi
-xvfb=""
-app=""
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work" "$folder"
-}
-trap cleanup EXIT
-mkdir -p "$folder"
-cp "$(dirname "$program")"/*.wav "$(dirname "$program")"/Help.rtf "$program" "$folder/"
-Xvfb "$display" -screen 0 1600x1000x24 >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-sleep 1
+source scripts/screen-driving.sh
+start_session "$display" 1600x1000x24
 
-S=1
-WX=0 WY=0 WW=0 WH=0
-window() { # the geometry of a window by its title, in screen pixels
-    local id
-    id=$(xdotool search --name "$1" | head -1)
-    eval "$(xwininfo -id "$id" | awk '/Absolute upper-left X/{print "WX="$4} /Absolute upper-left Y/{print "WY="$4}
-                                       /Width:/{print "WW="$2} /Height:/{print "WH="$2}')"
-}
-main() { window '^Orebell$'; }
-# Lengths on the window are twips, 15 to a pixel at 100 per cent.
-at() { main; xdotool mousemove $((WX + ($1 * S * 10 + 75) / 150)) $((WY + ($2 * S * 10 + 75) / 150)); sleep 0.15; }
-click() { at "$1" "$2"; xdotool click 1; sleep 0.3; }
-type_in() { click "$1" "$2"; xdotool key ctrl+a; xdotool type --delay 30 "$3"; xdotool key Tab; sleep 0.3; }
-# The button column, top down, by button index.
-declare -A row=([0]=1 [1]=0 [2]=4 [3]=5 [4]=6 [5]=2 [8]=3 [11]=9 [12]=7 [13]=8)
-button() { click 127 $((270 + ${row[$1]} * 270 + 127)); }
-slot() { echo $((2970 + 1320 * $1 + 547)); }
 # The pointer rests on the window itself, so that no button shows its hover colour.
 shot() {
     main
@@ -63,10 +34,7 @@ take() {
     mkdir -p "$shots" "$dir"
     export XDG_CONFIG_HOME=$work/config-$S # a store of its own: the first run
     rm -rf "$XDG_CONFIG_HOME"
-    if [ "$S" = 1 ]; then unset QT_SCALE_FACTOR; else export QT_SCALE_FACTOR=$S; fi
-    (cd "$folder" && exec ./Orebell_III >/dev/null 2>&1) &
-    app=$!
-    sleep 3
+    start_program
     shot "$shots/first-run.png"
 
     # A jet can comes due after one minute.
@@ -75,19 +43,6 @@ take() {
     button 5
     button 12
     button 12
-    laser() { # slot, the start of an ore's name, units, m3 per cycle, seconds per cycle
-        if [ -n "$2" ]; then
-            click "$(slot "$1")" 435
-            xdotool type --delay 60 "$2"
-            sleep 0.3
-            xdotool key Return
-            sleep 0.4
-        fi
-        type_in "$(slot "$1")" 765 "$3"
-        type_in "$(slot "$1")" 3112 "$4"
-        type_in "$(slot "$1")" 3442 "$5"
-        click "$(slot "$1")" 2415
-    }
     laser 0 "" 30000 1000 60
     laser 1 Scor 12000 900 45
     laser 2 Pyrox 9000 600 30
@@ -145,9 +100,7 @@ take() {
     main
     import -window root "$work/root.png"
     convert "$work/root.png" -crop "${WW}x${WH}+${WX}+${WY}" +repage "$shots/minimised.png"
-    kill "$app"
-    wait "$app" 2>/dev/null || true
-    app=""
+    stop_program
 
     for name in timers-three-lasers calculator mineral-yield sound timer-settings help minimised \
         watch-yield watch-progress watch-cargo chooser; do

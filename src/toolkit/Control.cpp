@@ -216,23 +216,6 @@ void Control::setAlignment(int alignment)
     notify(Prop::Font);
 }
 
-void Control::setLeft(int twips) { move(twips, top_, width_, height_); }
-void Control::setTop(int twips) { move(left_, twips, width_, height_); }
-void Control::setWidth(int twips) { move(left_, top_, twips, height_); }
-void Control::setHeight(int twips) { move(left_, top_, width_, twips); }
-void Control::move(int left, int top) { move(left, top, width_, height_); }
-
-void Control::move(int left, int top, int width, int height)
-{
-    if (left == left_ && top == top_ && width == width_ && height == height_)
-        return;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    notify(Prop::Geometry);
-}
-
 void Control::setSelStart(int start)
 {
     start = std::clamp(start, 0, static_cast<int>(text_.size()));

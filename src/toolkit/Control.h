@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/Placement.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -65,7 +67,7 @@ enum MouseButton { LeftButton = 1, RightButton = 2, MiddleButton = 4 };
 // One control of a window: a property bag for every kind, with the window toolkit's event rules.
 // Setting Text, a label's Caption or Value from code runs the Change or Click handler before the
 // setter returns, and only when the value really changes.
-class Control {
+class Control : public Placement<Control> {
 public:
     using Handler = std::function<void()>;
     using ValidateHandler = std::function<void(bool& cancel)>;
@@ -120,16 +122,7 @@ public:
     int style() const { return style_; }
     void setStyle(int style) { style_ = style; }
 
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    void setLeft(int twips);
-    void setTop(int twips);
-    void setWidth(int twips);
-    void setHeight(int twips);
-    void move(int left, int top);
-    void move(int left, int top, int width, int height);
+    // Geometry (twips): left(), top(), width(), height(), setLeft() ... move(), from Placement.
 
     int selStart() const { return selStart_; }
     int selLength() const { return selLength_; }
@@ -190,6 +183,8 @@ public:
     void notify(Prop prop); // tells the form's observers
 
 private:
+    friend class Placement<Control>;
+    void placementChanged() { notify(Prop::Geometry); }
     void selectOption();
 
     Form& form_;
@@ -214,10 +209,6 @@ private:
     bool fontBold_ = false;
     int alignment_ = 0;
     int style_ = 0;
-    int left_ = 0;
-    int top_ = 0;
-    int width_ = 0;
-    int height_ = 0;
     int selStart_ = 0;
     int selLength_ = 0;
     int interval_ = 0;

@@ -160,23 +160,6 @@ void Form::onMouseDown(const QString& name, IndexMouse h)
     });
 }
 
-void Form::setLeft(int twips) { move(twips, top_, width_, height_); }
-void Form::setTop(int twips) { move(left_, twips, width_, height_); }
-void Form::setWidth(int twips) { move(left_, top_, twips, height_); }
-void Form::setHeight(int twips) { move(left_, top_, width_, twips); }
-void Form::move(int left, int top) { move(left, top, width_, height_); }
-
-void Form::move(int left, int top, int width, int height)
-{
-    if (left == left_ && top == top_ && width == width_ && height == height_)
-        return;
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
-    notifyForm();
-}
-
 void Form::show(bool modal)
 {
     modal_ = modal;

@@ -14,7 +14,7 @@ namespace orebell {
 
 // A window: its controls in a fixed order (the order the settings store walks), control arrays,
 // geometry in twips, its own events, and observers a view subscribes to.
-class Form {
+class Form : public Placement<Form> {
 public:
     using Observer = std::function<void(Control&, Prop)>;
     using FormObserver = std::function<void(Form&)>;
@@ -57,17 +57,8 @@ public:
     void onMouseMove(const QString& name, IndexMouse h);
     void onMouseDown(const QString& name, IndexMouse h);
 
-    // Window geometry (twips) and state.
-    int left() const { return left_; }
-    int top() const { return top_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    void setLeft(int twips);
-    void setTop(int twips);
-    void setWidth(int twips);
-    void setHeight(int twips);
-    void move(int left, int top);
-    void move(int left, int top, int width, int height);
+    // Window geometry (twips: left(), top(), width(), height(), setLeft() ... move(), from
+    // Placement) and state.
     bool visible() const { return visible_; }
     bool modal() const { return modal_; }
     void show(bool modal = false);
@@ -106,6 +97,8 @@ public:
     void notifyForm();
 
 private:
+    friend class Placement<Form>;
+    void placementChanged() { notifyForm(); }
     struct Array {
         std::vector<Control*> byIndex; // sparse: null where no element exists
         int count = 0;
@@ -120,10 +113,6 @@ private:
     QHash<QString, Array> arrays_;
     QHash<QString, Control*> singles_;
 
-    int left_ = 0;
-    int top_ = 0;
-    int width_ = 0;
-    int height_ = 0;
     bool visible_ = false;
     bool modal_ = false;
     bool onTop_ = false;

@@ -5,45 +5,18 @@
 # is missing.
 set -uo pipefail
 program=$1
-for tool in Xvfb openbox xdotool; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; wait "${pids[i]}" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; tail -20 "$work"/*.err 2>/dev/null; exit 1; }
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(dirname "$0")/session-common.sh"
+need Xvfb openbox xdotool xprop
+start_xvfb
 
 position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p'; }
 
 # drag <name>: start the program, drag its title by (+200, +120) pixels, end it orderly and
 # check that it saved the place it moved to.
 drag() {
-    local name=$1 home=$work/home-$1 wid pid
+    local name=$1 home=$work/home-$1
     mkdir -p "$home"
-    HOME=$home XDG_CONFIG_HOME=$home/.config "$program" >"$work/$name.out" 2>"$work/$name.err" &
-    pid=$!
-    pids+=($pid)
-    for _ in $(seq 1 100); do
-        wid=$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | head -1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    [ -n "$wid" ] || fail "$name: no window"
-    sleep 0.5 # let the window manager place it
+    start_program "$name" "$home"
     read -r x0 y0 < <(position "$wid")
     xdotool mousemove --window "$wid" 60 8 mousedown 1
     for _ in $(seq 1 10); do xdotool mousemove_relative -- 20 12; sleep 0.05; done
@@ -66,8 +39,6 @@ drag() {
 
 drag bare # no window manager: the program's own move
 
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+start_openbox
 drag managed # the window manager moves it
 echo "drag: the window follows the title and saves where it went, with and without a window manager"

@@ -7,30 +7,10 @@
 set -uo pipefail
 program=$1
 grabber=$2
-for tool in Xvfb openbox xdotool xev import; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; wait "${pids[i]}" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; for f in "$work"/*.err; do [ -f "$f" ] && { echo "--- $f"; tail -20 "$f"; }; done; exit 1; }
-
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
-unset WAYLAND_DISPLAY XDG_SESSION_TYPE
-export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-openbox --sm-disable >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 1 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break; sleep 0.1; done
+source "$(dirname "$0")/session-common.sh"
+need Xvfb openbox xdotool xprop xev import
+start_xvfb
+start_openbox
 
 # The game: a window that holds the focus and logs every key it receives.
 xev -geometry 300x200+700+600 -name game >"$work/game.log" 2>&1 &
@@ -49,21 +29,7 @@ mkdir -p "$(dirname "$ini")"
 # Two laser panels; laser 1 has an asteroid to mine.
 printf '[Settings]\ntxtLasers0=2\ntxtSizeOfRoid0=20000\ntxtMiningRate0=500\n' >"$ini"
 
-pid=
-wid=
-start() { # start <name>
-    HOME=$home XDG_CONFIG_HOME=$home/.config "$program" >"$work/$1.out" 2>"$work/$1.err" &
-    pid=$!
-    pids+=($pid)
-    wid=
-    for _ in $(seq 1 100); do
-        wid=$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | head -1)
-        [ -n "$wid" ] && break
-        sleep 0.1
-    done
-    [ -n "$wid" ] || fail "$1: no window"
-    sleep 0.5
-}
+start() { start_program "$1" "$home"; } # start <name>
 stop() { kill -TERM "$pid"; wait "$pid" 2>/dev/null; }
 
 # shot <x> <y> <w> <h>: a checksum of the pixels of a rectangle of the window (pixels).

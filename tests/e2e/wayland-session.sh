@@ -4,17 +4,8 @@
 # to reach, its window must come up natively. Exit 77 (skipped) only when a tool is missing.
 set -uo pipefail
 program=$1
-for tool in weston Xwayland xwininfo; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; for f in "$work"/*.err; do echo "--- $f"; tail -20 "$f"; done; exit 1; }
+source "$(dirname "$0")/session-common.sh"
+need weston Xwayland xwininfo
 
 export XDG_RUNTIME_DIR=$work/run HOME=$work/home XDG_CONFIG_HOME=$work/home/.config
 mkdir -p "$XDG_RUNTIME_DIR" "$HOME" && chmod 700 "$XDG_RUNTIME_DIR"
