@@ -6,6 +6,7 @@
 #include "gui/Style.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 
@@ -13,24 +14,38 @@ namespace orebell {
 
 namespace {
 
-// The program's icon: its emblem on a tile in the panel colour, at the sizes desktops ask for.
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
+// The program's icon: its emblem on a tile in the panel colour, painted at whatever size is
+// asked for. Kept as pixmaps it would hold about 100 KB for the whole session to serve a window
+// manager that reads it once.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const QRectF tile(rect);
+        const double radius = tile.width() * 10.0 / 64;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0x31, 0x29, 0x2F));
+        painter->drawRoundedRect(tile, radius, radius);
+        paintEmblem(*painter, tile);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x31, 0x29, 0x2F));
-        p.drawRoundedRect(QRectF(0, 0, size, size), size * 10.0 / 64, size * 10.0 / 64);
-        paintEmblem(p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pixmap);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
     }
-    return icon;
-}
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("orebell"); }
+};
 
 } // namespace
 
@@ -39,7 +54,7 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
     : program_(program), messages_(messages)
 {
     useProgramStyle();
-    QApplication::setWindowIcon(programIcon());
+    QApplication::setWindowIcon(QIcon(new ProgramIconEngine)); // the icon owns its engine
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
