@@ -9,6 +9,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 namespace orebell {
 
@@ -47,6 +48,31 @@ public:
     QString key() const override { return QStringLiteral("orebell"); }
 };
 
+// Gives a window its icon once it has painted its first frame. Qt converts a window's icon to
+// every size it offers and sends it to the X server (about 100 KB), twice for a widget created
+// with one: work the first frame need not wait for.
+class IconAfterFirstFrame final : public QObject {
+public:
+    IconAfterFirstFrame(QWidget& window, QIcon icon) : QObject(&window), icon_(std::move(icon))
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                static_cast<QWidget*>(parent())->setWindowIcon(icon_);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QIcon icon_;
+};
+
 } // namespace
 
 ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
@@ -54,8 +80,14 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
     : program_(program), messages_(messages)
 {
     useProgramStyle();
-    QApplication::setWindowIcon(QIcon(new ProgramIconEngine)); // the icon owns its engine
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
+    // Windows made from here on take it as they are created. The main window, created without
+    // it (one conversion instead of two), is marked as having its own so that setting the
+    // program's icon passes it by; its copy follows its first frame.
+    const QIcon icon(new ProgramIconEngine); // the icon owns its engine
+    main_->setAttribute(Qt::WA_SetWindowIcon);
+    QApplication::setWindowIcon(icon);
+    new IconAfterFirstFrame(*main_, icon);
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
     if (MiningLog* log = program.platform().miningLog())
