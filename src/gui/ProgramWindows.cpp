@@ -6,31 +6,72 @@
 #include "gui/Style.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QTimer>
 
 namespace orebell {
 
 namespace {
 
-// The program's icon: its emblem on a tile in the panel colour, at the sizes desktops ask for.
-QIcon programIcon()
-{
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128}) {
-        QPixmap pixmap(size, size);
+// The program's icon: its emblem on a tile in the panel colour, painted at whatever size is
+// asked for. Kept as pixmaps it would hold about 100 KB for the whole session to serve a window
+// manager that reads it once.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        const QRectF tile(rect);
+        const double radius = tile.width() * 10.0 / 64;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(0x31, 0x29, 0x2F));
+        painter->drawRoundedRect(tile, radius, radius);
+        paintEmblem(*painter, tile);
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x31, 0x29, 0x2F));
-        p.drawRoundedRect(QRectF(0, 0, size, size), size * 10.0 / 64, size * 10.0 / 64);
-        paintEmblem(p, QRectF(0, 0, size, size));
-        p.end();
-        icon.addPixmap(pixmap);
+        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
     }
-    return icon;
-}
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        return {QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64), QSize(128, 128)};
+    }
+    QIconEngine* clone() const override { return new ProgramIconEngine; }
+    QString key() const override { return QStringLiteral("orebell"); }
+};
+
+// Gives a window its icon once it has painted its first frame. Qt converts a window's icon to
+// every size it offers and sends it to the X server (about 100 KB), twice for a widget created
+// with one: work the first frame need not wait for.
+class IconAfterFirstFrame final : public QObject {
+public:
+    IconAfterFirstFrame(QWidget& window, QIcon icon) : QObject(&window), icon_(std::move(icon))
+    {
+        window.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                static_cast<QWidget*>(parent())->setWindowIcon(icon_);
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    QIcon icon_;
+};
 
 } // namespace
 
@@ -39,8 +80,14 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
     : program_(program), messages_(messages)
 {
     useProgramStyle();
-    QApplication::setWindowIcon(programIcon());
     main_ = std::make_unique<FormView>(program.mainForm(), &messages);
+    // Windows made from here on take it as they are created. The main window, created without
+    // it (one conversion instead of two), is marked as having its own so that setting the
+    // program's icon passes it by; its copy follows its first frame.
+    const QIcon icon(new ProgramIconEngine); // the icon owns its engine
+    main_->setAttribute(Qt::WA_SetWindowIcon);
+    QApplication::setWindowIcon(icon);
+    new IconAfterFirstFrame(*main_, icon);
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
     if (MiningLog* log = program.platform().miningLog())

@@ -2,10 +2,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibrary>
 #include <QPointer>
 #include <QThread>
+#include <QTimer>
+#include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 namespace orebell {
@@ -64,15 +68,48 @@ public:
             return;
         }
         pending_ = path;
-        if (!loader_)
-            startLoading();
+        if (!loader_ && !loadAsked_) {
+            loadAsked_ = true;
+            // The start-up click is asked for while the window is still being built.
+            QTimer::singleShot(0, this, [this] { startLoadingAfterFirstFrames(); });
+        }
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && watched->isWindowType()) {
+            // The window paints as this event is handled; the loader starts after it.
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] { startLoading(); });
+        }
+        return false;
     }
 
 private:
+    // Loading the module maps and relocates Qt Multimedia and the sound libraries, on another
+    // thread but in the same address space: about 10 ms of CPU and the memory map's lock, which a
+    // window painting its first frame on a busy machine would wait for. So a window shown and not
+    // yet on the screen goes first; the click follows its first frame.
+    void startLoadingAfterFirstFrames()
+    {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        const bool framePending = std::any_of(windows.begin(), windows.end(), [](const QWindow* w) {
+            return w->isVisible() && !w->isExposed();
+        });
+        if (!framePending) {
+            startLoading();
+            return;
+        }
+        QCoreApplication::instance()->installEventFilter(this);
+        // A window the system never puts on screen must not keep the sound away for good.
+        QTimer::singleShot(FirstFrameWaitMs, this, [this] { startLoading(); });
+    }
+
     void startLoading()
     {
-        // Loading the module maps and relocates Qt Multimedia and the sound libraries: a few
-        // milliseconds that the first frame need not wait for.
+        if (loader_)
+            return;
+        QCoreApplication::instance()->removeEventFilter(this);
         const QString file = programModulePath(QString::fromLatin1(module::Sound), folder_);
         loader_.reset(QThread::create([this, file] {
             QLibrary library(file);
@@ -107,7 +144,9 @@ private:
     std::unique_ptr<QThread> loader_;
     std::unique_ptr<SoundPlayer> player_;
     QString pending_;
+    bool loadAsked_ = false;
     bool failed_ = false;
+    static constexpr int FirstFrameWaitMs = 500;
 };
 
 class ModuleMiningLog : public MiningLog {

@@ -200,6 +200,23 @@ TEST_F(Windows, TheOreGridHoldsItsMeasuredColumnsBesideAVerticalScrollBar)
               table->columnWidth(2));
 }
 
+// The icon is painted when asked for, not kept: every size a window manager may read is whole.
+TEST_F(Windows, TheWindowIconIsTheTileAtEverySizeItOffers)
+{
+    const QIcon icon = QApplication::windowIcon();
+    const QList<QSize> sizes = icon.availableSizes();
+    ASSERT_EQ(sizes.size(), 5);
+    for (const QSize& size : sizes) {
+        const QImage image = icon.pixmap(size).toImage();
+        ASSERT_EQ(image.size(), size);
+        EXPECT_LT(qAlpha(image.pixel(0, 0)), 64) << size.width(); // the rounded corner
+        const QColor tile = image.pixelColor(size.width() * 3 / 4, size.height() / 10);
+        EXPECT_EQ(tile, toQColor(0x2F2931)) << size.width();
+    }
+    // A size never listed is painted too, not scaled from a listed one.
+    EXPECT_EQ(icon.pixmap(QSize(24, 24)).size(), QSize(24, 24));
+}
+
 TEST_F(Windows, PanelsCoverTheTimersAndChecksReadOnTheDarkPanels)
 {
     FormView& view = windows->mainView();

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +128,39 @@ TEST_F(ProgramModulesTest, WithoutItsModuleSoundIsTheSystemAlertAndThePlayerIsTo
     ASSERT_EQ(messages.texts.size(), 1);
     EXPECT_TRUE(messages.texts.first().startsWith(QStringLiteral("Sound is unavailable")))
         << messages.texts.first().toStdString();
+}
+
+// The start-up click is asked for before the window is built: loading the sound module (mapping
+// Qt Multimedia on another thread) waits until a window being shown has painted its first frame.
+TEST_F(ProgramModulesTest, TheSoundModuleLoadsAfterTheFirstFrameOfAWindowBeingShown)
+{
+    QTemporaryDir folder; // no module in it: the load fails at once and says so
+    QStringList order;
+    struct Told : MessageBoxService {
+        QStringList& order;
+        explicit Told(QStringList& o) : order(o) {}
+        void show(const QString&) override { order << QStringLiteral("module"); }
+    } messages(order);
+    struct Window : QWidget {
+        QStringList& order;
+        explicit Window(QStringList& o) : order(o) {}
+        void paintEvent(QPaintEvent*) override { order << QStringLiteral("frame"); }
+    } window(order);
+
+    auto player = makeModuleSoundPlayer(messages, folder.path());
+    player->play(QStringLiteral("/nowhere/tick1.wav"));
+    window.show();
+    QThread::msleep(100); // time enough for a loader started at once to be done
+    ASSERT_TRUE(QTest::qWaitFor([&] { return order.contains(QStringLiteral("module")); }, 5000));
+    ASSERT_FALSE(order.isEmpty());
+    EXPECT_EQ(order.first().toStdString(), "frame") << order.join(u' ').toStdString();
+
+    // With no window waiting for its frame the module is loaded at once.
+    QTemporaryDir other;
+    Messages later;
+    auto second = makeModuleSoundPlayer(later, other.path());
+    second->play(QStringLiteral("/nowhere/tick1.wav"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !later.texts.isEmpty(); }, 300));
 }
 
 } // namespace
