@@ -4,8 +4,7 @@ namespace orebell {
 
 // A rectangle in twips that tells its owner when it moves: controls and windows are placed
 // alike. Owner provides placementChanged(), called once per move that changes anything.
-template <class Owner>
-class Placement {
+template <class Owner> class Placement {
 public:
     int left() const { return left_; }
     int top() const { return top_; }
