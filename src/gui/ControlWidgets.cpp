@@ -135,6 +135,26 @@ void ModelComboBox::paintEvent(QPaintEvent*)
     painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
+// QComboBox makes its drop-down list (a window with a list view) at its first font change, to give
+// it the box's font: a few milliseconds for every box on the first frame. A list made later, when
+// it first opens, takes the box's font as it is made.
+void ModelComboBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange && !listMade()) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
+
+bool ModelComboBox::listMade() const
+{
+    const QObjectList& all = children();
+    return std::any_of(all.begin(), all.end(), [](const QObject* child) {
+        return child->isWidgetType() && static_cast<const QWidget*>(child)->isWindow();
+    });
+}
+
 void ModelComboBox::showPopup()
 {
     QAbstractItemView* list = view();

@@ -106,6 +106,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    bool listMade() const;
 };
 
 // The longest form of a name that fits a width: whole, with the first word shortened, or cut.

@@ -539,6 +539,36 @@ TEST_F(View, ASystemColourReadsTheSameInEveryKindOfControl)
     EXPECT_GT(boxColours.color(QPalette::Text).lightness(), 150);
 }
 
+// A drop-down list is not made while the window is built (its font is given when it opens), yet
+// the open list always shows the box's font, also after the box's font changed.
+TEST_F(View, AListOpensInItsBoxsFontAndIsNotMadeBeforeThen)
+{
+    Control& ore = add(ControlKind::ComboBox, "cboRoidType", 0, 150, 150, 2000, 315);
+    ore.setStyle(2);
+    ore.setFontSize(11);
+    for (const char* name : {"Veldspar", "Scordite", "Concentrated Veldspar"})
+        ore.addItem(QString::fromLatin1(name));
+    open();
+    auto* list = widget<QComboBox>("cboRoidType", 0);
+    auto windowsIn = [](QWidget* w) {
+        int n = 0;
+        for (QWidget* child : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            n += child->isWindow();
+        return n;
+    };
+    EXPECT_EQ(windowsIn(list), 0);
+    EXPECT_EQ(list->font().pointSizeF(), 11);
+
+    list->showPopup();
+    EXPECT_EQ(list->view()->font(), list->font());
+    list->hidePopup();
+    ore.setFontSize(9); // once made, the list follows the box
+    EXPECT_EQ(list->font().pointSizeF(), 9);
+    list->showPopup();
+    EXPECT_EQ(list->view()->font(), list->font());
+    list->hidePopup();
+}
+
 TEST(FittedName, ALongOreNameKeepsItsOreWhole)
 {
     const QFontMetrics fm(windowFont(7));
