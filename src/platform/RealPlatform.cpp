@@ -1,5 +1,6 @@
 #include "platform/RealPlatform.h"
 
+#include "platform/LocalClock.h"
 #include "platform/WindowFont.h"
 #include "platform/XcbGlobalKeys.h"
 #include "toolkit/Form.h"
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMessageBox>
-#include <QTime>
 #include <QUrl>
 
 namespace orebell {
@@ -29,10 +29,10 @@ public:
 
 class SystemClock : public Clock {
 public:
-    float timeOfDay() override
-    {
-        return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
-    }
+    float timeOfDay() override { return static_cast<float>(local_.secondsOfDay()); }
+
+private:
+    LocalClock local_;
 };
 
 class QtDesktop : public Desktop {

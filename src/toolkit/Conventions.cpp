@@ -3,14 +3,100 @@
 #include "toolkit/RuntimeError.h"
 
 #include <QLocale>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string_view>
 
 namespace orebell {
+
+namespace detail {
+
+// The 15 significant digits of a normal positive number from its shortest round-trip digits,
+// which the standard library finds far faster than 25. When there are 15 or fewer, they are the
+// number's 15-digit rounding: the number lies within half an ulp of them, much nearer than to any
+// other 15-digit decimal. False when there are more.
+bool shortestFifteenDigits(double magnitude, char (&digits)[15], int& exponent)
+{
+    if (!(magnitude >= std::numeric_limits<double>::min()))
+        return false; // subnormal: the ulp is too coarse for the argument above
+    if (magnitude < 1e15 && magnitude == std::floor(magnitude)) {
+        // A whole number below 10^15 is its own digits, and integer conversion is cheaper still.
+        char buf[16];
+        const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(magnitude));
+        if (ec != std::errc())
+            return false;
+        const int n = static_cast<int>(end - buf);
+        std::copy(buf, end, digits);
+        std::fill(digits + n, digits + 15, '0');
+        exponent = n - 1;
+        return true;
+    }
+    char buf[32];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific);
+    if (ec != std::errc())
+        return false;
+    const char* const e = std::find(buf, end, 'e');
+    if (e == end)
+        return false;
+    int n = 0;
+    for (const char* p = buf; p != e; ++p) {
+        if (*p == '.')
+            continue;
+        if (n == 15)
+            return false;
+        digits[n++] = *p;
+    }
+    int exp = 0;
+    const auto parsed = std::from_chars(e[1] == '+' ? e + 2 : e + 1, end, exp);
+    if (parsed.ec != std::errc() || parsed.ptr != end)
+        return false;
+    std::fill(digits + n, digits + 15, '0');
+    exponent = exp;
+    return true;
+}
+
+// The 15 significant digits of a positive finite number, rounded as QString::number(value, 'e', 14)
+// rounds, with its decimal exponent (value ~ d.dddddddddddddd x 10^exponent). Qt's digits often
+// take double-conversion's bignum path; 25 digits from the standard library decide the rounding
+// unless the number lies on a half, which is left to Qt. False when it is left to Qt.
+bool fifteenDigitsFrom25(double magnitude, char (&digits)[15], int& exponent)
+{
+    char buf[64];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 24);
+    if (ec != std::errc() || end - buf < 28 || buf[1] != '.' || buf[26] != 'e')
+        return false;
+    char all[25];
+    all[0] = buf[0];
+    std::copy(buf + 2, buf + 26, all + 1);
+    const char* tail = all + 15;
+    if (std::string_view(tail, 10) == "5000000000") // maybe exactly a half: Qt decides
+        return false;
+    int exp = 0;
+    const auto parsed = std::from_chars(buf[27] == '+' ? buf + 28 : buf + 27, end, exp);
+    if (parsed.ec != std::errc() || parsed.ptr != end)
+        return false;
+    std::copy(all, all + 15, digits);
+    if (tail[0] >= '5') {
+        int i = 14;
+        for (; i >= 0 && digits[i] == '9'; --i)
+            digits[i] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits[0] = '1';
+            ++exp;
+        }
+    }
+    exponent = exp;
+    return true;
+}
+
+} // namespace detail
 
 namespace {
 
@@ -152,112 +238,82 @@ double localeToDouble(const QString& trimmed, bool& ok)
     return s.locale.toDouble(trimmed, &ok);
 }
 
+bool fifteenDigits(double magnitude, char (&digits)[15], int& exponent)
+{
+    return detail::shortestFifteenDigits(magnitude, digits, exponent) ||
+           detail::fifteenDigitsFrom25(magnitude, digits, exponent);
+}
+
 // A non-negative number as decimal digits: value = 0.digits x 10^pointPos, from its 15
 // significant digits, so that display rounding works on what the number shows, not on binary
 // noise (1.005 stays 1.005).
 struct Decimal {
-    QString digits;   // no leading zeros unless the value is 0
+    char digits[15]; // no trailing zeros, no leading zeros unless the value is 0
+    int count = 1;
     int pointPos = 0; // digits before the decimal point
 };
-
-// The 15 significant digits of a positive finite number, rounded as QString::number(value, 'e', 14)
-// rounds, with its decimal exponent (value ~ d.dddddddddddddd x 10^exponent). Qt's digits often
-// take double-conversion's bignum path; 25 digits from the standard library decide the rounding
-// unless the number lies on a half, which is left to Qt. False when it is left to Qt.
-bool fifteenDigits(double magnitude, char (&digits)[15], int& exponent)
-{
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 24);
-    if (ec != std::errc() || end - buf < 28 || buf[1] != '.' || buf[26] != 'e')
-        return false;
-    char all[25];
-    all[0] = buf[0];
-    std::copy(buf + 2, buf + 26, all + 1);
-    const char* tail = all + 15;
-    if (std::string_view(tail, 10) == "5000000000") // maybe exactly a half: Qt decides
-        return false;
-    int exp = 0;
-    const auto parsed = std::from_chars(buf[27] == '+' ? buf + 28 : buf + 27, end, exp);
-    if (parsed.ec != std::errc() || parsed.ptr != end)
-        return false;
-    std::copy(all, all + 15, digits);
-    if (tail[0] >= '5') {
-        int i = 14;
-        for (; i >= 0 && digits[i] == '9'; --i)
-            digits[i] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits[0] = '1';
-            ++exp;
-        }
-    }
-    exponent = exp;
-    return true;
-}
 
 Decimal toDecimal(double magnitude)
 {
     Decimal d;
     if (magnitude == 0) {
-        d.digits = QStringLiteral("0");
+        d.digits[0] = '0';
         d.pointPos = 1;
         return d;
     }
-    char digits[15];
     int exponent = 0;
-    if (fifteenDigits(magnitude, digits, exponent)) {
-        int n = 15;
-        while (n > 1 && digits[n - 1] == '0')
-            --n;
-        d.digits = QString::fromLatin1(digits, n);
+    if (fifteenDigits(magnitude, d.digits, exponent)) {
         d.pointPos = exponent + 1;
-        return d;
+    } else {
+        const QString e = QString::number(magnitude, 'e', 14); // d.dddddddddddddde+XX
+        const qsizetype ePos = e.indexOf(QLatin1Char('e'));
+        int n = 0;
+        for (qsizetype i = 0; i < ePos && n < 15; ++i) {
+            if (e.at(i) != QLatin1Char('.'))
+                d.digits[n++] = static_cast<char>(e.at(i).unicode());
+        }
+        std::fill(d.digits + n, d.digits + 15, '0');
+        d.pointPos = QStringView(e).mid(ePos + 1).toInt() + 1;
     }
-    const QString e = QString::number(magnitude, 'e', 14); // d.dddddddddddddde+XX
-    const int ePos = static_cast<int>(e.indexOf(QLatin1Char('e')));
-    d.digits = e.left(ePos).remove(QLatin1Char('.'));
-    d.pointPos = e.mid(ePos + 1).toInt() + 1;
-    while (d.digits.size() > 1 && d.digits.endsWith(QLatin1Char('0')))
-        d.digits.chop(1);
+    d.count = 15;
+    while (d.count > 1 && d.digits[d.count - 1] == '0')
+        --d.count;
     return d;
 }
 
-// Splits into integer and fraction digit texts rounded to `decimals` places, halves away from 0.
-void roundDecimal(const Decimal& d, int decimals, QString& integer, QString& fraction)
+using DigitBuffer = QVarLengthArray<char, 64>;
+
+// The digits rounded to `decimals` places, halves away from 0, in `all`, of which the first
+// `point` are the integer part (without leading zeros; none for 0).
+void roundDecimal(const Decimal& d, int decimals, DigitBuffer& all, int& point)
 {
-    QString all = d.digits;
-    int point = d.pointPos;
-    if (point <= 0) {
-        all.prepend(QString(-point, QLatin1Char('0')));
-        point = 0;
-    }
+    all.clear();
+    point = d.pointPos;
+    for (int i = point; i < 0; ++i)
+        all.append('0');
+    all.append(d.digits, d.count);
+    point = std::max(point, 0);
     const int keep = point + decimals;
-    if (all.size() < keep)
-        all.append(QString(keep - all.size(), QLatin1Char('0')));
-    const bool roundUp = all.size() > keep && all.at(keep) >= QLatin1Char('5');
-    all.truncate(keep);
+    while (all.size() < keep)
+        all.append('0');
+    const bool roundUp = all.size() > keep && all[keep] >= '5';
+    all.resize(keep);
     if (roundUp) {
         int i = keep - 1;
-        for (; i >= 0; --i) {
-            if (all[i] == QLatin1Char('9')) {
-                all[i] = QLatin1Char('0');
-            } else {
-                all[i] = QChar(all[i].unicode() + 1);
-                break;
-            }
-        }
-        if (i < 0) {
-            all.prepend(QLatin1Char('1'));
+        for (; i >= 0 && all[i] == '9'; --i)
+            all[i] = '0';
+        if (i >= 0) {
+            ++all[i];
+        } else {
+            all.insert(all.begin(), '1');
             ++point;
         }
     }
-    integer = all.left(point);
-    fraction = all.mid(point);
-    while (integer.size() > 1 && integer.startsWith(QLatin1Char('0')))
-        integer.remove(0, 1);
-    if (integer == QLatin1String("0"))
-        integer.clear();
+    int lead = 0;
+    while (lead < point && all[lead] == '0')
+        ++lead;
+    all.remove(0, lead);
+    point -= lead;
 }
 
 } // namespace
@@ -272,13 +328,13 @@ QString numberToText(double value)
     char digits[15];
     int exponent = 0;
     if (s.direct && fifteenDigits(std::fabs(value), digits, exponent)) {
-        // The digits QLocale writes when it writes them plainly: a number of 1 or more whose
-        // trailing zeros all lie after the decimal mark. The rest (exponents, 0.00x) is left to it.
+        // The digits QLocale writes when it writes them plainly: a number of 1 or more below
+        // 10^15. The rest (exponents, 0.00x) is left to it.
         int n = 15;
         while (n > 1 && digits[n - 1] == '0')
             --n;
-        const int before = exponent + 1; // digits before the decimal mark
-        if (before >= 1 && before <= n) {
+        const int before = exponent + 1;   // digits before the decimal mark
+        if (before >= 1 && before <= 15) { // trailing zeros of an integer are in `digits`
             QString text;
             text.reserve(n + 2);
             if (value < 0)
@@ -334,36 +390,45 @@ QString formatNumber(double value, const QString& pattern)
 {
     if (!std::isfinite(value))
         raise(ErrOverflow);
-    const int dot = static_cast<int>(pattern.indexOf(QLatin1Char('.')));
-    const QString intPattern = dot < 0 ? pattern : pattern.left(dot);
-    const QString fracPattern = dot < 0 ? QString() : pattern.mid(dot + 1);
+    // Scanned on every call rather than compiled: the patterns are a few characters long.
+    const QStringView p(pattern);
+    const qsizetype dot = p.indexOf(QLatin1Char('.'));
+    const QStringView intPattern = dot < 0 ? p : p.left(dot);
+    const QStringView fracPattern = dot < 0 ? QStringView() : p.mid(dot + 1);
     const bool grouping = intPattern.contains(QLatin1Char(','));
     const int minInteger = static_cast<int>(intPattern.count(QLatin1Char('0')));
     const int requiredDecimals = static_cast<int>(fracPattern.count(QLatin1Char('0')));
     const int decimals = requiredDecimals + static_cast<int>(fracPattern.count(QLatin1Char('#')));
 
-    QString integer;
-    QString fraction;
-    roundDecimal(toDecimal(std::fabs(value)), decimals, integer, fraction);
-    // Compiling a pattern here would dominate the laser tick's valuation; a plain scan will do.
-    const bool isZero = integer.isEmpty() && std::all_of(fraction.cbegin(), fraction.cend(),
-                                                         [](QChar c) { return c == QLatin1Char('0'); });
-    while (fraction.size() > requiredDecimals && fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    if (integer.size() < minInteger)
-        integer.prepend(QString(minInteger - integer.size(), QLatin1Char('0')));
+    DigitBuffer all;
+    int point = 0;
+    roundDecimal(toDecimal(std::fabs(value)), decimals, all, point);
+    const char* const integer = all.constData();
+    const char* const fraction = integer + point;
+    int fractionSize = static_cast<int>(all.size()) - point;
+    const bool isZero =
+        point == 0 && std::all_of(fraction, fraction + fractionSize, [](char c) { return c == '0'; });
+    while (fractionSize > requiredDecimals && fraction[fractionSize - 1] == '0')
+        --fractionSize;
+    const int padding = std::max(minInteger - point, 0);
+    const int integerSize = point + padding;
 
     const NumberSymbols& symbols = numberSymbols();
-    if (grouping && integer.size() > 3) {
-        const QString& sep = symbols.groupSeparator;
-        for (int i = static_cast<int>(integer.size()) - 3; i > 0; i -= 3)
-            integer.insert(i, sep);
-    }
-    QString out = integer;
-    if (dot >= 0)
-        out += symbols.decimalPoint + fraction;
+    const bool grouped = grouping && integerSize > 3;
+    QString out;
+    out.reserve(1 + integerSize * (grouped ? 1 + symbols.groupSeparator.size() : 1) +
+                symbols.decimalPoint.size() + fractionSize);
     if (value < 0 && !isZero)
-        out.prepend(QLatin1Char('-'));
+        out += QLatin1Char('-');
+    for (int i = 0; i < integerSize; ++i) {
+        if (grouped && i > 0 && (integerSize - i) % 3 == 0)
+            out += symbols.groupSeparator;
+        out += QLatin1Char(i < padding ? '0' : integer[i - padding]);
+    }
+    if (dot >= 0) {
+        out += symbols.decimalPoint;
+        out += QLatin1String(fraction, fractionSize);
+    }
     return out;
 }
 

@@ -54,4 +54,12 @@ double divide(double numerator, double denominator);
 // A result that is not a finite number raises Overflow (6).
 double checkedFinite(double value);
 
+namespace detail {
+// A positive finite number's 15 significant digits as QString::number(value, 'e', 14) gives them,
+// and its decimal exponent: the fast path (shortest round-trip digits, when there are 15 or fewer)
+// and the general one (25 digits, leaving halves to Qt). False when the path does not decide.
+bool shortestFifteenDigits(double magnitude, char (&digits)[15], int& exponent);
+bool fifteenDigitsFrom25(double magnitude, char (&digits)[15], int& exponent);
+} // namespace detail
+
 } // namespace orebell

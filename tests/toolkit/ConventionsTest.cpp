@@ -8,6 +8,9 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
 
 using namespace orebell;
 
@@ -182,6 +185,72 @@ TEST_P(Conventions, ConversionsAgreeWithTheLocale)
         EXPECT_EQ(formatNumber(count, "0.0000000000"),
                   digits.left(before) + locale.decimalPoint() + (digits.mid(before) + "0000000000").left(10))
             << count;
+    }
+}
+
+// The fast digit path (shortest round-trip digits) and the general one (25 digits) must give
+// Qt's 15 digits, and the conversions built on them what QLocale writes.
+TEST_P(Conventions, FastDigitPathAgreesWithTheGeneralOne)
+{
+    const auto qtDigits = [](double m, int& exponent) {
+        const QString e = QString::number(m, 'e', 14);
+        const qsizetype ePos = e.indexOf(QLatin1Char('e'));
+        exponent = e.mid(ePos + 1).toInt();
+        return e.left(ePos).remove(QLatin1Char('.')).toStdString();
+    };
+    std::mt19937_64 random(13);
+    std::vector<double> values = {
+        1,         10,    1e14,   1e15 - 1, 1e15, 9.99999999999999e22, 2.2250738585072014e-308, 4.9e-324,
+        0.1 + 0.2, 1.005, 999.95, 0.5,      1e-5, 123456.78901234565};
+    for (int i = 0; i < 3000; ++i) {
+        values.push_back(std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                    std::uniform_int_distribution<int>(-1070, 1020)(random)));
+        values.push_back(static_cast<double>(random() % 1000000000) / 10000.0);      // a few decimals
+        values.push_back(static_cast<double>(random() % 100000) * 1000.0);           // whole, zeros
+        values.push_back(static_cast<double>(random() % 100000000) * 0.0625 + 1e-3); // counts of ticks
+    }
+    int fast = 0;
+    for (const double v : values) {
+        char shortest[15];
+        char general[15];
+        int shortestExponent = 0;
+        int generalExponent = 0;
+        int qtExponent = 0;
+        const std::string qt = qtDigits(v, qtExponent);
+        if (detail::shortestFifteenDigits(v, shortest, shortestExponent)) {
+            ++fast;
+            EXPECT_EQ(std::string(shortest, 15), qt) << v;
+            EXPECT_EQ(shortestExponent, qtExponent) << v;
+        }
+        if (detail::fifteenDigitsFrom25(v, general, generalExponent)) {
+            EXPECT_EQ(std::string(general, 15), qt) << v;
+            EXPECT_EQ(generalExponent, qtExponent) << v;
+        }
+    }
+    EXPECT_GT(fast, static_cast<int>(values.size()) / 2); // the fast path is the common one
+
+    QLocale plain;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    for (const double v : values) {
+        EXPECT_EQ(numberToText(v), plain.toString(v, 'g', 15)) << v;
+        EXPECT_EQ(numberToText(-v), plain.toString(-v, 'g', 15)) << v;
+    }
+    // Display patterns on numbers with no rounding at stake (sixteenths, and whole numbers and
+    // quarters rounded to none) must read as QLocale writes them.
+    const QLocale grouped = QLocale().language() == QLocale::German
+                                ? QLocale(QLocale::German, QLocale::Germany)
+                                : QLocale(QLocale::English, QLocale::UnitedStates);
+    for (int i = 0; i < 3000; ++i) {
+        const double sixteenths =
+            static_cast<double>(static_cast<std::int64_t>(random() % 4000000000) - 2000000000) / 16;
+        EXPECT_EQ(formatNumber(sixteenths, "#,##0.0000"), grouped.toString(sixteenths, 'f', 4)) << sixteenths;
+        EXPECT_EQ(formatNumber(sixteenths, "0.0000"), plain.toString(sixteenths, 'f', 4)) << sixteenths;
+        const double quarter = std::floor(std::fabs(sixteenths)) + ((i & 1) ? 0.25 : 0.75);
+        EXPECT_EQ(formatNumber(quarter, "0"), plain.toString(quarter, 'f', 0)) << quarter;
+        EXPECT_EQ(
+            formatNumber(std::floor(std::fabs(sixteenths)), "00"),
+            plain.toString(std::floor(std::fabs(sixteenths)), 'f', 0).rightJustified(2, QLatin1Char('0')))
+            << sixteenths;
     }
 }
 
