@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev
+  qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev libfontconfig-dev
   qt6-qpa-plugins libsndfile1-dev
   qt6-charts-dev libqt6sql6-sqlite
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
+#include "platform/FontConfiguration.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv)
     orebell::applySessionPlatform(commandLine.platformChosen);
     orebell::sendFramesOverSocket();
 
+    orebell::FontConfigurationLoader fonts; // beside QApplication's start
+
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
@@ -33,6 +36,7 @@ int main(int argc, char** argv)
     orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
+    fonts.wait(); // the first text is measured in the load sequence
     program.run();
     if (platform.endRequested()) // the load failed and has been reported
         return 1;

@@ -40,33 +40,43 @@ GlyphCache::GlyphCache(const QFont& font) : font_(font), raw_(QRawFont::fromFont
     const QFontMetricsF metrics(font);
     ascent_ = metrics.ascent();
     height_ = metrics.height();
-    if (!raw_.isValid())
-        return;
-    auto load = [this](char16_t ch, Glyph& glyph) {
-        const QList<quint32> indexes = raw_.glyphIndexesForString(QString(QChar(ch)));
-        if (indexes.size() != 1 || indexes.front() == 0)
-            return; // not in this font: Qt's layout finds a fallback
-        const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
-        const QRectF ink = raw_.boundingRect(indexes.front());
-        glyph = {indexes.front(), advances.value(0).x(), ink.left(), ink.right(), true};
-    };
+    // Each glyph is read when first asked for: loading one is most of a cache's cost, and the
+    // captions of the first frame use a few of them.
+    const bool readable = raw_.isValid();
     for (char16_t ch = 0; ch < ascii_.size(); ++ch)
-        if (isNumberCharacter(ch))
-            load(ch, ascii_[ch]);
+        ascii_[ch].read = !readable || !isNumberCharacter(ch);
     for (std::size_t i = 0; i < wide_.size(); ++i) {
         wide_[i].ch = WideCharacters[i];
-        load(WideCharacters[i], wide_[i].glyph);
+        wide_[i].glyph.read = !readable;
     }
+}
+
+void GlyphCache::read(char16_t ch, Glyph& glyph) const
+{
+    glyph.read = true;
+    const QList<quint32> indexes = raw_.glyphIndexesForString(QString(QChar(ch)));
+    if (indexes.size() != 1 || indexes.front() == 0)
+        return; // not in this font: Qt's layout finds a fallback
+    const QList<QPointF> advances = raw_.advancesForGlyphIndexes(indexes);
+    const QRectF ink = raw_.boundingRect(indexes.front());
+    glyph = {indexes.front(), advances.value(0).x(), ink.left(), ink.right(), true, true};
 }
 
 const GlyphCache::Glyph* GlyphCache::find(char16_t ch) const
 {
-    if (ch < ascii_.size())
-        return ascii_[ch].cached ? &ascii_[ch] : nullptr;
-    for (const Wide& wide : wide_)
-        if (wide.ch == ch)
-            return wide.glyph.cached ? &wide.glyph : nullptr;
-    return nullptr;
+    Glyph* glyph = nullptr;
+    if (ch < ascii_.size()) {
+        glyph = &ascii_[ch];
+    } else {
+        for (Wide& wide : wide_)
+            if (wide.ch == ch)
+                glyph = &wide.glyph;
+    }
+    if (!glyph)
+        return nullptr;
+    if (!glyph->read)
+        read(ch, *glyph);
+    return glyph->cached ? glyph : nullptr;
 }
 
 bool GlyphCache::layout(QStringView text, std::vector<quint32>& glyphs, std::vector<QPointF>& positions,

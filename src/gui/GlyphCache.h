@@ -50,21 +50,23 @@ private:
         qreal inkLeft = 0; // the glyph's drawn pixels, from its pen position
         qreal inkRight = 0;
         bool cached = false;
+        bool read = false; // looked up in the font (cached tells whether it is there)
     };
     const Glyph* find(char16_t ch) const;
+    void read(char16_t ch, Glyph& glyph) const;
     bool measure(QStringView text, qreal& width) const;
 
     QFont font_;
     QRawFont raw_;
     qreal ascent_ = 0;
     qreal height_ = 0;
-    std::array<Glyph, 128> ascii_{};
+    mutable std::array<Glyph, 128> ascii_{};
     // The blanks some locales group digits with, and the minus sign.
     struct Wide {
         char16_t ch = 0;
         Glyph glyph;
     };
-    std::array<Wide, 3> wide_;
+    mutable std::array<Wide, 3> wide_;
     static inline int generation_ = 0;
 };
 

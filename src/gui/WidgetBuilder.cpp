@@ -30,8 +30,11 @@ void WidgetBuilder::build(Hooks hooks)
 {
     hooks_ = std::move(hooks);
     int order = 0;
-    for (const auto& c : form_->controls())
+    for (const auto& c : form_->controls()) {
         order_.insert(c.get(), order++);
+        if (c->kind() == ControlKind::Image)
+            images_[c->container()].push_back(c.get());
+    }
     for (const auto& c : form_->controls())
         if (c->kind() == ControlKind::Frame && c->index() < 0)
             frameWidget(c->name(), 0);
@@ -134,9 +137,11 @@ bool WidgetBuilder::paintable(const Control& c) const
         return false;
     // A caption written on a picture lies above the picture's widget: it keeps a widget too.
     const QRect area(c.left(), c.top(), c.width(), c.height());
-    for (const auto& image : form_->controls())
-        if (image->kind() == ControlKind::Image && image->container() == c.container() &&
-            QRect(image->left(), image->top(), image->width(), image->height()).contains(area))
+    const auto images = images_.constFind(c.container());
+    if (images == images_.cend())
+        return true;
+    for (const Control* image : *images)
+        if (QRect(image->left(), image->top(), image->width(), image->height()).contains(area))
             return false;
     return true;
 }

@@ -76,6 +76,8 @@ private:
     QHash<const Control*, Surface*> painted_;
     QHash<const QWidget*, Surface*> surfaces_; // each owned by its container
     QHash<const Control*, int> order_;         // a control's place in its form
+    // The pictures of each container: a label on one keeps a widget (paintable).
+    QHash<QString, std::vector<const Control*>> images_;
     // Controls of panels never shown yet, by their frame: their widgets are made when it shows.
     QHash<QString, std::vector<Control*>> pending_;
 };

@@ -128,6 +128,35 @@ TEST(GlyphCache, LaysOutNumbersOnlyAndKeepsFontsApart)
     EXPECT_GT(boldWidth, width);
 }
 
+// Glyphs are read from the font when first asked for, by whichever call asks first: a fresh
+// cache measures a change before it lays anything out, and every number character, the wide
+// blanks and minus sign included, keeps Qt's own advance.
+TEST(GlyphCache, ReadsEachGlyphWhenFirstAskedWhicheverCallAsks)
+{
+    const QFont font = windowFont(11.5); // a size no other test uses: a fresh cache
+    const GlyphCache& cache = GlyphCache::of(font);
+    const QRect box(0, 0, 200, 20);
+    const auto changed = cache.changedArea(u"1,234", u"1,235", box, Qt::AlignRight | Qt::AlignVCenter);
+    ASSERT_TRUE(changed.has_value());
+    EXPECT_FALSE(changed->isEmpty());
+    EXPECT_GT(changed->left(), box.width() / 2); // the last digit only
+
+    const QFontMetricsF metrics(font);
+    const QString all =
+        QStringLiteral("9876543210 .,:;-+%/()'") + QChar(0x00a0) + QChar(0x202f) + QChar(0x2212);
+    std::vector<quint32> glyphs;
+    std::vector<QPointF> positions;
+    for (const QChar ch : all) {
+        qreal width = 0;
+        if (!cache.layout(QStringView(&ch, 1), glyphs, positions, width))
+            continue; // a character this font lacks is left to Qt's layout
+        EXPECT_NEAR(width, metrics.horizontalAdvance(ch), 0.01) << int(ch.unicode());
+    }
+    qreal width = 0;
+    ASSERT_TRUE(cache.layout(u"12,345.60", glyphs, positions, width));
+    EXPECT_NEAR(width, metrics.horizontalAdvance(QStringLiteral("12,345.60")), 0.5);
+}
+
 namespace {
 
 struct EventCounter : QObject {
