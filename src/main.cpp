@@ -31,6 +31,7 @@ int main(int argc, char** argv)
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
+    fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());

@@ -10,8 +10,8 @@
 
 using namespace orebell;
 
-// The loader may run while Qt already uses fontconfig (here the test's application measured text
-// first): reading the configuration again must leave the fonts Qt resolves as they were.
+// The loader may run while Qt already uses fontconfig and its font database (here the test's
+// application measured text first): reading both again must leave the fonts Qt resolves as they were.
 TEST(FontConfigurationLoader, LeavesTheFontsQtResolvesAsTheyWere)
 {
     const QFont font = windowFont(8.25, true);
@@ -21,6 +21,7 @@ TEST(FontConfigurationLoader, LeavesTheFontsQtResolvesAsTheyWere)
     ASSERT_FALSE(family.isEmpty());
 
     FontConfigurationLoader loader;
+    loader.applicationReady();
     loader.wait();
 
     EXPECT_EQ(QFontInfo(windowFont(8.25, true)).family(), family);
@@ -29,16 +30,26 @@ TEST(FontConfigurationLoader, LeavesTheFontsQtResolvesAsTheyWere)
     EXPECT_EQ(QFontDatabase::families(), families);
 }
 
-// main() waits before the load sequence, and the loader is destroyed on every way out of main,
-// some of which never waited (a failed load returns early): neither may throw or hang.
-TEST(FontConfigurationLoader, WaitsOnceAndEndsWhetherOrNotItWasWaitedFor)
+// main() waits before the load sequence; a loader never told of an application (QApplication
+// failed) or never waited for ends all the same: none of these may throw or hang.
+TEST(FontConfigurationLoader, EndsWhetherOrNotItWasToldOrWaitedFor)
 {
     {
         FontConfigurationLoader loader;
+        loader.applicationReady();
         loader.wait();
         loader.wait();
+        loader.applicationReady();
+    }
+    {
+        FontConfigurationLoader noApplication;
+        noApplication.wait();
     }
     {
         FontConfigurationLoader unwaited;
+        unwaited.applicationReady();
+    }
+    {
+        FontConfigurationLoader untold;
     }
 }
