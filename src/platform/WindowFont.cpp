@@ -19,10 +19,10 @@ QStringList wantedFamilies()
             QStringLiteral("DejaVu Sans")};
 }
 
-// Qt takes the first of a font's families that is installed, but for each size it is asked for
-// it first looks up the substitutes of every missing family ahead of that one (fontconfig sorts
-// all fonts for each: milliseconds at start-up). Putting the installed one first gives the same
-// font at the first try; the others stay behind it.
+// Qt takes the first of a font's families that is installed, but when the first one is missing
+// it asks fontconfig for that family's substitutes first (a sort of every installed font, once
+// per style: milliseconds at start-up). Putting the installed one first gives the same font at
+// the first try; the others stay behind it.
 QStringList orderedFamilies()
 {
     QStringList families = wantedFamilies();
