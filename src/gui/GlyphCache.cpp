@@ -68,9 +68,12 @@ const GlyphCache::Glyph* GlyphCache::find(char16_t ch) const
     if (ch < ascii_.size()) {
         glyph = &ascii_[ch];
     } else {
-        for (Wide& wide : wide_)
-            if (wide.ch == ch)
+        for (Wide& wide : wide_) {
+            if (wide.ch == ch) {
                 glyph = &wide.glyph;
+                break;
+            }
+        }
     }
     if (!glyph)
         return nullptr;
