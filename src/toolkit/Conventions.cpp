@@ -245,7 +245,7 @@ enum class Parsed { Number, NotANumber, AskLocale };
 // Reads [-]digits[.digits], the integer digits optionally in canonical groups of three
 // ("12,345,678"), without leading zeros. Other forms (exponents, a plus sign, odd grouping) are
 // left to QLocale. `text` is trimmed and not empty.
-Parsed parseDirect(const NumberSymbols& s, const QString& text, double& value)
+Parsed parseDirect(const NumberSymbols& s, QStringView text, double& value)
 {
     if (!s.direct)
         return Parsed::AskLocale;
@@ -299,7 +299,7 @@ Parsed parseDirect(const NumberSymbols& s, const QString& text, double& value)
 
 // The number a trimmed, non-empty text holds in the default locale; ok false when it is none,
 // value inf when it is a number beyond a double.
-double localeToDouble(const QString& trimmed, bool& ok)
+double localeToDouble(QStringView trimmed, bool& ok)
 {
     const NumberSymbols& s = numberSymbols();
     double value = 0;
@@ -430,7 +430,8 @@ namespace {
 detail::NumberReading readNumber(const QString& text)
 {
     using R = detail::NumberReading;
-    const QString trimmed = text.trimmed();
+    // A view: trimming a copy cost an allocation whenever there was something to trim.
+    const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
         return {R::Empty, 0};
     bool ok = false;
@@ -481,7 +482,10 @@ std::optional<double> RememberedNumber::numericValue(const QString& text) { retu
 
 double RememberedNumber::textToNumber(const QString& text) { return numberOrRaise(read(text)); }
 
-double textToNumberOrZero(const QString& text) { return text.trimmed().isEmpty() ? 0.0 : textToNumber(text); }
+double textToNumberOrZero(const QString& text)
+{
+    return QStringView(text).trimmed().isEmpty() ? 0.0 : textToNumber(text);
+}
 
 namespace {
 
