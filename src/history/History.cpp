@@ -170,7 +170,7 @@ double History::gridUnits(const QString& oreName) const
 {
     for (int r = 1; r < oreMined_.rows() - 1; ++r)
         if (oreMined_.textMatrix(r, 0) == oreName)
-            return numericValue(oreMined_.textMatrix(r, 1)).value_or(0.0);
+            return oreMined_.numberAt(r, 1).value_or(0.0);
     return 0;
 }
 

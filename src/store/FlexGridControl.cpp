@@ -19,7 +19,7 @@ const std::array<QString, 4> DefaultHeaders = {QStringLiteral("Ore Name"), QStri
 
 // A count cell holds what this module wrote: a formatted number, or an empty text for a total of
 // 0. Anything else can only come from a damaged store and counts as nothing.
-double countOf(const QString& text) { return numericValue(text).value_or(0.0); }
+double countOf(const Grid& grid, int row) { return grid.numberAt(row, 1).value_or(0.0); }
 
 int findGridRow(const Grid& grid, const QString& oreName)
 {
@@ -53,7 +53,7 @@ void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName
     std::int32_t row = findGridRow(grid, oreName);
     double oldCount = 0;
     if (row > 0) {
-        oldCount = countOf(grid.textMatrix(row, 1));
+        oldCount = countOf(grid, row);
     } else {
         row = grid.rows() - 1;
         grid.addItem();
@@ -106,7 +106,7 @@ double OreMinedUnits(const Grid& grid, const QString& oreName)
     if (oreName.isEmpty())
         return 0;
     const int row = findGridRow(grid, oreName);
-    return row > 0 ? countOf(grid.textMatrix(row, 1)) : 0.0;
+    return row > 0 ? countOf(grid, row) : 0.0;
 }
 
 FlexGridControl::FlexGridControl(Form& main, Shared& shared, Platform&)

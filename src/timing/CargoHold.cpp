@@ -61,7 +61,7 @@ void CargoHold::displayStep()
 // A capacity that is not a number above 0 would divide by nothing: the box says so instead.
 bool CargoHold::capacityUsable(double& capacity)
 {
-    const std::optional<double> value = numericValue(txtCargoHold_.text());
+    const std::optional<double> value = capacity_.numericValue(txtCargoHold_.text());
     const bool usable = value && *value > 0;
     capacity = usable ? *value : 0;
     markCapacity(usable);

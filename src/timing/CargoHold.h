@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Control.h"
+#include "toolkit/Conventions.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
 
@@ -39,6 +40,7 @@ private:
     Control& lblStopMining_;
     QString capacityTip_;
     Color capacityColor_;
+    RememberedNumber capacity_; // the player's entry, read on every tick
     std::function<bool()> anyLaserRunning_;
 };
 

@@ -502,7 +502,7 @@ double LaserTimers::gridUnits(const QString& oreName) const
         return 0;
     for (int r = 1; r < oreMined_->rows(); ++r) {
         if (oreMined_->textMatrix(r, 0) == oreName) {
-            return numericValue(oreMined_->textMatrix(r, 1)).value_or(0.0);
+            return oreMined_->numberAt(r, 1).value_or(0.0);
         }
     }
     return 0;

@@ -6,6 +6,7 @@
 #include <QVarLengthArray>
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -96,6 +97,74 @@ bool fifteenDigitsFrom25(double magnitude, char (&digits)[15], int& exponent)
     return true;
 }
 
+namespace {
+constexpr double Pow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                            1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+} // namespace
+
+// The 15 significant digits of a number from 1 to 10^15 as the nearest whole number to it scaled to
+// 15 integer digits. Below 2^52 every half is a double, and a correctly rounded product does not
+// pass one: the computed product lies on the same side of each half as the exact one, or on it.
+// A product on a half is left to the other paths, which alone decide halves.
+bool fifteenDigitsByScaling(double magnitude, char (&digits)[15], int& exponent)
+{
+    if (!(magnitude >= 1 && magnitude < 1e15))
+        return false;
+    int e = 14;
+    while (magnitude < Pow10[e])
+        --e;
+    const double y = magnitude * Pow10[14 - e];
+    const double whole = std::floor(y);
+    const double fraction = y - whole;
+    if (fraction == 0.5)
+        return false;
+    const auto n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    char buf[24];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    if (ec != std::errc() || end - buf != 15)
+        return false; // rounded up to 10^15: a power of ten the other paths write
+    std::copy(buf, end, digits);
+    exponent = e;
+    return true;
+}
+
+// A non-negative number rounded to `decimals` places, halves away from 0, as the display patterns
+// round its 15 significant digits: the digits in `all`, of which the first `point` are the integer
+// part (no leading zeros; none for 0), then exactly `decimals` more. Worked out from the binary
+// number when its 15-digit rounding cannot round otherwise: the 15-digit rounding moves the
+// scaled number by at most 0.5e-14 of itself, the multiplication by far less, so a fraction
+// further than 1e-14 of it from a half rounds the same way. False when that is not sure.
+bool roundedByScaling(double magnitude, int decimals, char* all, int& size, int& point)
+{
+    if (decimals < 0 || decimals > 22)
+        return false;
+    const double y = magnitude * Pow10[decimals];
+    if (!(y < 1e13))
+        return false;
+    const double whole = std::floor(y);
+    const double fraction = y - whole;
+    if (std::fabs(fraction - 0.5) <= y * 1e-14)
+        return false;
+    const auto n = static_cast<std::uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+    if (n == 0) {
+        std::fill(all, all + decimals, '0');
+        size = decimals;
+        point = 0;
+        return true;
+    }
+    char buf[24];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, n);
+    if (ec != std::errc())
+        return false;
+    const int count = static_cast<int>(end - buf);
+    const int zeros = std::max(decimals - count, 0);
+    std::fill(all, all + zeros, '0');
+    std::copy(buf, end, all + zeros);
+    size = zeros + count;
+    point = size - decimals;
+    return true;
+}
+
 } // namespace detail
 
 namespace {
@@ -113,7 +182,8 @@ QLocale plainLocale()
 // digits, "-" and groups of three take a direct path; anything else goes through QLocale as
 // before, so results are the same either way.
 struct NumberSymbols {
-    QLocale locale; // the default locale these were read from
+    QLocale locale;               // the default locale these were read from
+    std::uint64_t generation = 0; // unique to each reading, in every thread
     QString decimalPoint;
     QString groupSeparator;
     QChar decimal;
@@ -144,8 +214,10 @@ const NumberSymbols& numberSymbols()
     const QLocale current;
     if (filled && current == cache.locale)
         return cache;
+    static std::atomic<std::uint64_t> readings{0};
     NumberSymbols s;
     s.locale = current;
+    s.generation = ++readings;
     s.decimalPoint = current.decimalPoint();
     s.groupSeparator = current.groupSeparator();
     const QLocale::NumberOptions strict = QLocale::RejectGroupSeparator |
@@ -173,7 +245,7 @@ enum class Parsed { Number, NotANumber, AskLocale };
 // Reads [-]digits[.digits], the integer digits optionally in canonical groups of three
 // ("12,345,678"), without leading zeros. Other forms (exponents, a plus sign, odd grouping) are
 // left to QLocale. `text` is trimmed and not empty.
-Parsed parseDirect(const NumberSymbols& s, const QString& text, double& value)
+Parsed parseDirect(const NumberSymbols& s, QStringView text, double& value)
 {
     if (!s.direct)
         return Parsed::AskLocale;
@@ -227,7 +299,7 @@ Parsed parseDirect(const NumberSymbols& s, const QString& text, double& value)
 
 // The number a trimmed, non-empty text holds in the default locale; ok false when it is none,
 // value inf when it is a number beyond a double.
-double localeToDouble(const QString& trimmed, bool& ok)
+double localeToDouble(QStringView trimmed, bool& ok)
 {
     const NumberSymbols& s = numberSymbols();
     double value = 0;
@@ -240,7 +312,8 @@ double localeToDouble(const QString& trimmed, bool& ok)
 
 bool fifteenDigits(double magnitude, char (&digits)[15], int& exponent)
 {
-    return detail::shortestFifteenDigits(magnitude, digits, exponent) ||
+    return detail::fifteenDigitsByScaling(magnitude, digits, exponent) ||
+           detail::shortestFifteenDigits(magnitude, digits, exponent) ||
            detail::fifteenDigitsFrom25(magnitude, digits, exponent);
 }
 
@@ -335,101 +408,169 @@ QString numberToText(double value)
             --n;
         const int before = exponent + 1;   // digits before the decimal mark
         if (before >= 1 && before <= 15) { // trailing zeros of an integer are in `digits`
-            QString text;
-            text.reserve(n + 2);
+            char16_t text[17];
+            int size = 0;
             if (value < 0)
-                text += QLatin1Char('-');
-            text += QLatin1String(digits, before);
-            if (n > before)
-                text += s.decimal + QLatin1String(digits + before, n - before);
-            return text;
+                text[size++] = u'-';
+            for (int i = 0; i < before; ++i)
+                text[size++] = static_cast<char16_t>(digits[i]);
+            if (n > before) {
+                text[size++] = s.decimal.unicode();
+                for (int i = before; i < n; ++i)
+                    text[size++] = static_cast<char16_t>(digits[i]);
+            }
+            return QString(reinterpret_cast<const QChar*>(text), size);
         }
     }
     return plainLocale().toString(value, 'g', 15);
 }
 
-double textToNumber(const QString& text)
+namespace {
+
+detail::NumberReading readNumber(const QString& text)
 {
-    const QString trimmed = text.trimmed();
+    using R = detail::NumberReading;
+    // A view: trimming a copy cost an allocation whenever there was something to trim.
+    const QStringView trimmed = QStringView(text).trimmed();
     if (trimmed.isEmpty())
-        raise(ErrTypeMismatch);
+        return {R::Empty, 0};
     bool ok = false;
     const double value = localeToDouble(trimmed, ok);
     if (!ok && std::isinf(value))
-        raise(ErrOverflow); // a number, but beyond what a double holds
+        return {R::TooLarge, value}; // a number, but beyond what a double holds
     if (!ok || !std::isfinite(value))
+        return {R::NotANumber, 0};
+    return {R::Number, value};
+}
+
+double numberOrRaise(const detail::NumberReading& r)
+{
+    if (r.kind == detail::NumberReading::TooLarge)
+        raise(ErrOverflow);
+    if (r.kind != detail::NumberReading::Number)
         raise(ErrTypeMismatch);
-    return value;
+    return r.value;
 }
 
-bool isNumeric(const QString& text)
+std::optional<double> numberOrNone(const detail::NumberReading& r)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return false;
-    bool ok = false;
-    const double value = localeToDouble(trimmed, ok);
-    return ok && std::isfinite(value);
+    if (r.kind != detail::NumberReading::Number)
+        return std::nullopt;
+    return r.value;
 }
 
-std::optional<double> numericValue(const QString& text)
+} // namespace
+
+double textToNumber(const QString& text) { return numberOrRaise(readNumber(text)); }
+
+bool isNumeric(const QString& text) { return readNumber(text).kind == detail::NumberReading::Number; }
+
+std::optional<double> numericValue(const QString& text) { return numberOrNone(readNumber(text)); }
+
+const detail::NumberReading& RememberedNumber::read(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    const double value = localeToDouble(trimmed, ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    const std::uint64_t locale = numberSymbols().generation;
+    if (locale != locale_ || text != text_) {
+        reading_ = readNumber(text);
+        text_ = text;
+        locale_ = locale;
+    }
+    return reading_;
 }
 
-double textToNumberOrZero(const QString& text) { return text.trimmed().isEmpty() ? 0.0 : textToNumber(text); }
+std::optional<double> RememberedNumber::numericValue(const QString& text) { return numberOrNone(read(text)); }
 
-QString formatNumber(double value, const QString& pattern)
+double RememberedNumber::textToNumber(const QString& text) { return numberOrRaise(read(text)); }
+
+double textToNumberOrZero(const QString& text)
+{
+    return QStringView(text).trimmed().isEmpty() ? 0.0 : textToNumber(text);
+}
+
+namespace {
+
+// What a display pattern asks for, read in one pass.
+struct PatternShape {
+    bool hasPoint = false;
+    bool grouping = false;    // a "," before the decimal mark
+    int minInteger = 0;       // "0"s before it
+    int requiredDecimals = 0; // "0"s after it
+    int decimals = 0;         // "0"s and "#"s after it
+};
+
+PatternShape shapeOf(QStringView pattern)
+{
+    PatternShape shape;
+    for (const QChar c : pattern) {
+        const char16_t u = c.unicode();
+        if (u == u'.' && !shape.hasPoint) {
+            shape.hasPoint = true;
+        } else if (!shape.hasPoint) {
+            shape.grouping = shape.grouping || u == u',';
+            shape.minInteger += u == u'0';
+        } else {
+            shape.requiredDecimals += u == u'0';
+            shape.decimals += u == u'0' || u == u'#';
+        }
+    }
+    return shape;
+}
+
+QString formatNumberWith(double value, const QString& pattern, bool scaling)
 {
     if (!std::isfinite(value))
         raise(ErrOverflow);
-    // Scanned on every call rather than compiled: the patterns are a few characters long.
-    const QStringView p(pattern);
-    const qsizetype dot = p.indexOf(QLatin1Char('.'));
-    const QStringView intPattern = dot < 0 ? p : p.left(dot);
-    const QStringView fracPattern = dot < 0 ? QStringView() : p.mid(dot + 1);
-    const bool grouping = intPattern.contains(QLatin1Char(','));
-    const int minInteger = static_cast<int>(intPattern.count(QLatin1Char('0')));
-    const int requiredDecimals = static_cast<int>(fracPattern.count(QLatin1Char('0')));
-    const int decimals = requiredDecimals + static_cast<int>(fracPattern.count(QLatin1Char('#')));
+    const PatternShape shape = shapeOf(pattern);
+    const int decimals = shape.decimals;
 
     DigitBuffer all;
     int point = 0;
-    roundDecimal(toDecimal(std::fabs(value)), decimals, all, point);
+    all.resize(24 + decimals);
+    int size = 0;
+    if (scaling && detail::roundedByScaling(std::fabs(value), decimals, all.data(), size, point))
+        all.resize(size);
+    else
+        roundDecimal(toDecimal(std::fabs(value)), decimals, all, point);
     const char* const integer = all.constData();
     const char* const fraction = integer + point;
     int fractionSize = static_cast<int>(all.size()) - point;
     const bool isZero =
         point == 0 && std::all_of(fraction, fraction + fractionSize, [](char c) { return c == '0'; });
-    while (fractionSize > requiredDecimals && fraction[fractionSize - 1] == '0')
+    while (fractionSize > shape.requiredDecimals && fraction[fractionSize - 1] == '0')
         --fractionSize;
-    const int padding = std::max(minInteger - point, 0);
+    const int padding = std::max(shape.minInteger - point, 0);
     const int integerSize = point + padding;
 
     const NumberSymbols& symbols = numberSymbols();
-    const bool grouped = grouping && integerSize > 3;
-    QString out;
-    out.reserve(1 + integerSize * (grouped ? 1 + symbols.groupSeparator.size() : 1) +
-                symbols.decimalPoint.size() + fractionSize);
+    const bool grouped = shape.grouping && integerSize > 3;
+    // Written into one buffer and made a text once: appending character by character cost more
+    // than the rounding.
+    QVarLengthArray<char16_t, 64> out;
+    const auto appendText = [&out](const QString& text) {
+        out.append(reinterpret_cast<const char16_t*>(text.constData()), text.size());
+    };
     if (value < 0 && !isZero)
-        out += QLatin1Char('-');
+        out.append(u'-');
     for (int i = 0; i < integerSize; ++i) {
         if (grouped && i > 0 && (integerSize - i) % 3 == 0)
-            out += symbols.groupSeparator;
-        out += QLatin1Char(i < padding ? '0' : integer[i - padding]);
+            appendText(symbols.groupSeparator);
+        out.append(static_cast<char16_t>(i < padding ? '0' : integer[i - padding]));
     }
-    if (dot >= 0) {
-        out += symbols.decimalPoint;
-        out += QLatin1String(fraction, fractionSize);
+    if (shape.hasPoint) {
+        appendText(symbols.decimalPoint);
+        for (int i = 0; i < fractionSize; ++i)
+            out.append(static_cast<char16_t>(fraction[i]));
     }
-    return out;
+    return QString(reinterpret_cast<const QChar*>(out.constData()), out.size());
+}
+
+} // namespace
+
+QString formatNumber(double value, const QString& pattern) { return formatNumberWith(value, pattern, true); }
+
+QString detail::formatNumberByDigits(double value, const QString& pattern)
+{
+    return formatNumberWith(value, pattern, false);
 }
 
 double roundHalfEven(double value)

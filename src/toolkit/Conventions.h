@@ -55,11 +55,42 @@ double divide(double numerator, double denominator);
 double checkedFinite(double value);
 
 namespace detail {
+struct NumberReading {
+    enum Kind : std::uint8_t { Empty, Number, NotANumber, TooLarge } kind = Empty;
+    double value = 0;
+};
+} // namespace detail
+
+// The number a text holds, read once for as long as the text and the locale stay the same: for a
+// text that is read more often than it changes. Gives exactly what the free conversions give.
+// Not to be shared between threads.
+class RememberedNumber {
+public:
+    std::optional<double> numericValue(const QString& text);
+    double textToNumber(const QString& text);
+
+private:
+    const detail::NumberReading& read(const QString& text);
+
+    QString text_;
+    std::uint64_t locale_ = 0; // which reading of the locale's symbols the reading used
+    detail::NumberReading reading_;
+};
+
+namespace detail {
 // A positive finite number's 15 significant digits as QString::number(value, 'e', 14) gives them,
 // and its decimal exponent: the fast path (shortest round-trip digits, when there are 15 or fewer)
 // and the general one (25 digits, leaving halves to Qt). False when the path does not decide.
 bool shortestFifteenDigits(double magnitude, char (&digits)[15], int& exponent);
 bool fifteenDigitsFrom25(double magnitude, char (&digits)[15], int& exponent);
+// The same from the number scaled to 15 integer digits, for numbers from 1 to 10^15 that lie
+// clear of a half.
+bool fifteenDigitsByScaling(double magnitude, char (&digits)[15], int& exponent);
+// Rounding to a pattern's decimals from the number scaled by them, when that is sure to agree
+// with rounding its 15 digits: `all` takes up to 13 + decimals digits.
+bool roundedByScaling(double magnitude, int decimals, char* all, int& size, int& point);
+// formatNumber without the scaled rounding: its 15 digits rounded, always.
+QString formatNumberByDigits(double value, const QString& pattern);
 } // namespace detail
 
 } // namespace orebell

@@ -50,10 +50,20 @@ void Grid::checkCell(int row, int col) const
                                 ") out of range");
 }
 
-QString Grid::textMatrix(int row, int col) const
+const QString& Grid::textMatrix(int row, int col) const
 {
     checkCell(row, col);
     return cells_[row][col];
+}
+
+std::optional<double> Grid::numberAt(int row, int col) const
+{
+    checkCell(row, col);
+    const std::size_t i =
+        static_cast<std::size_t>(row) * static_cast<std::size_t>(cols_) + static_cast<std::size_t>(col);
+    if (numbers_.size() <= i)
+        numbers_.resize(i + 1);
+    return numbers_[i].numericValue(cells_[row][col]);
 }
 
 void Grid::setTextMatrix(int row, int col, const QString& text)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "toolkit/Conventions.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace orebell {
@@ -20,7 +23,9 @@ public:
     int fixedRows() const { return 1; }
 
     // Throws std::out_of_range outside the grid.
-    QString textMatrix(int row, int col) const;
+    const QString& textMatrix(int row, int col) const;
+    // numericValue(textMatrix(row, col)), read again only when the cell's text has changed.
+    std::optional<double> numberAt(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
 
     void addItem(); // appends one empty row
@@ -44,6 +49,8 @@ private:
     std::vector<int> alignments_;
     std::vector<int> fixedAlignments_;
     std::function<void()> changed_;
+    // By cell position; each checks its text, so rows that move stay correct.
+    mutable std::vector<RememberedNumber> numbers_;
 };
 
 } // namespace orebell

@@ -158,6 +158,43 @@ TEST_P(HistoryTest, AScriptedSessionIsRecordedAsTheGridAndTheEstimateShowIt)
     EXPECT_TRUE(platform.messages().isEmpty());
 }
 
+// The ore-mined count is read back on every tick; a count that another routine (a load, a hand
+// edit) or a change of locale gives between ticks is what the next tick credits from.
+TEST_P(HistoryTest, ATripHoldsWhatTheGridGainedWhenItsCountChangesBetweenTicks)
+{
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    tick(0, 10);
+    const QString veldspar = QStringLiteral("Veldspar");
+    const double first = gridUnits().at(veldspar);
+    ASSERT_GT(first, 0);
+    int row = 1;
+    while (grid().textMatrix(row, 0) != veldspar)
+        ++row;
+    grid().setTextMatrix(row, 1, formatNumber(5000.25, QStringLiteral("#,###.0000000000")));
+    tick(0, 10);
+    const double second = gridUnits().at(veldspar) - 5000.25;
+    // Text written in one locale and read in the other: 1.5 in German is 15 in English.
+    const QLocale current;
+    grid().setTextMatrix(row, 1, QStringLiteral("1,5"));
+    QLocale::setDefault(GetParam() == QLocale::German ? QLocale(QLocale::English, QLocale::UnitedStates)
+                                                      : QLocale(QLocale::German, QLocale::Germany));
+    // The asteroid's and the hold's own tallies are read in the new locale too.
+    c("lblOreName", 0).setTag(QStringLiteral("0"));
+    c("lblCargoHold", 0).setTag(QStringLiteral("0"));
+    const double read = numericValue(grid().textMatrix(row, 1)).value_or(0);
+    tick(0, 10);
+    const double third = numericValue(grid().textMatrix(row, 1)).value_or(0) - read;
+    QLocale::setDefault(current);
+    press(0);
+    controlButton(15);
+    const auto log = trips();
+    ASSERT_EQ(log.size(), 1u) << platform.messages().join(QLatin1Char('|')).toStdString();
+    EXPECT_DOUBLE_EQ(unitsOf(log[0]).at(veldspar), first + second + third);
+    EXPECT_NEAR(second, first, 1e-6);
+    EXPECT_NEAR(third, first, 1e-6);
+}
+
 TEST_P(HistoryTest, EveryWayOutEndsTheTrip)
 {
     enter(0, "Veldspar", "20000", "100", "60");

@@ -254,6 +254,87 @@ TEST_P(Conventions, FastDigitPathAgreesWithTheGeneralOne)
     }
 }
 
+// Numbers a hair either side of a half of the last digit kept, where rounding the binary number
+// and rounding its 15 digits can part: the texts of the scaled path must be those of the digits.
+TEST_P(Conventions, ScaledRoundingAgreesWithRoundingTheDigits)
+{
+    std::mt19937_64 random(29);
+    std::vector<double> values = {0,
+                                  0.05,
+                                  0.5,
+                                  1.5,
+                                  2.5,
+                                  9.95,
+                                  99.95,
+                                  0.045,
+                                  1.005,
+                                  999.95,
+                                  1e-300,
+                                  4.9e-324,
+                                  1234.56785,
+                                  5e12,
+                                  1e13,
+                                  1e15,
+                                  1e16,
+                                  4503599627370495.5,
+                                  123456789012345.5,
+                                  100000000000000.5,
+                                  0.1 + 0.2,
+                                  123456.78901234565};
+    const auto nearHalf = [&](const std::string& decimalText) {
+        const double v = std::stod(decimalText);
+        for (const double w : {v, std::nextafter(v, 0.0), std::nextafter(v, 1e300)}) {
+            values.push_back(w);
+            values.push_back(std::nextafter(std::nextafter(w, 0.0), 0.0));
+            values.push_back(std::nextafter(std::nextafter(w, 1e300), 1e300));
+        }
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const std::string whole = std::to_string(random() % 100000000);
+        const int places = static_cast<int>(random() % 11);
+        std::string fraction;
+        for (int k = 0; k < places; ++k)
+            fraction += static_cast<char>('0' + random() % 10);
+        nearHalf(whole + "." + fraction + "5"); // a half of the last decimal a pattern keeps
+        // A half of the 15th significant digit: 16 digits ending in 5.
+        std::string digits = std::to_string(1 + random() % 9);
+        for (int k = 0; k < 14; ++k)
+            digits += static_cast<char>('0' + random() % 10);
+        const int point = 1 + static_cast<int>(random() % 15);
+        nearHalf(digits.substr(0, point) + "." + digits.substr(point) + "5");
+        values.push_back(std::ldexp(std::uniform_real_distribution<double>(1, 2)(random),
+                                    std::uniform_int_distribution<int>(-60, 60)(random)));
+        values.push_back(static_cast<double>(random() % 100000000) * 0.0625 + 1e-3);
+    }
+    const char* patterns[] = {"0",     "00",        "0.0",         "0.00",       "#,###.0000000000",
+                              "#,###", "#,###.###", "###,###,##0", "#,##0.0000", "0.0000000000"};
+    int scaled = 0;
+    for (const double v : values) {
+        for (const char* p : patterns) {
+            const QString pattern = QString::fromLatin1(p);
+            EXPECT_EQ(formatNumber(v, pattern), detail::formatNumberByDigits(v, pattern)) << v << " " << p;
+            EXPECT_EQ(formatNumber(-v, pattern), detail::formatNumberByDigits(-v, pattern)) << v << " " << p;
+            char all[40];
+            int size = 0;
+            int point = 0;
+            const int decimals = static_cast<int>(QString::fromLatin1(p).section(QLatin1Char('.'), 1).size());
+            scaled += detail::roundedByScaling(v, decimals, all, size, point);
+        }
+        char digits[15];
+        int exponent = 0;
+        if (detail::fifteenDigitsByScaling(v, digits, exponent)) {
+            ++scaled;
+            const QString e = QString::number(v, 'e', 14);
+            EXPECT_EQ(std::string(digits, 15),
+                      e.left(e.indexOf(QLatin1Char('e'))).remove(QLatin1Char('.')).toStdString())
+                << v;
+            EXPECT_EQ(exponent, e.mid(e.indexOf(QLatin1Char('e')) + 1).toInt()) << v;
+        }
+    }
+    // The scaled path must be the common one, or the comparisons above test nothing of it.
+    EXPECT_GT(scaled, static_cast<int>(values.size()) * 5);
+}
+
 TEST_P(Conventions, IntegerConversionsRoundHalvesToEvenAndOverflow)
 {
     EXPECT_EQ(toInt16(2.5), 2);
@@ -277,6 +358,43 @@ TEST_P(Conventions, IntegerConversionsRoundHalvesToEvenAndOverflow)
 
 INSTANTIATE_TEST_SUITE_P(Locales, Conventions, ::testing::Values(QLocale::English, QLocale::German),
                          [](const auto& info) { return info.param == QLocale::German ? "de_DE" : "en_US"; });
+
+// A remembered reading must be read again when the text changes in any way (also a copy of it
+// changed afterwards) and when the locale changes, and keep each conversion's errors.
+TEST(RememberedNumber, ReadsAgainWhenTheTextOrTheLocaleChanges)
+{
+    const QLocale saved;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString commaHalf = QStringLiteral("1,5");
+    QLocale::setDefault(english);
+    const auto inEnglish = numericValue(commaHalf);
+    ASSERT_NE(inEnglish, std::optional<double>(1.5));
+
+    RememberedNumber r;
+    EXPECT_EQ(r.numericValue(commaHalf), inEnglish);
+    QLocale::setDefault(german);
+    EXPECT_EQ(r.numericValue(commaHalf), std::optional<double>(1.5));
+    QLocale::setDefault(english);
+    EXPECT_EQ(r.numericValue(commaHalf), inEnglish);
+
+    QString text = QStringLiteral("2");
+    EXPECT_EQ(r.textToNumber(text), 2);
+    text[0] = QLatin1Char('4'); // the reading must not share the changed text
+    EXPECT_EQ(r.textToNumber(text), 4);
+    EXPECT_EQ(r.numericValue(QStringLiteral(" 4 ")), std::optional<double>(4));
+    for (int twice = 0; twice < 2; ++twice) {
+        EXPECT_EQ(errorOf([&] { r.textToNumber(QString()); }), ErrTypeMismatch);
+        EXPECT_EQ(r.numericValue(QString()), std::nullopt);
+    }
+    for (int twice = 0; twice < 2; ++twice) {
+        EXPECT_EQ(errorOf([&] { r.textToNumber(QStringLiteral("1e999")); }), ErrOverflow);
+        EXPECT_EQ(r.numericValue(QStringLiteral("1e999")), std::nullopt);
+    }
+    for (int twice = 0; twice < 2; ++twice)
+        EXPECT_EQ(errorOf([&] { r.textToNumber(QStringLiteral("abc")); }), ErrTypeMismatch);
+    QLocale::setDefault(saved);
+}
 
 TEST(ErrorReport, HasTheFourLinesWithAnOptionalFunction)
 {
