@@ -18,7 +18,7 @@
 
 namespace orebell {
 
-Surface::Surface(QWidget& host) : QObject(&host), host_(host), repaints_(host) {}
+Surface::Surface(QWidget& host) : QObject(&host), host_(host) {}
 
 void Surface::add(Control& c, int order)
 {
@@ -33,7 +33,7 @@ void Surface::add(Control& c, int order)
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), e, below), e);
     places_.clear();
     if (c.visible())
-        repaints_.add(e.rect);
+        host_.update(e.rect);
 }
 
 std::size_t Surface::place(const Control* c) const
@@ -107,7 +107,7 @@ void Surface::changed(const Control& c, Prop prop)
         if (e.alignment == alignedBefore) {
             if (const std::optional<QRect> area = changedArea(e, before)) {
                 if (!area->isEmpty())
-                    repaints_.add(*area);
+                    host_.update(*area);
                 return;
             }
         }
@@ -120,7 +120,7 @@ void Surface::changed(const Control& c, Prop prop)
         if (!c.visible())
             return;
         if (before != e.rect)
-            repaints_.add(before);
+            host_.update(before);
         break;
     }
     case Prop::Visible:
@@ -143,7 +143,7 @@ void Surface::changed(const Control& c, Prop prop)
             return;
         break;
     }
-    repaints_.add(e.rect);
+    host_.update(e.rect);
 }
 
 void Surface::paint(QPainter& painter, const QRegion& exposed)
