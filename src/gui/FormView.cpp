@@ -20,7 +20,8 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
     setObjectName(form.name());
     setWindowTitle(form.caption().trimmed()); // what a task switcher shows
     setFont(windowFont());
-    setAutoFillBackground(true);
+    // paintEvent fills what it is asked to paint, with the painter it draws the labels with.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     router_ = new GestureRouter(form, *this, builder_, binder_, messages);
     installEventFilter(router_);
@@ -96,10 +97,13 @@ std::optional<FormView::PaintedItem> FormView::paintedItem(const QString& name, 
 
 void FormView::paintEvent(QPaintEvent* event)
 {
-    if (Surface* s = builder_.surfaceOf(this)) {
-        QPainter painter(this);
+    QPainter painter(this);
+    // The model's colour: the palette's would first ask whether the window is active.
+    const QColor back = form_ ? toQColor(form_->backColor()) : palette().color(QPalette::Window);
+    for (const QRect& r : event->region())
+        painter.fillRect(r, back);
+    if (Surface* s = builder_.surfaceOf(this))
         s->paint(painter, event->region());
-    }
 }
 
 void FormView::controlChanged(Control& c, Prop prop)

@@ -18,8 +18,6 @@
 
 namespace orebell {
 
-namespace {} // namespace
-
 Surface::Surface(QWidget& host) : QObject(&host), host_(host) {}
 
 void Surface::add(Control& c, int order)

@@ -61,15 +61,17 @@ int TimerScheduler::tickDue()
     if (HandlerGate::busy())
         return 0;
     const double now = clock_.nowMs();
-    struct Due {
-        double at;
-        Control* timer;
-    };
-    std::vector<Due> due;
+    // Kept between calls: a wake-up allocates nothing here. No tick runs inside a handler, so
+    // the list is not in use twice.
+    std::vector<Due>& due = due_;
+    due.clear();
     for (const Entry& e : entries_)
         if (e.running && e.due() <= now)
             due.push_back({e.due(), e.timer});
-    std::stable_sort(due.begin(), due.end(), [](const Due& a, const Due& b) { return a.at < b.at; });
+    // Insertion sort: a few timers, mostly in order already, and std::stable_sort takes a buffer.
+    for (std::size_t i = 1; i < due.size(); ++i)
+        for (std::size_t j = i; j > 0 && due[j].at < due[j - 1].at; --j)
+            std::swap(due[j], due[j - 1]);
     int delivered = 0;
     for (const Due& d : due) {
         // An earlier handler may have stopped or restarted this timer.

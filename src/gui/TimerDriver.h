@@ -93,9 +93,15 @@ private:
     void deliver(Entry& e, double now);
     Entry* find(const Control& timer);
 
+    struct Due {
+        double at;
+        Control* timer;
+    };
+
     Form* form_;
     const MonotonicClock& clock_;
     std::vector<Entry> entries_;
+    std::vector<Due> due_;
     int subscription_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // read by the form's observer
     FailureSink failureSink_;
