@@ -188,8 +188,9 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
     QObject sampling; // ends the connection with this run
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &sampling,
                      sample);
-    // The figures are taken as the timers still run: the program's exit (its settings saved, the
-    // mining trip closed) is not part of them, as ktimer's is not part of its own.
+    // The CPU figures are taken as the timers still run: the program's exit (its settings saved, the
+    // mining trip closed) is not part of them, as ktimer's is not part of its own. The peak memory
+    // is the whole run's, the exit included: it is where the mining log's SQLite is loaded.
     Usage end;
     double nowMs = 0;
     QTimer::singleShot(seconds * 1000, &app, [&] {
@@ -198,6 +199,7 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
         app.quit();
     });
     app.exec();
+    end.peakKiB = usage().peakKiB;
 
     long long ticks = 0;
     for (int i = 0; i < Lasers; ++i)
