@@ -65,6 +65,28 @@ Usage usage()
     return {seconds(u.ru_utime) + seconds(u.ru_stime), u.ru_maxrss, t.ru_nvcsw};
 }
 
+// Runs the event loop for `seconds` and gives the figures at its end: CPU and wall time as the
+// timers still run (a program's exit, its settings saved and its trip closed, is not part of them,
+// as ktimer's is not part of its own), and the whole run's peak memory, the exit included: it is
+// where the mining log's SQLite is loaded.
+struct RunEnd {
+    Usage usage;
+    double wallMs = 0;
+};
+
+RunEnd runFor(QApplication& app, int seconds, const QElapsedTimer& wall)
+{
+    RunEnd end;
+    QTimer::singleShot(seconds * 1000, &app, [&] {
+        end.usage = usage();
+        end.wallMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
+        app.quit();
+    });
+    app.exec();
+    end.usage.peakKiB = usage().peakKiB;
+    return end;
+}
+
 void report(const char* what, const Usage& atStart, const Usage& atEnd, double wallSeconds, const char* extra)
 {
     std::printf("%s cpu_total_s=%.3f cpu_running_s=%.3f wall_running_s=%.3f peak_rss_kib=%ld "
@@ -103,15 +125,8 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
     const Usage start = usage();
     QElapsedTimer wall;
     wall.start();
-    Usage end;
-    double wallSeconds = 0;
-    QTimer::singleShot(seconds * 1000, &app, [&] {
-        end = usage();
-        wallSeconds = static_cast<double>(wall.nsecsElapsed()) / 1e9;
-        app.quit();
-    });
-    app.exec();
-    report(everyTick ? "work" : "timers", start, end, wallSeconds, "");
+    const RunEnd end = runFor(app, seconds, wall);
+    report(everyTick ? "work" : "timers", start, end.usage, end.wallMs / 1000.0, "");
     return 0;
 }
 
@@ -188,18 +203,7 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
     QObject sampling; // ends the connection with this run
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &sampling,
                      sample);
-    // The CPU figures are taken as the timers still run: the program's exit (its settings saved, the
-    // mining trip closed) is not part of them, as ktimer's is not part of its own. The peak memory
-    // is the whole run's, the exit included: it is where the mining log's SQLite is loaded.
-    Usage end;
-    double nowMs = 0;
-    QTimer::singleShot(seconds * 1000, &app, [&] {
-        end = usage();
-        nowMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
-        app.quit();
-    });
-    app.exec();
-    end.peakKiB = usage().peakKiB;
+    const RunEnd end = runFor(app, seconds, wall);
 
     long long ticks = 0;
     for (int i = 0; i < Lasers; ++i)
@@ -214,7 +218,7 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
     report(staggered   ? "program-staggered"
            : rate == 0 ? "program"
                        : "program-1s",
-           start, end, (nowMs - measuredFromMs) / 1000.0, extra);
+           start, end.usage, (end.wallMs - measuredFromMs) / 1000.0, extra);
     return 0;
 }
 
