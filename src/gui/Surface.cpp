@@ -18,7 +18,7 @@
 
 namespace orebell {
 
-Surface::Surface(QWidget& host) : QObject(&host), host_(host) {}
+Surface::Surface(QWidget& host) : QObject(&host), host_(host), repaints_(host) {}
 
 void Surface::add(Control& c, int order)
 {
@@ -33,7 +33,7 @@ void Surface::add(Control& c, int order)
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), e, below), e);
     places_.clear();
     if (c.visible())
-        host_.update(e.rect);
+        repaints_.add(e.rect);
 }
 
 std::size_t Surface::place(const Control* c) const
@@ -107,7 +107,7 @@ void Surface::changed(const Control& c, Prop prop)
         if (e.alignment == alignedBefore) {
             if (const std::optional<QRect> area = changedArea(e, before)) {
                 if (!area->isEmpty())
-                    host_.update(*area);
+                    repaints_.add(*area);
                 return;
             }
         }
@@ -120,7 +120,7 @@ void Surface::changed(const Control& c, Prop prop)
         if (!c.visible())
             return;
         if (before != e.rect)
-            host_.update(before);
+            repaints_.add(before);
         break;
     }
     case Prop::Visible:
@@ -143,7 +143,7 @@ void Surface::changed(const Control& c, Prop prop)
             return;
         break;
     }
-    host_.update(e.rect);
+    repaints_.add(e.rect);
 }
 
 void Surface::paint(QPainter& painter, const QRegion& exposed)

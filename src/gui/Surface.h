@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/RepaintQueue.h"
 #include "toolkit/Form.h"
 
 #include <QFont>
@@ -71,6 +72,8 @@ private:
     static const GlyphCache& glyphCache(const Entry& e);
 
     QWidget& host_;
+    // What the model changed, painted together as the event loop turns.
+    RepaintQueue repaints_;
     std::vector<Entry> entries_;
     // Where each control's entry is, made again at the first look-up after an add.
     mutable std::unordered_map<const Control*, std::size_t> places_;
