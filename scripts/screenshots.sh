@@ -86,6 +86,13 @@ take() {
         "$shots/chooser.png"
     xdotool mousemove $((WX + (4187 * S * 10 + 75) / 150)) $((WY + (3337 * S * 10 + 75) / 150))
     xdotool click 1
+    # With no window manager, where the keyboard focus goes when the chooser closes is a race
+    # between the X server and the program: the main window takes it before the next click.
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    xdotool windowfocus --sync "$(xdotool search --name '^Orebell$' | head -1)"
     sleep 0.8
     button 8
     shot "$shots/timer-settings.png"

@@ -30,10 +30,11 @@ struct EventCounter : QObject {
     }
 };
 
-// A shown window of seven countdowns.
+// A shown window of seven countdowns, with a panel of three more beside them.
 struct Window {
     Form form{QStringLiteral("frmTest"), QStringLiteral(" Test")};
     std::vector<Control*> countdowns;
+    Control* panel = nullptr;
     std::unique_ptr<FormView> view;
     EventCounter counter;
 
@@ -44,6 +45,15 @@ struct Window {
             Control& c = form.add(ControlKind::Label, QStringLiteral("lblCycleCountdown"), i);
             c.move(150, 150 + i * 300, 900, 255);
             c.setCaption(QStringLiteral("60.0"));
+            countdowns.push_back(&c);
+        }
+        panel = &form.add(ControlKind::Frame, QStringLiteral("fraTimers"));
+        panel->move(1500, 150, 1350, 1200);
+        for (int i = 0; i < 3; ++i) {
+            Control& c =
+                form.add(ControlKind::Label, QStringLiteral("lblClockTimer"), i, QStringLiteral("fraTimers"));
+            c.move(150, 150 + i * 300, 900, 255);
+            c.setCaption(QStringLiteral("00:00"));
             countdowns.push_back(&c);
         }
         view = std::make_unique<FormView>(form);
@@ -58,6 +68,12 @@ struct Window {
             c->setCaption(QString::number(60 - n * 0.0625));
     }
     QImage onScreen() const { return view->screen()->grabWindow(view->winId()).toImage(); }
+    // What the screen shows is what a fresh paint of the window gives.
+    void expectUpToDate() const
+    {
+        const QImage fresh = view->grab().toImage();
+        EXPECT_EQ(onScreen().convertToFormat(fresh.format()), fresh);
+    }
 };
 
 } // namespace
@@ -77,8 +93,59 @@ TEST(RepaintQueue, AWakeUpsChangesArePaintedOnceAsTheLoopTurnsWithNothingPosted)
     EXPECT_EQ(w.counter.paints, 1);
     QApplication::processEvents(); // nothing left over
     EXPECT_EQ(w.counter.paints, 1);
-    const QImage fresh = w.view->grab().toImage();
-    EXPECT_EQ(w.onScreen().convertToFormat(fresh.format()), fresh);
+    w.expectUpToDate();
+}
+
+// The window and a panel in it changed in the same wake-up: both are painted as the loop turns.
+TEST(RepaintQueue, ThePanelsOfAWindowArePaintedWithIt)
+{
+    Window w;
+    EventCounter inPanel;
+    w.view->widgetFor(*w.panel)->installEventFilter(&inPanel);
+    w.tick(1);
+    RepaintQueue::paintAll();
+    EXPECT_EQ(w.counter.paints, 1);
+    EXPECT_EQ(inPanel.paints, 1);
+    w.expectUpToDate();
+}
+
+// Qt's own updates of the same window in the same turn (a new size, a new background colour) and
+// the queue's paint together leave the window as a fresh paint draws it.
+TEST(RepaintQueue, QtsOwnUpdatesInTheSameTurnLeaveNothingBehind)
+{
+    Window w;
+    w.tick(1);
+    w.form.move(1500, 1500, 3300, 3300);
+    w.form.setBackColor(0x00336699);
+    w.tick(2);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    w.expectUpToDate();
+}
+
+// Changes made while the window is hidden or minimised are lost to nobody: the window shows them
+// when it is back.
+TEST(RepaintQueue, AHiddenOrMinimisedWindowShowsWhatChangedMeanwhileWhenBack)
+{
+    Window w;
+    w.tick(1);
+    w.form.hide();
+    QApplication::processEvents();
+    w.tick(2);
+    QApplication::processEvents();
+    w.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.view.get()));
+    QApplication::processEvents();
+    w.expectUpToDate();
+
+    w.view->showMinimized();
+    QApplication::processEvents();
+    w.tick(3);
+    QApplication::processEvents();
+    w.view->showNormal();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.view.get()));
+    QApplication::processEvents();
+    w.expectUpToDate();
 }
 
 // A handler that opens a message box runs a nested event loop: what it changed before shows
@@ -105,7 +172,7 @@ TEST(RepaintQueue, ChangesInSeveralWindowsAllShowAndAClosedWindowIsLeftOut)
     Window second(6000);
     first.tick(1);
     second.tick(1);
-    QApplication::processEvents();
+    RepaintQueue::paintAll(); // both windows, at once
     EXPECT_EQ(first.counter.paints, 1);
     EXPECT_EQ(second.counter.paints, 1);
 
@@ -115,8 +182,14 @@ TEST(RepaintQueue, ChangesInSeveralWindowsAllShowAndAClosedWindowIsLeftOut)
     third.reset();
     QApplication::processEvents();
     EXPECT_EQ(second.counter.paints, 2);
-    const QImage fresh = first.view->grab().toImage();
-    EXPECT_EQ(first.onScreen().convertToFormat(fresh.format()), fresh);
+    first.expectUpToDate();
+    second.expectUpToDate();
+
+    // A panel hidden with changes queued is left out; the rest still shows.
+    second.tick(3);
+    second.panel->setVisible(false);
+    QApplication::processEvents();
+    second.expectUpToDate();
 }
 
 // An empty rectangle queues nothing; rectangles queued twice are painted once.
