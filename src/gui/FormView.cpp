@@ -100,10 +100,12 @@ void FormView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     // The model's colour: the palette's would first ask whether the window is active.
     const QColor back = form_ ? toQColor(form_->backColor()) : palette().color(QPalette::Window);
+    if (Surface* s = builder_.surfaceOf(this)) {
+        s->paint(painter, event->region(), back);
+        return;
+    }
     for (const QRect& r : event->region())
         painter.fillRect(r, back);
-    if (Surface* s = builder_.surfaceOf(this))
-        s->paint(painter, event->region());
 }
 
 void FormView::controlChanged(Control& c, Prop prop)

@@ -82,6 +82,12 @@ const GlyphCache::Glyph* GlyphCache::find(char16_t ch) const
     return glyph->cached ? glyph : nullptr;
 }
 
+std::pair<qreal, qreal> GlyphCache::ink(QChar ch) const
+{
+    const Glyph* glyph = find(ch.unicode());
+    return glyph ? std::pair(glyph->inkLeft, glyph->inkRight) : std::pair(qreal(0), qreal(0));
+}
+
 bool GlyphCache::layout(QStringView text, std::vector<quint32>& glyphs, std::vector<QPointF>& positions,
                         qreal& width) const
 {

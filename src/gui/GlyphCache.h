@@ -8,6 +8,7 @@
 
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orebell {
@@ -36,6 +37,10 @@ public:
     // empty when no pixel differs; none when either text has a character that is not cached.
     std::optional<QRect> changedArea(QStringView before, QStringView after, const QRect& r,
                                      Qt::Alignment a) const;
+
+    // Where a cached character's glyph draws, from its pen position: left and right; nothing drawn
+    // when right is not past left.
+    std::pair<qreal, qreal> ink(QChar ch) const;
 
     const QRawFont& rawFont() const { return raw_; }
     qreal ascent() const { return ascent_; }

@@ -146,20 +146,45 @@ void Surface::changed(const Control& c, Prop prop)
     repaints_.add(e.rect);
 }
 
-void Surface::paint(QPainter& painter, const QRegion& exposed)
+void Surface::paint(QPainter& painter, const QRegion& exposed, std::optional<QColor> background)
 {
-    // A wake-up's region is a few small rectangles far apart: what lies between them is not painted.
+    // A wake-up's region is a few dozen small rectangles far apart, nearly all of them inside a
+    // label: what lies between them is not painted, and the window's background is filled only
+    // where no label will fill its own. (Qt's clip stays the region: a clip of its own for each
+    // rectangle costs more than it saves, each one laying out its scan lines afresh.)
+    const QRect* const parts = exposed.begin();
+    const int count = exposed.rectCount();
     const QRect bounds = exposed.boundingRect();
+    covered_.assign(static_cast<std::size_t>(count), false);
+    labelParts_.clear();
+    for (const Entry& e : entries_) {
+        if (e.border || !e.control->visible() || !e.rect.intersects(bounds))
+            continue;
+        QRect shown;
+        for (int i = 0; i < count; ++i) {
+            const QRect& part = parts[i];
+            if (part.top() > e.rect.bottom())
+                break; // the region's rectangles go down the window
+            if (part.left() > e.rect.right() || part.right() < e.rect.left() || part.bottom() < e.rect.top())
+                continue;
+            shown |= part & e.rect;
+            if (e.rect.contains(part))
+                covered_[static_cast<std::size_t>(i)] = true;
+        }
+        if (!shown.isEmpty())
+            labelParts_.push_back({&e, shown});
+    }
+    if (background)
+        for (int i = 0; i < count; ++i)
+            if (!covered_[static_cast<std::size_t>(i)])
+                painter.fillRect(parts[i], *background);
+    for (const auto& [e, shown] : labelParts_)
+        paintLabel(painter, *e, shown);
     for (const Entry& e : entries_) {
         // The rectangle of a line drawn as a border may have no width or no height.
-        if (!e.rect.adjusted(0, 0, 1, 1).intersects(bounds) || !e.control->visible())
-            continue;
-        if (e.border) {
-            if (touchesEdges(exposed, e.rect))
-                paintBorder(painter, *e.control, e.rect);
-        } else if (exposed.intersects(e.rect)) {
-            paintLabel(painter, e, exposed);
-        }
+        if (e.border && e.control->visible() && e.rect.adjusted(0, 0, 1, 1).intersects(bounds) &&
+            touchesEdges(exposed, e.rect))
+            paintBorder(painter, *e.control, e.rect);
     }
 }
 
@@ -180,7 +205,7 @@ Control* Surface::itemAt(const QPoint& pos) const
     return nullptr;
 }
 
-void Surface::paintLabel(QPainter& painter, const Entry& e, const QRegion& exposed)
+void Surface::paintLabel(QPainter& painter, const Entry& e, const QRect& area)
 {
     // Drawn as an opaque QLabel with a plain, word-wrapped caption draws itself, pixel for pixel.
     const Control& c = *e.control;
@@ -188,14 +213,14 @@ void Surface::paintLabel(QPainter& painter, const Entry& e, const QRegion& expos
     QColor fore = toQColor(c.foreColor());
     if (!enabled)
         fore.setAlphaF(0.45);
-    painter.fillRect(e.rect, toQColor(c.backColor()));
+    painter.fillRect(area, toQColor(c.backColor()));
     QRect contents = e.rect;
     const bool framed = c.borderStyle() != 0;
     if (framed) {
         qDrawPlainRect(&painter, e.rect, fore, 1);
         contents.adjust(1, 1, -1, -1);
     }
-    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore, exposed))) {
+    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore, area))) {
         // A caption longer than its label is cut at the label's edges.
         painter.setClipRect(e.rect);
         if (framed) {
@@ -239,7 +264,7 @@ std::optional<QRect> Surface::changedArea(const Entry& e, const QString& before)
 }
 
 bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore,
-                          const QRegion& exposed)
+                          const QRect& area)
 {
     const GlyphCache& cache = glyphCache(e);
     qreal width = 0;
@@ -247,18 +272,17 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
         width > r.width())
         return false;
-    // A tick exposes a digit or two of a number: glyphs wholly outside are left out. A line's
-    // height on either side is more than any glyph of a number draws beyond its advance.
-    QRect shown;
-    for (const QRect& part : exposed)
-        if (part.intersects(e.rect))
-            shown |= part;
+    // A tick exposes a digit or two of a number: glyphs whose ink lies wholly outside the area are
+    // left out (two pixels either side of a glyph's outline hold what hinting and antialiasing add).
     const QPointF origin = cache.baselineOrigin(r, e.alignment, width);
-    const qreal from = shown.left() - cache.height() - origin.x();
-    const qreal to = shown.right() + 1 + cache.height() - origin.x();
+    const qreal from = area.left() - 2 - origin.x();
+    const qreal to = area.right() + 1 + 2 - origin.x();
+    const QString& caption = e.control->caption();
     std::size_t kept = 0;
     for (std::size_t i = 0; i < glyphs_.size(); ++i) {
-        if (positions_[i].x() < from || positions_[i].x() > to)
+        const auto [inkLeft, inkRight] = cache.ink(caption[static_cast<qsizetype>(i)]);
+        const qreal x = positions_[i].x();
+        if (inkRight <= inkLeft || x + inkRight < from || x + inkLeft > to)
             continue;
         glyphs_[kept] = glyphs_[i];
         positions_[kept] = positions_[i];
@@ -270,7 +294,8 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     positions_.resize(kept);
     run_.setRawFont(cache.rawFont());
     run_.setRawData(glyphs_.data(), positions_.data(), static_cast<int>(glyphs_.size()));
-    painter.setPen(fore);
+    if (painter.pen().color() != fore || painter.pen().style() != Qt::SolidLine)
+        painter.setPen(fore);
     painter.drawGlyphRun(origin, run_);
     return true;
 }

@@ -3,6 +3,7 @@
 #include "gui/RepaintQueue.h"
 #include "toolkit/Form.h"
 
+#include <QColor>
 #include <QFont>
 #include <QGlyphRun>
 #include <QObject>
@@ -42,8 +43,9 @@ public:
     const Item* find(const Control* c) const;
     // The model changed a property of an item: repaint what it covered and what it covers now.
     void changed(const Control& c, Prop prop);
-    // Called from the container's paint event, after its own background.
-    void paint(QPainter& painter, const QRegion& exposed);
+    // Called from the container's paint event, after its own background, or with the background
+    // to fill where no label covers the region.
+    void paint(QPainter& painter, const QRegion& exposed, std::optional<QColor> background = std::nullopt);
     // The topmost shown label under a point (borders let the mouse through); null for none.
     Control* itemAt(const QPoint& pos) const;
 
@@ -61,9 +63,10 @@ private:
     static bool touchesEdges(const QRegion& exposed, const QRect& r);
     void measure(Entry& e);
     void align(Entry& e);
-    void paintLabel(QPainter& painter, const Entry& e, const QRegion& exposed);
+    // area: the part of the label to paint (the painter's clip may hold less of it).
+    void paintLabel(QPainter& painter, const Entry& e, const QRect& area);
     bool paintCached(QPainter& painter, const Entry& e, const QRect& contents, const QColor& fore,
-                     const QRegion& exposed);
+                     const QRect& area);
     int captionWidth(const Entry& e) const;
     std::optional<QRect> changedArea(const Entry& e, const QString& before) const;
 
@@ -81,6 +84,10 @@ private:
     mutable std::vector<quint32> glyphs_;
     mutable std::vector<QPointF> positions_;
     QGlyphRun run_;
+    // A paint's labels, each with the part of it the region holds, and the region's rectangles a
+    // label covers whole.
+    std::vector<std::pair<const Entry*, QRect>> labelParts_;
+    std::vector<bool> covered_;
 };
 
 } // namespace orebell

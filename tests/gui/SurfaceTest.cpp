@@ -323,3 +323,57 @@ TEST(Surface, ACaptionRepaintedGlyphByGlyphShowsWhatAFreshPaintShows)
     EXPECT_FALSE(log.painted.isEmpty());
     EXPECT_LT(log.painted.boundingRect().width() * 4, r.width());
 }
+
+// One paint holding many changes at once, as a wake-up's does: numbers, letters, a framed label, a
+// label over another, a hidden one over a number and a label shown and hidden. Every turn leaves the
+// window as a fresh paint draws it: the window's background is left out only beneath a label that is
+// shown.
+TEST(Surface, AWakeUpOfManyChangesShowsWhatAFreshPaintShows)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 4500, 2400);
+    form.setBackColor(0x203040);
+    std::vector<Control*> numbers;
+    for (int i = 0; i < 6; ++i) {
+        Control& c = form.add(ControlKind::Label, QStringLiteral("lblSizeOfRoid"), i);
+        c.move(150 + (i % 2) * 2100, 150 + (i / 2) * 450, 1500, 255);
+        c.setAlignment(i % 3);
+        c.setBackColor(Back);
+        c.setForeColor(Fore);
+        c.setBorderStyle(i == 5 ? 1 : 0);
+        c.setCaption(QStringLiteral("1,234,567"));
+        numbers.push_back(&c);
+    }
+    Control& words = form.add(ControlKind::Label, QStringLiteral("lblStatus"), 0);
+    words.move(150, 1500, 3000, 255);
+    words.setCaption(QStringLiteral("Mining"));
+    // Over the first number's right half: drawn above it, in the form's order.
+    Control& over = form.add(ControlKind::Label, QStringLiteral("lblOver"), 0);
+    over.move(900, 150, 900, 255);
+    over.setBackColor(0x00FF00);
+    over.setCaption(QStringLiteral("7"));
+    Control& hidden = form.add(ControlKind::Label, QStringLiteral("lblHidden"), 0);
+    hidden.move(2100, 450, 1800, 600);
+    hidden.setBackColor(0x0000FF);
+    hidden.setVisible(false);
+    // Beneath the hidden one, shown every other turn: where it was, the window's background shows.
+    Control& blink = form.add(ControlKind::Label, QStringLiteral("lblBlink"), 0);
+    blink.move(2250, 900, 600, 120);
+    blink.setBackColor(0xFFFFFF);
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+
+    for (int tick = 1; tick <= 12; ++tick) {
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            numbers[i]->setCaption(QLocale::c().toString(1234567 - tick * 37 * static_cast<int>(i + 1)));
+        words.setCaption(tick % 3 ? QStringLiteral("Mining") : QStringLiteral("Depleted"));
+        over.setCaption(QString::number(tick % 10));
+        blink.setVisible(tick % 2 == 0);
+        QApplication::processEvents();
+        const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage();
+        const QImage fresh = view.grab().toImage();
+        ASSERT_EQ(onScreen.convertToFormat(fresh.format()), fresh) << "tick " << tick;
+    }
+}
