@@ -73,8 +73,9 @@ void Surface::measure(Entry& e)
 {
     const Control& c = *e.control;
     e.rect = twipsRect(c.left(), c.top(), c.width(), c.height());
-    if (e.border)
-        return;
+    e.measured = !e.border && c.visible();
+    if (!e.measured)
+        return; // a hidden label's font is loaded when it shows: no font engine for it at start
     e.font = windowFont(c.fontSize(), c.fontBold());
     e.glyphs = nullptr;
     e.lineHeight = QFontMetrics(e.font).height();
@@ -95,6 +96,13 @@ void Surface::changed(const Control& c, Prop prop)
     if (i == entries_.size())
         return;
     Entry& e = entries_[i];
+    if (!e.border && !e.measured) {
+        // Hidden since it was made or last measured: whatever changed, it is measured as it shows.
+        measure(e);
+        if (c.visible())
+            host_.update(e.rect);
+        return;
+    }
     switch (prop) {
     case Prop::Caption: {
         // The tick's path: the caption may move within its rectangle, which stays; a number
@@ -150,10 +158,12 @@ void Surface::paint(QPainter& painter, const QRegion& exposed)
 {
     // A wake-up's region is a few small rectangles far apart: what lies between them is not painted.
     const QRect bounds = exposed.boundingRect();
-    for (const Entry& e : entries_) {
+    for (Entry& e : entries_) {
         // The rectangle of a line drawn as a border may have no width or no height.
         if (!e.rect.adjusted(0, 0, 1, 1).intersects(bounds) || !e.control->visible())
             continue;
+        if (!e.border && !e.measured)
+            measure(e); // shown by a way that told no one
         if (e.border) {
             if (touchesEdges(exposed, e.rect))
                 paintBorder(painter, *e.control, e.rect);
