@@ -27,7 +27,9 @@ bool isLightweight(ControlKind k)
 // With the window's font standing in while the controls are made, that finds the window's font
 // engine already loaded instead of loading the desktop default's (two font engines and
 // fontconfig's fallback list on the way to the first frame). Nothing made meanwhile keeps it:
-// every control's font comes from the window or is set on it.
+// every control's font comes from the window or is set on it. (Qt then counts the application's
+// font as chosen: a desktop font changed while the program runs reaches its message boxes at the
+// next start.)
 class ApplicationFontWhileBuilding {
 public:
     explicit ApplicationFontWhileBuilding(const QFont& font) : saved_(QGuiApplication::font())
