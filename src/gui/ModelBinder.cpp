@@ -44,6 +44,8 @@ Qt::Alignment gridAlignment(int a, const QString& text)
 
 void alignLabel(const Control& c, CaptionLabel* label)
 {
+    if (!c.visible())
+        return; // aligned as it shows: a hidden caption loads no font engine
     const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
                          label->captionWidth(c.caption()) <= label->width();
     const Qt::Alignment a = labelAlignment(c.alignment(), oneLine);
@@ -120,6 +122,8 @@ void ModelBinder::apply(Control& c, QWidget* w, Prop prop)
             w->update();
         break;
     case Prop::Visible:
+        if (auto* label = qobject_cast<CaptionLabel*>(w))
+            alignLabel(c, label);
         w->setVisible(c.visible());
         break;
     case Prop::Enabled:

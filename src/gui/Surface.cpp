@@ -73,8 +73,9 @@ void Surface::measure(Entry& e)
 {
     const Control& c = *e.control;
     e.rect = twipsRect(c.left(), c.top(), c.width(), c.height());
-    if (e.border)
-        return;
+    e.measured = !e.border && c.visible();
+    if (!e.measured)
+        return; // a hidden label's font is loaded when it shows: no font engine for it at start
     e.font = windowFont(c.fontSize(), c.fontBold());
     e.glyphs = nullptr;
     e.lineHeight = QFontMetrics(e.font).height();
@@ -95,6 +96,13 @@ void Surface::changed(const Control& c, Prop prop)
     if (i == entries_.size())
         return;
     Entry& e = entries_[i];
+    if (!e.border && !e.measured) {
+        // Hidden since it was made or last measured: whatever changed, it is measured as it shows.
+        measure(e);
+        if (c.visible())
+            repaints_.add(e.rect);
+        return;
+    }
     switch (prop) {
     case Prop::Caption: {
         // The tick's path: the caption may move within its rectangle, which stays; a number
@@ -157,9 +165,11 @@ void Surface::paint(QPainter& painter, const QRegion& exposed, std::optional<QCo
     const QRect bounds = exposed.boundingRect();
     covered_.assign(static_cast<std::size_t>(count), false);
     labelParts_.clear();
-    for (const Entry& e : entries_) {
+    for (Entry& e : entries_) {
         if (e.border || !e.control->visible() || !e.rect.intersects(bounds))
             continue;
+        if (!e.measured)
+            measure(e); // shown by a way that told no one
         QRect shown;
         for (int i = 0; i < count; ++i) {
             const QRect& part = parts[i];

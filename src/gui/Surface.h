@@ -28,7 +28,8 @@ class GlyphCache;
 class Surface : public QObject {
     Q_OBJECT
 public:
-    // An item as it shows now, in its container's coordinates.
+    // An item as it shows now, in its container's coordinates (a label hidden since it was made
+    // has its alignment from its first showing).
     struct Item {
         Control* control = nullptr;
         QRect rect;
@@ -53,6 +54,7 @@ private:
     struct Entry : Item {
         int order = 0;
         bool border = false;
+        bool measured = false; // font, line height and alignment are a hidden label's once shown
         QFont font;
         int lineHeight = 0;
         QString shown; // the caption as last aligned

@@ -6,6 +6,7 @@
 #include "platform/WindowFont.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +23,27 @@ bool isLightweight(ControlKind k)
     return k == ControlKind::Label || k == ControlKind::Image || k == ControlKind::Shape;
 }
 
+// A line edit lays its empty text out once with the application's font before it takes its own.
+// With the window's font standing in while the controls are made, that finds the window's font
+// engine already loaded instead of loading the desktop default's (two font engines and
+// fontconfig's fallback list on the way to the first frame). Nothing made meanwhile keeps it:
+// every control's font comes from the window or is set on it. (Qt then counts the application's
+// font as chosen: a desktop font changed while the program runs reaches its message boxes at the
+// next start.)
+class ApplicationFontWhileBuilding {
+public:
+    explicit ApplicationFontWhileBuilding(const QFont& font) : saved_(QGuiApplication::font())
+    {
+        QGuiApplication::setFont(font);
+    }
+    ~ApplicationFontWhileBuilding() { QGuiApplication::setFont(saved_); }
+    ApplicationFontWhileBuilding(const ApplicationFontWhileBuilding&) = delete;
+    ApplicationFontWhileBuilding& operator=(const ApplicationFontWhileBuilding&) = delete;
+
+private:
+    QFont saved_;
+};
+
 } // namespace
 
 WidgetBuilder::WidgetBuilder(Form& form, QWidget& window) : form_(&form), window_(window) {}
@@ -29,6 +51,7 @@ WidgetBuilder::WidgetBuilder(Form& form, QWidget& window) : form_(&form), window
 void WidgetBuilder::build(Hooks hooks)
 {
     hooks_ = std::move(hooks);
+    const ApplicationFontWhileBuilding font(window_.font());
     int order = 0;
     for (const auto& c : form_->controls()) {
         order_.insert(c.get(), order++);

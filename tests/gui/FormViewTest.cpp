@@ -633,4 +633,40 @@ TEST_F(View, ACaptionOnAPictureLiesOverItAndThePictureOverEverythingElse)
     EXPECT_EQ(view->childAt(16, 2), picture);  // above the panel and the entry box
     EXPECT_FALSE(label->autoFillBackground()); // the picture shows round the letters
 }
+
+// Labels hidden when the window is built are measured when they show: whatever changed while
+// they were hidden (caption, size of type, place), they show as labels shown all along do.
+TEST_F(View, ALabelHiddenAtTheStartShowsAsOneShownAllAlong)
+{
+    const QFont applicationFont = QGuiApplication::font();
+    Control& shownAllAlong = add(ControlKind::Label, "lblOreName", 0, 150, 150, 1500, 300);
+    Control& hidden = add(ControlKind::Label, "lblOreName", 1, 150, 900, 1500, 300);
+    hidden.setVisible(false);
+    add(ControlKind::Image, "imgMinimized", -1, 3000, 0, 480, 480);
+    Control& caption = add(ControlKind::Label, "lblMinimize", -1, 3000, 120, 480, 240);
+    caption.setVisible(false);
+    caption.setAlignment(2); // centred
+    open();
+    EXPECT_EQ(QGuiApplication::font(), applicationFont); // the desktop's font, once the window is built
+
+    for (Control* c : {&shownAllAlong, &hidden}) {
+        c->setFontSize(10);
+        c->setFontBold(true);
+        c->setCaption(QStringLiteral("1,234"));
+    }
+    hidden.move(300, 900, 1500, 300);
+    shownAllAlong.move(300, 150, 1500, 300);
+    hidden.setVisible(true);
+    EXPECT_TRUE(item("lblOreName", 1).alignment & Qt::AlignVCenter); // one line, in the middle
+    EXPECT_EQ(item("lblOreName", 1).alignment, item("lblOreName", 0).alignment);
+    EXPECT_EQ(item("lblOreName", 1).rect.size(), item("lblOreName", 0).rect.size());
+    EXPECT_EQ(item("lblOreName", 1).rect.left(), item("lblOreName", 0).rect.left());
+    EXPECT_EQ(shown("lblOreName", 1), shown("lblOreName", 0));
+
+    caption.setCaption(QStringLiteral("OB"));
+    caption.setVisible(true);
+    auto* label = widget<QLabel>("lblMinimize");
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
+}
 } // namespace
