@@ -115,18 +115,38 @@ std::optional<double> TimerScheduler::msUntilNext() const
     return best;
 }
 
-std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
+template <class Slack> std::optional<double> TimerScheduler::wakeWith(Slack slackOf) const
 {
-    const std::optional<double> first = msUntilNext();
-    if (!first)
-        return first;
     const double now = clock_.nowMs();
-    const double latest = now + *first + slackMs;
-    double wake = now + *first;
+    // The wake-up may come no later than the tightest of the due ticks' allowances, counted from
+    // now for a tick already overdue; it comes at the last tick due by then, never later.
+    std::optional<double> deadline;
+    double first = 0;
+    for (const Entry& e : entries_) {
+        if (!e.running)
+            continue;
+        const double due = std::max(e.due(), now);
+        const double latest = due + slackOf(e);
+        first = deadline ? std::min(first, due) : due;
+        deadline = deadline ? std::min(*deadline, latest) : latest;
+    }
+    if (!deadline)
+        return deadline;
+    double wake = first;
     for (const Entry& e : entries_)
-        if (e.running && e.due() <= latest)
+        if (e.running && e.due() <= *deadline)
             wake = std::max(wake, e.due());
     return std::max(0.0, wake - now);
+}
+
+std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
+{
+    return wakeWith([slackMs](const Entry&) { return slackMs; });
+}
+
+std::optional<double> TimerScheduler::msUntilWake() const
+{
+    return wakeWith([](const Entry& e) { return lateAllowedMs(e.period); });
 }
 
 long long TimerScheduler::delivered(const Control& timer) const
@@ -163,7 +183,7 @@ void TimerDriver::reschedule()
         timer_.start(busyRetryMs);
         return;
     }
-    const auto wait = scheduler_.msUntilWake(SlackMs);
+    const auto wait = scheduler_.msUntilWake();
     if (!wait) {
         timer_.stop();
         return;
