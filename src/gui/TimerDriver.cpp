@@ -118,16 +118,16 @@ std::optional<double> TimerScheduler::msUntilNext() const
 template <class Slack> std::optional<double> TimerScheduler::wakeWith(Slack slackOf) const
 {
     const double now = clock_.nowMs();
-    // The wake-up may come no later than the tightest of the due ticks' allowances, counted from
-    // now for a tick already overdue; it comes at the last tick due by then, never later.
+    // The wake-up may come no later than the tightest of the due ticks' allowances, each counted
+    // from its own grid point (also when the schedule is looked at again after it, as a timer
+    // started in between makes it); it comes at the last tick due by then, never later.
     std::optional<double> deadline;
     double first = 0;
     for (const Entry& e : entries_) {
         if (!e.running)
             continue;
-        const double due = std::max(e.due(), now);
-        const double latest = due + slackOf(e);
-        first = deadline ? std::min(first, due) : due;
+        const double latest = e.due() + slackOf(e);
+        first = deadline ? std::min(first, e.due()) : e.due();
         deadline = deadline ? std::min(*deadline, latest) : latest;
     }
     if (!deadline)

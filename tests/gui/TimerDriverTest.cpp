@@ -411,6 +411,13 @@ TEST(ScheduleSlack, OneSecondLasersStartedApartShareWakeUps)
         timers.push_back({1000.0, 5000.0 + at});
     const MixedRun run(timers, 30000.0);
     EXPECT_LE(run.wakeUps, 4 * 30 + 1);
+    // Jet cans clicked between them ride on the lasers' wake-ups.
+    for (const double at : {977.0, 1251.0, 1577.0, 1929.0})
+        timers.push_back({1000.0, at});
+    for (auto& t : timers)
+        t.startAt = t.startAt > 4000 ? t.startAt - 5000 : t.startAt;
+    const MixedRun withJets(timers, 30000.0);
+    EXPECT_LE(withJets.wakeUps, 4 * 30 + 1);
 }
 
 // With nothing to share a wake-up with, a timer ticks on its grid point, not its slack later;
