@@ -1,15 +1,20 @@
 // Cost of one laser tick: the countdown, the asteroid, the ore-mined grid and the cargo hold, with
-// and without the valuation refresh that every twentieth second of a cycle runs.
+// and without the valuation refresh that every twentieth second of a cycle runs. And the wake-ups
+// a second that the timer schedule needs for the timers a player starts, on a simulated clock.
 #include "QtBenchmarkMain.h"
 #include "app/Program.h"
 #include "data/MineralData.h"
 #include "data/Shared.h"
+#include "gui/TimerDriver.h"
 #include "support/TestPlatform.h"
 
 #include <QApplication>
 #include <QLocale>
 
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <vector>
 
 using namespace orebell;
 
@@ -67,6 +72,85 @@ BENCHMARK(BM_LaserTick);
 // A tick on a valuation second: 40 s left.
 void BM_LaserTickWithValuation(benchmark::State& state) { runTicks(state, 40); }
 BENCHMARK(BM_LaserTickWithValuation);
+
+struct SimulatedClock : MonotonicClock {
+    double now = 0;
+    double nowMs() const override { return now; }
+};
+
+// Seven lasers and four jet cans as a player starts them, driven for a simulated minute; counts
+// the wake-ups and the latest tick. Arguments: the lasers' period in ms, the gap between laser
+// starts in ms, and 1 for each timer's own slack (TimerDriver's schedule) or 0 for one slack of
+// TimerDriver::SlackMs for every timer.
+void BM_WakeUpsPerSecond(benchmark::State& state)
+{
+    const double period = static_cast<double>(state.range(0));
+    const double gap = static_cast<double>(state.range(1));
+    const bool ownSlack = state.range(2) == 1;
+    double wakeUps = 0;
+    double latestMs = 0;
+    double seconds = 0;
+    for (auto _ : state) {
+        Form form{QStringLiteral("frmSchedule")};
+        SimulatedClock clock;
+        struct Start {
+            double at;
+            double period;
+            Control* timer;
+        };
+        std::vector<Start> starts;
+        for (int i = 0; i < 7; ++i)
+            starts.push_back({gap * i, period == 62 ? 62.5 : period,
+                              &form.add(ControlKind::Timer, QStringLiteral("tmrMiningLaser"), i)});
+        const double lastLaser = gap * 6;
+        // The jet cans, clicked after the lasers, spread over a second and 7, 23, 31 and 45 ms
+        // after a 1/16 s grid point.
+        const double jetAfter[] = {7, 273, 531, 795};
+        for (int j = 0; j < 4; ++j)
+            starts.push_back({lastLaser + 1000 + jetAfter[j], 1000,
+                              &form.add(ControlKind::Timer, QStringLiteral("tmrJetCan"), j)});
+        std::vector<long long> ticks(starts.size());
+        TimerScheduler s(form, clock);
+        for (std::size_t i = 0; i < starts.size(); ++i)
+            starts[i].timer->onTimer([&, i] {
+                const double due = starts[i].at + static_cast<double>(++ticks[i]) * starts[i].period;
+                latestMs = std::max(latestMs, clock.now - due);
+            });
+        const double from = starts.back().at;
+        const double end = from + 60000;
+        std::size_t started = 0;
+        int count = 0;
+        for (;;) {
+            const auto wait = ownSlack ? s.msUntilWake() : s.msUntilWake(TimerDriver::SlackMs);
+            const double wakeAt = wait ? clock.now + *wait : end;
+            if (started < starts.size() && starts[started].at <= wakeAt) {
+                Start& t = starts[started++];
+                clock.now = std::max(clock.now, t.at);
+                t.timer->setInterval(static_cast<int>(t.period));
+                t.timer->setPeriod(t.period);
+                t.timer->setEnabled(true);
+                continue;
+            }
+            if (wakeAt >= end)
+                break;
+            clock.now = wakeAt;
+            while (s.tickDue() > 0) {
+            }
+            if (clock.now >= from)
+                ++count;
+        }
+        wakeUps = count;
+        seconds = (end - from) / 1000;
+    }
+    state.counters["wakeups_per_s"] = wakeUps / seconds;
+    state.counters["latest_ms"] = latestMs;
+}
+// 1/16 s lasers started at once or a second apart, and "1 Second" lasers clicked 140 ms apart;
+// each with one slack for all and with each timer's own.
+BENCHMARK(BM_WakeUpsPerSecond)
+    ->ArgsProduct({{62}, {0, 1009}, {0, 1}})
+    ->ArgsProduct({{1000}, {140}, {0, 1}})
+    ->Iterations(1);
 
 } // namespace
 

@@ -115,18 +115,38 @@ std::optional<double> TimerScheduler::msUntilNext() const
     return best;
 }
 
-std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
+template <class Slack> std::optional<double> TimerScheduler::wakeWith(Slack slackOf) const
 {
-    const std::optional<double> first = msUntilNext();
-    if (!first)
-        return first;
     const double now = clock_.nowMs();
-    const double latest = now + *first + slackMs;
-    double wake = now + *first;
+    // The wake-up may come no later than the tightest of the due ticks' allowances, each counted
+    // from its own grid point (also when the schedule is looked at again after it, as a timer
+    // started in between makes it); it comes at the last tick due by then, never later.
+    std::optional<double> deadline;
+    double first = 0;
+    for (const Entry& e : entries_) {
+        if (!e.running)
+            continue;
+        const double latest = e.due() + slackOf(e);
+        first = deadline ? std::min(first, e.due()) : e.due();
+        deadline = deadline ? std::min(*deadline, latest) : latest;
+    }
+    if (!deadline)
+        return deadline;
+    double wake = first;
     for (const Entry& e : entries_)
-        if (e.running && e.due() <= latest)
+        if (e.running && e.due() <= *deadline)
             wake = std::max(wake, e.due());
     return std::max(0.0, wake - now);
+}
+
+std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
+{
+    return wakeWith([slackMs](const Entry&) { return slackMs; });
+}
+
+std::optional<double> TimerScheduler::msUntilWake() const
+{
+    return wakeWith([](const Entry& e) { return lateAllowedMs(e.period); });
 }
 
 long long TimerScheduler::delivered(const Control& timer) const
@@ -163,7 +183,7 @@ void TimerDriver::reschedule()
         timer_.start(busyRetryMs);
         return;
     }
-    const auto wait = scheduler_.msUntilWake(SlackMs);
+    const auto wait = scheduler_.msUntilWake();
     if (!wait) {
         timer_.stop();
         return;

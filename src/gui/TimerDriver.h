@@ -74,6 +74,20 @@ public:
     // Milliseconds from now until a wake-up that delivers the earliest due tick together with every
     // tick due at most slackMs after it (0 when that is already due); empty when none runs.
     std::optional<double> msUntilWake(double slackMs) const;
+    // The same with each timer's own slack (lateAllowedMs of its period): the wake-up comes at the
+    // latest due tick that leaves no tick waiting longer than its timer allows, so a slow clock
+    // rides on a fast one's wake-up instead of waking the program on its own.
+    std::optional<double> msUntilWake() const;
+
+    // How late a tick may come to share a wake-up: two fifths of its timer's period (25 ms at
+    // 1/16 s), never more than a quarter of a second. Less than half a second also keeps a clock
+    // that rounds the time of day to whole seconds from showing a second early.
+    static constexpr double LateShare = 0.4;
+    static constexpr double MaxLateMs = 250;
+    static constexpr double lateAllowedMs(double periodMs)
+    {
+        return periodMs * LateShare < MaxLateMs ? periodMs * LateShare : MaxLateMs;
+    }
     // The number of ticks delivered so far to a timer (for tests and diagnostics).
     long long delivered(const Control& timer) const;
     // Stops watching the form (it is going away).
@@ -89,6 +103,7 @@ private:
         long long delivered = 0;
         double due() const { return start + static_cast<double>(next) * period; }
     };
+    template <class Slack> std::optional<double> wakeWith(Slack slackOf) const;
     void arm(Entry& e, double now);
     void deliver(Entry& e, double now);
     Entry* find(const Control& timer);
@@ -108,12 +123,15 @@ private:
     std::function<void()> changed_;
 };
 
-// Drives a form's timers from the Qt event loop with a precise single-shot timer. A wake-up may come
-// up to SlackMs after the earliest due tick, so that ticks due close together run in one wake-up
-// and the window repaints once for all of them; the grid the ticks count on is not moved. Lasers a
-// player starts one by one tick at seven moments of each 1/16 s: a slack of two fifths of a tick
-// gathers them into two or three wake-ups instead of seven (a third of the CPU), and a countdown is
-// never shown more than 25 ms after its tick fell due. Other events run between wake-ups.
+// Drives a form's timers from the Qt event loop with a precise single-shot timer. A tick may come up
+// to its timer's lateAllowedMs after it fell due, so that ticks due close together run in one
+// wake-up and the window repaints once for all of them; the grid the ticks count on is not moved.
+// Lasers a player starts one by one tick at seven moments of each 1/16 s: two fifths of a tick
+// gathers them into two or three wake-ups instead of seven (a third of the CPU), and a 1/16 s
+// countdown is never shown more than 25 ms after its tick fell due. A jet can's 1 s clock, started
+// by a click at any moment, waits for the next laser tick rather than waking the program itself;
+// at the "1 Second" option lasers started apart share wake-ups within a quarter of a second.
+// Other events run between wake-ups.
 class TimerDriver : public QObject {
     Q_OBJECT
 public:
@@ -121,7 +139,8 @@ public:
     explicit TimerDriver(Form& form, const MonotonicClock* clock = nullptr, QObject* parent = nullptr);
     ~TimerDriver() override;
 
-    static constexpr double SlackMs = 25;
+    // The slack of a 1/16 s timer.
+    static constexpr double SlackMs = TimerScheduler::lateAllowedMs(62.5);
 
     TimerScheduler& scheduler() { return scheduler_; }
     void detach() { scheduler_.detach(); }

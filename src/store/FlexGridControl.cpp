@@ -45,7 +45,8 @@ void SetGridRow(Grid& grid, std::int32_t& row, std::span<const QString> values)
         grid.addItem();
 }
 
-void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName, double units)
+void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName, double units,
+                 RememberedText* batchText)
 {
     // An empty name would land on the trailing empty row and break the grid's shape.
     if (oreName.isEmpty())
@@ -60,7 +61,8 @@ void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName
     }
 
     // An ore missing from the yield table takes its first row, as the refining lookup answers.
-    const QString batch = numberToText(yields.row(std::max(yields.findRow(oreName), 0)).batch);
+    const double batchUnits = yields.row(std::max(yields.findRow(oreName), 0)).batch;
+    const QString batch = batchText ? batchText->numberToText(batchUnits) : numberToText(batchUnits);
 
     const QString count = units != 0 ? formatNumber(oldCount + units, QStringLiteral("#,###.0000000000"))
                                      : formatNumber(roundHalfEven(oldCount), QStringLiteral("#,###"));
@@ -119,7 +121,7 @@ FlexGridControl::FlexGridControl(Form& main, Shared& shared, Platform&)
         grid_.setRows(2);
 
     shared_.routines.AddOreMined = [this](const QString& oreName, double units) {
-        orebell::AddOreMined(grid_, shared_.mineralYields, oreName, units);
+        orebell::AddOreMined(grid_, shared_.mineralYields, oreName, units, &batchText_);
     };
     shared_.routines.RefineGrid = [this] { orebell::RefineGrid(grid_, shared_.mineralYields); };
     shared_.routines.ResetGrid = [this] { orebell::ResetGrid(grid_); };

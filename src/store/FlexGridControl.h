@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/Conventions.h"
 #include "toolkit/Form.h"
 #include "toolkit/Grid.h"
 #include "toolkit/Platform.h"
@@ -24,8 +25,9 @@ void SetGridHeaders(Grid& grid, std::span<const QString> headers);
 void SetGridRow(Grid& grid, std::int32_t& row, std::span<const QString> values);
 
 // Adds units of an ore to its row, creating the row when the ore is new. Zero units re-formats
-// the row's count as a whole number.
-void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName, double units);
+// the row's count as a whole number. batchText, when given, keeps the batch's text between calls.
+void AddOreMined(Grid& grid, const MineralYields& yields, const QString& oreName, double units,
+                 RememberedText* batchText = nullptr);
 
 // Leaves in each row only the units that do not fill a whole refining batch. Rows the estimate
 // leaves out (an ore the mineral table does not know, a damaged count) keep their ore: nothing
@@ -48,6 +50,7 @@ public:
 private:
     Grid& grid_;
     Shared& shared_;
+    RememberedText batchText_; // every laser tick writes its ore's batch again
 };
 
 } // namespace orebell

@@ -36,9 +36,14 @@ void CargoHold::fillStep(double unitsPulled, double unitVolume)
 
 void CargoHold::displayStep()
 {
-    QString shown = lblCargoHold_.caption();
-    shown.remove(M3);
-    const double filled = textToNumber(shown);
+    const QString& caption = lblCargoHold_.caption();
+    if (!shownStripped_ || caption != shownCaption_) {
+        shownCaption_ = caption;
+        shownNumber_ = caption;
+        shownNumber_.remove(M3);
+        shownStripped_ = true;
+    }
+    const double filled = shown_.textToNumber(shownNumber_);
     double capacity = 0;
     if (!capacityUsable(capacity)) {
         // Without a capacity there is nothing to measure against: the fill still counts and shows.

@@ -521,7 +521,8 @@ void LaserTimers::tick(int i, ErrorTrap& trap)
     if (!(L.Remaining > 0))
         L.Remaining = 0;
     trap.at(30);
-    s.size->setCaption(formatNumber(L.Remaining, QStringLiteral("0")));
+    TickTexts& texts = tickTexts_[static_cast<std::size_t>(i)];
+    s.size->setCaption(texts.size.formatNumber(L.Remaining, QStringLiteral("0")));
     trap.at(40);
     s.oreName->setTag(numberToText(textToNumberOrZero(s.oreName->tag()) + pulled));
     trap.at(50);
@@ -576,9 +577,15 @@ void LaserTimers::tick(int i, ErrorTrap& trap)
     L.DepleteMinutes = vbFix(L.SecondsToDeplete / 60);
     L.DepleteSeconds = L.SecondsToDeplete - vbFix(L.DepleteMinutes * 60);
     trap.at(130);
-    s.countdown->setCaption(numberToText(vbFix(L.CycleRemaining)));
-    s.timeLeft->setCaption(formatNumber(L.DepleteMinutes, QStringLiteral("00")) + QLatin1Char(':') +
-                           formatNumber(vbFix(L.DepleteSeconds), QStringLiteral("00")));
+    s.countdown->setCaption(texts.countdown.numberToText(vbFix(L.CycleRemaining)));
+    const QString& minutes = texts.minutes.formatNumber(L.DepleteMinutes, QStringLiteral("00"));
+    const QString& seconds = texts.seconds.formatNumber(vbFix(L.DepleteSeconds), QStringLiteral("00"));
+    if (texts.timeLeft.isNull() || minutes != texts.timeLeftMinutes || seconds != texts.timeLeftSeconds) {
+        texts.timeLeft = minutes + QLatin1Char(':') + seconds;
+        texts.timeLeftMinutes = minutes;
+        texts.timeLeftSeconds = seconds;
+    }
+    s.timeLeft->setCaption(texts.timeLeft);
 
     trap.at(140);
     const double cycleWarning = hookValue(shared_.routines.CycleWarningSeconds) + 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Control.h"
+#include "toolkit/Conventions.h"
 #include "toolkit/Form.h"
 #include "toolkit/Platform.h"
 #include "toolkit/RuntimeError.h"
@@ -95,6 +96,18 @@ private:
     Platform& platform_;
     CargoHold& cargo_;
     std::array<Slot, Slots> slots_{};
+    // The captions a tick writes, kept while their numbers stay the same: a countdown's whole
+    // seconds change once in sixteen ticks at 1/16 s.
+    struct TickTexts {
+        RememberedText size;
+        RememberedText countdown;
+        RememberedText minutes;
+        RememberedText seconds;
+        QString timeLeft;
+        QString timeLeftMinutes;
+        QString timeLeftSeconds;
+    };
+    std::array<TickTexts, Slots> tickTexts_{};
     std::array<Control*, 5> refreshOptions_{};
     std::array<Control*, 16> mineralBoxes_{};
     Grid* oreMined_ = nullptr;

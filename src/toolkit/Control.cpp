@@ -1,5 +1,6 @@
 #include "toolkit/Control.h"
 
+#include "toolkit/Conventions.h"
 #include "toolkit/Form.h"
 #include "toolkit/Grid.h"
 
@@ -254,8 +255,11 @@ void Control::setPeriod(double ms)
 
 void Control::fire()
 {
-    if (kind_ == ControlKind::Timer && enabled_ && interval_ > 0 && timer_)
+    if (kind_ == ControlKind::Timer && enabled_ && interval_ > 0 && timer_) {
+        // A tick converts a dozen numbers; none of its handlers sets a locale.
+        const SteadyLocale steady;
         timer_();
+    }
 }
 
 QString Control::list(int i) const

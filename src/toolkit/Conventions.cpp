@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string_view>
 
@@ -207,10 +208,17 @@ bool readsAsGroupsOfThree(const QLocale& locale, QChar decimal, QChar group)
            ok;
 }
 
+thread_local int steadyDepth = 0;
+thread_local const NumberSymbols* steadySymbols = nullptr; // once looked at while steady
+
 const NumberSymbols& numberSymbols()
 {
+    if (steadySymbols)
+        return *steadySymbols;
     thread_local NumberSymbols cache;
     thread_local bool filled = false;
+    if (steadyDepth > 0)
+        steadySymbols = &cache;
     const QLocale current;
     if (filled && current == cache.locale)
         return cache;
@@ -476,6 +484,50 @@ const detail::NumberReading& RememberedNumber::read(const QString& text)
         locale_ = locale;
     }
     return reading_;
+}
+
+SteadyLocale::SteadyLocale()
+{
+    if (steadyDepth++ == 0)
+        steadySymbols = nullptr; // the first conversion looks once
+}
+
+SteadyLocale::~SteadyLocale()
+{
+    if (--steadyDepth == 0)
+        steadySymbols = nullptr;
+}
+
+bool RememberedText::holds(double value, const QString* pattern) const
+{
+    // Compared bit for bit: -0 and 0 are told apart as the conversions tell them.
+    return kept_ && std::memcmp(&value, &value_, sizeof value) == 0 && plain_ == (pattern == nullptr) &&
+           (!pattern || *pattern == pattern_) && locale_ == numberSymbols().generation;
+}
+
+void RememberedText::keep(double value, const QString* pattern, QString text)
+{
+    value_ = value;
+    plain_ = pattern == nullptr;
+    if (pattern)
+        pattern_ = *pattern;
+    locale_ = numberSymbols().generation;
+    text_ = std::move(text);
+    kept_ = true;
+}
+
+const QString& RememberedText::numberToText(double value)
+{
+    if (!holds(value, nullptr))
+        keep(value, nullptr, orebell::numberToText(value));
+    return text_;
+}
+
+const QString& RememberedText::formatNumber(double value, const QString& pattern)
+{
+    if (!holds(value, &pattern))
+        keep(value, &pattern, orebell::formatNumber(value, pattern));
+    return text_;
 }
 
 std::optional<double> RememberedNumber::numericValue(const QString& text) { return numberOrNone(read(text)); }

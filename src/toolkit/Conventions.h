@@ -77,6 +77,38 @@ private:
     detail::NumberReading reading_;
 };
 
+// The text of a number, written once for as long as the number, the pattern and the locale stay the
+// same: for a caption set on every tick that changes less often (a countdown's whole seconds, a
+// count shown in whole units). Gives exactly what numberToText and formatNumber give, failures
+// included. Not to be shared between threads.
+class RememberedText {
+public:
+    const QString& numberToText(double value);
+    const QString& formatNumber(double value, const QString& pattern);
+
+private:
+    bool holds(double value, const QString* pattern) const;
+    void keep(double value, const QString* pattern, QString text);
+
+    bool kept_ = false;
+    double value_ = 0;
+    bool plain_ = true; // numberToText, not a pattern
+    QString pattern_;
+    std::uint64_t locale_ = 0;
+    QString text_;
+};
+
+// While one is alive on a thread, the conversions there read the default locale's symbols once
+// instead of checking for a new default locale on every call: for a run of conversions that
+// nothing inside changes the locale of, such as a timer's tick.
+class SteadyLocale {
+public:
+    SteadyLocale();
+    ~SteadyLocale();
+    SteadyLocale(const SteadyLocale&) = delete;
+    SteadyLocale& operator=(const SteadyLocale&) = delete;
+};
+
 namespace detail {
 // A positive finite number's 15 significant digits as QString::number(value, 'e', 14) gives them,
 // and its decimal exponent: the fast path (shortest round-trip digits, when there are 15 or fewer)

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -298,4 +299,148 @@ TEST_F(Schedule, StaggeredLasersShareWakeUpsAndNoTickComesMoreThanTheSlackLate)
     }
     // Alone, the seven grids would need seven wake-ups per tick (1,120 in 10 s).
     EXPECT_LE(wakeUps, 3 * 160 + 3);
+}
+
+namespace {
+
+// Timers of mixed periods started at given moments, driven the way TimerDriver drives them (each
+// timer's own slack); records every tick's lateness behind its grid point and the wake-ups.
+struct MixedRun {
+    struct Timer {
+        double period;
+        double startAt;
+    };
+    std::vector<std::vector<double>> late;
+    int wakeUps = 0;
+
+    MixedRun(const std::vector<Timer>& timers, double runMs)
+    {
+        Form form{QStringLiteral("frmTest")};
+        FakeClock clock;
+        std::vector<Control*> controls;
+        for (std::size_t i = 0; i < timers.size(); ++i)
+            controls.push_back(&form.add(ControlKind::Timer, QStringLiteral("tmr"), static_cast<int>(i)));
+        late.resize(timers.size());
+        TimerScheduler s(form, clock);
+        std::vector<std::size_t> order(timers.size());
+        for (std::size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::sort(order.begin(), order.end(),
+                  [&](std::size_t a, std::size_t b) { return timers[a].startAt < timers[b].startAt; });
+        for (const std::size_t i : order)
+            controls[i]->onTimer([this, &clock, &timers, i] {
+                const double k = static_cast<double>(late[i].size() + 1);
+                late[i].push_back(clock.now - (timers[i].startAt + k * timers[i].period));
+            });
+        // Timers start at their moments while the others run.
+        clock.now = timers[order.front()].startAt;
+        const double end = timers[order.back()].startAt + runMs;
+        std::size_t started = 0;
+        for (;;) {
+            const std::optional<double> wait = s.msUntilWake();
+            const double wakeAt = wait ? clock.now + *wait : end;
+            if (started < order.size() && timers[order[started]].startAt <= wakeAt) {
+                const std::size_t i = order[started++];
+                clock.now = std::max(clock.now, timers[i].startAt);
+                controls[i]->setInterval(static_cast<int>(std::lround(timers[i].period)));
+                controls[i]->setPeriod(timers[i].period);
+                controls[i]->setEnabled(true);
+                continue;
+            }
+            if (wakeAt >= end)
+                break;
+            clock.now = wakeAt;
+            int ran = 0;
+            while (const int n = s.tickDue())
+                ran += n;
+            if (ran == 0)
+                ADD_FAILURE() << "a wake-up with nothing due at " << clock.now;
+            ++wakeUps;
+        }
+        for (std::size_t i = 0; i < timers.size(); ++i) {
+            // Every grid point up to the end was delivered, once, never early, and no later than
+            // the timer's own allowance.
+            const auto points = static_cast<std::size_t>((clock.now - timers[i].startAt) / timers[i].period);
+            EXPECT_EQ(late[i].size(), points) << "timer " << i;
+            for (const double ms : late[i]) {
+                EXPECT_GE(ms, 0.0) << "timer " << i;
+                EXPECT_LE(ms, TimerScheduler::lateAllowedMs(timers[i].period)) << "timer " << i;
+            }
+        }
+    }
+};
+
+} // namespace
+
+TEST(ScheduleSlack, GrowsWithThePeriodUpToAQuarterSecond)
+{
+    EXPECT_DOUBLE_EQ(TimerScheduler::lateAllowedMs(62.5), 25.0);
+    EXPECT_DOUBLE_EQ(TimerDriver::SlackMs, 25.0);
+    EXPECT_DOUBLE_EQ(TimerScheduler::lateAllowedMs(250), 100.0);
+    EXPECT_DOUBLE_EQ(TimerScheduler::lateAllowedMs(1000), 250.0);
+    // A jet can's clock rounds the time of day to whole seconds: half a second late would show
+    // the next second.
+    EXPECT_LT(TimerScheduler::lateAllowedMs(1e9), 500.0);
+}
+
+// Jet cans clicked at any moment beside seven lasers at 1/16 s: their ticks wait for the next
+// laser tick instead of waking the program on their own.
+TEST(ScheduleSlack, JetCansStartedAtAnyMomentShareTheLasersWakeUps)
+{
+    std::vector<MixedRun::Timer> timers;
+    for (int i = 0; i < 7; ++i)
+        timers.push_back({62.5, 1000.0 + 0.4 * i});
+    for (const double at : {1137.0, 1411.0, 1733.0, 1950.0})
+        timers.push_back({1000.0, at});
+    const MixedRun run(timers, 20000.0);
+    // One wake-up per laser tick, 16 a second: none of the jet cans' own.
+    EXPECT_EQ(static_cast<std::size_t>(run.wakeUps), run.late[0].size());
+    for (std::size_t i = 7; i < timers.size(); ++i) {
+        ASSERT_GE(run.late[i].size(), 19u);
+        for (const double ms : run.late[i])
+            EXPECT_LT(ms, 62.5); // at most one laser tick late
+    }
+}
+
+// At the "1 Second" option lasers clicked at different moments share wake-ups a quarter of a
+// second wide: four a second instead of seven.
+TEST(ScheduleSlack, OneSecondLasersStartedApartShareWakeUps)
+{
+    std::vector<MixedRun::Timer> timers;
+    for (const double at : {0.0, 140.0, 290.0, 430.0, 580.0, 720.0, 860.0})
+        timers.push_back({1000.0, 5000.0 + at});
+    const MixedRun run(timers, 30000.0);
+    EXPECT_LE(run.wakeUps, 4 * 30 + 1);
+    // Jet cans clicked between them ride on the lasers' wake-ups.
+    for (const double at : {977.0, 1251.0, 1577.0, 1929.0})
+        timers.push_back({1000.0, at});
+    for (auto& t : timers)
+        t.startAt = t.startAt > 4000 ? t.startAt - 5000 : t.startAt;
+    const MixedRun withJets(timers, 30000.0);
+    EXPECT_LE(withJets.wakeUps, 4 * 30 + 1);
+}
+
+// With nothing to share a wake-up with, a timer ticks on its grid point, not its slack later;
+// lasers started 9 ms apart still gather as before.
+TEST(ScheduleSlack, ATimerAloneTicksOnTimeAndStaggeredLasersStillGather)
+{
+    const MixedRun alone({{1000.0, 0.0}}, 10000.0);
+    for (const double ms : alone.late[0])
+        EXPECT_DOUBLE_EQ(ms, 0.0);
+    std::vector<MixedRun::Timer> staggered;
+    for (int i = 0; i < 7; ++i)
+        staggered.push_back({62.5, 1000.0 + 9.0 * i});
+    const MixedRun run(staggered, 10000.0);
+    EXPECT_LE(run.wakeUps, 3 * 160 + 3);
+}
+
+// Mixed periods at awkward phases: every tick once, never early, within its own allowance.
+TEST(ScheduleSlack, MixedPeriodsKeepEveryTickWithinItsOwnAllowance)
+{
+    std::vector<MixedRun::Timer> timers;
+    const double periods[] = {62.5, 125.0, 250.0, 500.0, 1000.0};
+    for (int i = 0; i < 11; ++i)
+        timers.push_back({periods[(i * 3) % 5], 100.0 + 37.3 * i * i});
+    MixedRun run(timers, 15000.0);
+    EXPECT_GT(run.wakeUps, 0);
 }

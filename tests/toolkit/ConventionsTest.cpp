@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -393,6 +394,72 @@ TEST(RememberedNumber, ReadsAgainWhenTheTextOrTheLocaleChanges)
     }
     for (int twice = 0; twice < 2; ++twice)
         EXPECT_EQ(errorOf([&] { r.textToNumber(QStringLiteral("abc")); }), ErrTypeMismatch);
+    QLocale::setDefault(saved);
+}
+
+// A remembered text is written again whenever the number, the pattern or the locale differs from
+// the last call, and gives exactly what the free conversions give, their errors included.
+TEST(RememberedText, WritesAgainWhenTheNumberThePatternOrTheLocaleChanges)
+{
+    const QLocale saved;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QLocale german(QLocale::German, QLocale::Germany);
+    QLocale::setDefault(english);
+    RememberedText t;
+    const QString twoDecimals = QStringLiteral("#,##0.00");
+    EXPECT_EQ(t.formatNumber(1234.5, twoDecimals), QStringLiteral("1,234.50"));
+    EXPECT_EQ(t.formatNumber(1234.5, twoDecimals), QStringLiteral("1,234.50"));
+    EXPECT_EQ(t.formatNumber(1234.5, QStringLiteral("0")), QStringLiteral("1235")); // halves away from 0
+    EXPECT_EQ(t.numberToText(1234.5), QStringLiteral("1234.5"));                    // same number, no pattern
+    EXPECT_EQ(t.formatNumber(1234.5, QStringLiteral("0.0")), QStringLiteral("1234.5"));
+    QLocale::setDefault(german);
+    EXPECT_EQ(t.formatNumber(1234.5, QStringLiteral("0.0")), QStringLiteral("1234,5"));
+    EXPECT_EQ(t.numberToText(1234.5), QStringLiteral("1234,5"));
+    QLocale::setDefault(english);
+    EXPECT_EQ(t.numberToText(1234.5), QStringLiteral("1234.5"));
+    // -0 and 0 as the conversions tell them.
+    EXPECT_EQ(t.formatNumber(-0.0, QStringLiteral("0.0")), formatNumber(-0.0, QStringLiteral("0.0")));
+    EXPECT_EQ(t.formatNumber(0.0, QStringLiteral("0.0")), formatNumber(0.0, QStringLiteral("0.0")));
+    EXPECT_EQ(t.formatNumber(-0.04, QStringLiteral("0.0")), formatNumber(-0.04, QStringLiteral("0.0")));
+    // A failure keeps nothing: the same call fails again, the next number is written.
+    for (int twice = 0; twice < 2; ++twice)
+        EXPECT_EQ(errorOf([&] { t.numberToText(std::numeric_limits<double>::infinity()); }), ErrOverflow);
+    EXPECT_EQ(t.numberToText(7), QStringLiteral("7"));
+    // Over a countdown's run every caption equals a fresh conversion.
+    RememberedText seconds;
+    for (double left = 180; left > 170; left -= 0.0625)
+        ASSERT_EQ(seconds.formatNumber(std::trunc(left), QStringLiteral("00")),
+                  formatNumber(std::trunc(left), QStringLiteral("00")))
+            << left;
+    QLocale::setDefault(saved);
+}
+
+// Inside a SteadyLocale the locale is looked at once; once the last one ends, a new default
+// locale is seen again by every conversion and by remembered readings and texts.
+TEST(SteadyLocale, ALocaleSetAfterItEndsIsSeen)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    RememberedNumber r;
+    RememberedText t;
+    {
+        const SteadyLocale outer;
+        {
+            const SteadyLocale inner;
+            EXPECT_EQ(numberToText(1.5), QStringLiteral("1.5"));
+        }
+        EXPECT_EQ(r.numericValue(QStringLiteral("1.5")), std::optional<double>(1.5));
+        EXPECT_EQ(t.numberToText(2.5), QStringLiteral("2.5"));
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(numberToText(1.5), QStringLiteral("1,5"));
+    EXPECT_EQ(textToNumber(QStringLiteral("1,5")), 1.5);
+    EXPECT_EQ(r.numericValue(QStringLiteral("1,5")), std::optional<double>(1.5));
+    EXPECT_EQ(t.numberToText(2.5), QStringLiteral("2,5"));
+    {
+        const SteadyLocale again; // looks again when it starts
+        EXPECT_EQ(formatNumber(1234.5, QStringLiteral("#,##0.0")), QStringLiteral("1.234,5"));
+    }
     QLocale::setDefault(saved);
 }
 
