@@ -52,9 +52,8 @@ void WidgetBuilder::build(Hooks hooks)
 {
     hooks_ = std::move(hooks);
     const ApplicationFontWhileBuilding font(window_.font());
-    int order = 0;
+    made_.resize(form_->controls().size());
     for (const auto& c : form_->controls()) {
-        order_.insert(c.get(), order++);
         if (c->kind() == ControlKind::Image)
             images_[c->container()].push_back(c.get());
     }
@@ -62,7 +61,7 @@ void WidgetBuilder::build(Hooks hooks)
         if (c->kind() == ControlKind::Frame && c->index() < 0)
             frameWidget(c->name(), 0);
     for (const auto& c : form_->controls()) {
-        if (widgets_.contains(c.get()) || c->kind() == ControlKind::Timer)
+        if (widget(c.get()) || c->kind() == ControlKind::Timer)
             continue;
         if (!c->container().isEmpty() && !shownChain(c->container())) {
             pending_[c->container()].push_back(c.get());
@@ -72,23 +71,23 @@ void WidgetBuilder::build(Hooks hooks)
     }
     restack();
     for (const auto& c : form_->controls())
-        if (QWidget* w = widgets_.value(c.get()))
+        if (QWidget* w = widget(c.get()))
             hooks_.show(*c, w);
 }
 
 QWidget* WidgetBuilder::widgetFor(const Control& c)
 {
-    if (QWidget* w = widgets_.value(&c))
+    if (QWidget* w = widget(&c))
         return w;
     if (form_ && pending_.contains(c.container()))
         populate(c.container());
-    return widgets_.value(&c);
+    return widget(&c);
 }
 
 const Surface::Item* WidgetBuilder::itemFor(const Control& c)
 {
     widgetFor(c);
-    Surface* s = painted_.value(&c);
+    Surface* s = surface(&c);
     return s ? s->find(&c) : nullptr;
 }
 
@@ -142,9 +141,18 @@ QWidget* WidgetBuilder::frameWidget(const QString& name, int depth)
     QWidget* parent = frame.container().isEmpty() ? &window_ : frameWidget(frame.container(), depth + 1);
     auto* w = new FrameWidget(frame, parent);
     frames_.insert(name, w);
-    widgets_.insert(&frame, w);
+    slot(frame).widget = w;
     watch(w, &frame);
     return w;
+}
+
+WidgetBuilder::Made& WidgetBuilder::slot(const Control& c)
+{
+    const auto at = static_cast<std::size_t>(c.order());
+    if (made_.size() <= at)
+        made_.resize(at + 1);
+    made_[at].control = &c;
+    return made_[at];
 }
 
 QWidget* WidgetBuilder::containerFor(const Control& c)
@@ -184,15 +192,15 @@ QWidget* WidgetBuilder::make(Control& c, QWidget* parent)
 {
     if (paintable(c)) {
         Surface* s = surfaceFor(parent);
-        s->add(c, order_.value(&c));
-        painted_.insert(&c, s);
+        s->add(c, c.order());
+        slot(c).surface = s;
         return nullptr;
     }
     QWidget* w = create(c, parent);
     if (!w)
         return nullptr;
     hooks_.wire(c, w);
-    widgets_.insert(&c, w);
+    slot(c).widget = w;
     watch(w, &c);
     return w;
 }
@@ -295,18 +303,18 @@ void WidgetBuilder::restack()
     };
     for (int pass = 0; pass < 4; ++pass)
         for (const auto& c : controls)
-            if (QWidget* w = widgets_.value(c.get()); w && layer(c->kind()) == pass)
+            if (QWidget* w = widget(c.get()); w && layer(c->kind()) == pass)
                 w->raise();
     // An image lies over everything on its container, and a label that lies within it is a caption
     // written on the picture: above it, with the picture showing through.
     for (const auto& image : controls) {
-        QWidget* picture = widgets_.value(image.get());
+        QWidget* picture = widget(image.get());
         if (!picture || image->kind() != ControlKind::Image)
             continue;
         picture->raise();
         const QRect area(image->left(), image->top(), image->width(), image->height());
         for (const auto& c : controls) {
-            QWidget* w = widgets_.value(c.get());
+            QWidget* w = widget(c.get());
             if (w && c->kind() == ControlKind::Label && c->container() == image->container() &&
                 area.contains(QRect(c->left(), c->top(), c->width(), c->height()))) {
                 static_cast<CaptionLabel*>(w)->setOpaque(false);

@@ -38,9 +38,9 @@ public:
     // The form is going away: nothing more is made.
     void release() { form_ = nullptr; }
 
-    QWidget* widget(const Control* c) const { return widgets_.value(c); }
+    QWidget* widget(const Control* c) const { return made(c).widget; }
     // The surface a label or border is painted on (null for a control with a widget of its own).
-    Surface* surface(const Control* c) const { return painted_.value(c); }
+    Surface* surface(const Control* c) const { return made(c).surface; }
     // The surface a container paints, if it has one.
     Surface* surfaceOf(const QWidget* container) const { return surfaces_.value(container); }
     // The widget of a control, made now if its panel has not been shown yet.
@@ -67,15 +67,28 @@ private:
     void watch(QWidget* w, Control* c);
     void restack();
 
+    // What was made for a control, found by its place in the form: a model change reaches its
+    // widget or surface with no look-up in a hash.
+    struct Made {
+        const Control* control = nullptr;
+        QWidget* widget = nullptr;
+        Surface* surface = nullptr;
+    };
+    const Made& made(const Control* c) const
+    {
+        static const Made none;
+        const auto at = c ? static_cast<std::size_t>(c->order()) : made_.size();
+        return at < made_.size() && made_[at].control == c ? made_[at] : none;
+    }
+    Made& slot(const Control& c);
+
     Form* form_;
     QWidget& window_;
     Hooks hooks_;
-    QHash<const Control*, QWidget*> widgets_;
+    std::vector<Made> made_;                 // by the controls' order in the form
     QHash<const QObject*, Control*> owners_; // every widget of a control, inner parts included
     QHash<QString, QWidget*> frames_;
-    QHash<const Control*, Surface*> painted_;
     QHash<const QWidget*, Surface*> surfaces_; // each owned by its container
-    QHash<const Control*, int> order_;         // a control's place in its form
     // The pictures of each container: a label on one keeps a widget (paintable).
     QHash<QString, std::vector<const Control*>> images_;
     // Controls of panels never shown yet, by their frame: their widgets are made when it shows.

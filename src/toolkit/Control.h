@@ -84,7 +84,10 @@ public:
     int index() const { return index_; } // -1 for a control outside any array
     bool isArrayElement() const { return index_ >= 0; }
     const QString& container() const { return container_; } // frame name; empty = the window
-    QString displayName() const;                            // name(index)
+    // The control's place in its form's control order (0 first), fixed when the form adds it: a
+    // view keeps what it made for each control in a table by it instead of looking controls up.
+    int order() const { return order_; }
+    QString displayName() const; // name(index)
 
     // Properties
     const QString& caption() const { return caption_; }
@@ -184,6 +187,7 @@ public:
 
 private:
     friend class Placement<Control>;
+    friend class Form;
     void placementChanged() { notify(Prop::Geometry); }
     void selectOption();
 
@@ -192,6 +196,7 @@ private:
     QString name_;
     int index_;
     QString container_;
+    int order_ = -1;
 
     QString caption_;
     QString text_;

@@ -14,6 +14,7 @@ Control& Form::add(ControlKind kind, const QString& name, int index, const QStri
         throw std::logic_error("duplicate control " + name.toStdString() + "(" + std::to_string(index) + ")");
     controls_.push_back(std::make_unique<Control>(*this, kind, name, index, container));
     Control* c = controls_.back().get();
+    c->order_ = static_cast<int>(controls_.size()) - 1;
     if (index < 0) {
         singles_.insert(name, c);
     } else {

@@ -670,3 +670,26 @@ TEST_F(View, ALabelHiddenAtTheStartShowsAsOneShownAllAlong)
     EXPECT_EQ(label->alignment(), Qt::AlignHCenter | Qt::AlignVCenter);
 }
 } // namespace
+
+TEST_F(View, EachControlReachesItsOwnWidgetAndAnotherFormsControlsNone)
+{
+    Control& box = add(ControlKind::TextBox, "txtEntry", -1, 120, 120, 2000, 285);
+    Control& label = add(ControlKind::Label, "lblShown", -1, 120, 600, 2000, 255);
+    open();
+    // Controls of another form at the same places in their own control order.
+    Form other{QStringLiteral("frmOther")};
+    Control& otherBox = other.add(ControlKind::TextBox, QStringLiteral("txtEntry"));
+    Control& otherLabel = other.add(ControlKind::Label, QStringLiteral("lblShown"));
+    ASSERT_EQ(otherBox.order(), box.order());
+    ASSERT_EQ(otherLabel.order(), label.order());
+    EXPECT_EQ(view->widgetFor(otherBox), nullptr);
+    EXPECT_EQ(view->widgetFor(otherLabel), nullptr);
+    otherBox.setText(QStringLiteral("elsewhere")); // no observer of this view hears it
+    auto* entry = widget<QLineEdit>("txtEntry");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->text().isEmpty());
+    box.setText(QStringLiteral("here"));
+    EXPECT_EQ(entry->text(), QStringLiteral("here"));
+    label.setCaption(QStringLiteral("1,234"));
+    EXPECT_EQ(item("lblShown").container, view.get());
+}

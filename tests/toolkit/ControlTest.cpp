@@ -132,3 +132,14 @@ TEST(FormObservers, AViewHearsEveryChange)
 }
 
 } // namespace
+
+TEST(ControlOrder, EachControlKnowsItsPlaceInItsFormsControlOrder)
+{
+    Form form(QStringLiteral("frmOrder"));
+    form.add(ControlKind::Label, QStringLiteral("lblA"), 0);
+    form.add(ControlKind::Timer, QStringLiteral("tmrB"));
+    form.add(ControlKind::Label, QStringLiteral("lblA"), 3);
+    const auto& controls = form.controls();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        EXPECT_EQ(controls[i]->order(), static_cast<int>(i)) << controls[i]->displayName().toStdString();
+}
