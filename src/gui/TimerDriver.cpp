@@ -14,15 +14,18 @@ TimerScheduler::TimerScheduler(Form& form, const MonotonicClock& clock) : form_(
         entries_.push_back(Entry{c.get()});
         arm(entries_.back(), now);
     }
-    subscription_ = form.subscribe([this, alive = alive_](Control& c, Prop prop) {
-        if (!*alive || c.kind() != ControlKind::Timer || (prop != Prop::Enabled && prop != Prop::Interval))
-            return;
-        if (Entry* e = find(c)) {
-            arm(*e, clock_.nowMs());
-            if (changed_)
-                changed_();
-        }
-    });
+    subscription_ = form.subscribe(
+        [this, alive = alive_](Control& c, Prop prop) {
+            if (!*alive || c.kind() != ControlKind::Timer ||
+                (prop != Prop::Enabled && prop != Prop::Interval))
+                return;
+            if (Entry* e = find(c)) {
+                arm(*e, clock_.nowMs());
+                if (changed_)
+                    changed_();
+            }
+        },
+        {Prop::Enabled, Prop::Interval});
 }
 
 TimerScheduler::~TimerScheduler()

@@ -20,7 +20,7 @@ History::History(Form& main, Shared& shared, Platform& platform)
         countdowns_[i] = &main.control(QStringLiteral("lblCycleCountdown"), i);
     }
     wrapRoutines();
-    observer_ = main_.subscribe([this](Control& c, Prop prop) { onControl(c, prop); });
+    observer_ = main_.subscribe([this](Control& c, Prop prop) { onControl(c, prop); }, {Prop::Caption});
     formObserver_ = main_.subscribeForm([this](Form& f) {
         // An unload that no save announced (the close button saves first) still ends the trip.
         if (f.unloaded() && trip_)

@@ -31,7 +31,14 @@ void CargoHold::fillStep(double unitsPulled, double unitVolume)
         lblCargoHold_.setTag(QStringLiteral("0"));
     const double fill = unitsPulled * unitVolume + textToNumber(lblCargoHold_.tag());
     lblCargoHold_.setTag(numberToText(fill));
-    lblCargoHold_.setCaption(formatNumber(fill, QStringLiteral("0.0")) + M3);
+    QString number = formatNumber(fill, QStringLiteral("0.0"));
+    QString caption = number + M3;
+    lblCargoHold_.setCaption(caption);
+    // The tick's read-back of this caption finds its number without stripping it again (a
+    // number's text holds no " m3"); a caption set by anyone else in between is stripped.
+    shownCaption_ = std::move(caption);
+    shownNumber_ = std::move(number);
+    shownStripped_ = true;
 }
 
 void CargoHold::displayStep()

@@ -41,8 +41,7 @@ private:
     QString capacityTip_;
     Color capacityColor_;
     RememberedNumber capacity_; // the player's entry, read on every tick
-    // The caption read back on every tick, stripped of " m3" once per caption: the fill shown
-    // changes less often than lasers tick.
+    // The caption read back on every tick, stripped of " m3" once per caption.
     QString shownCaption_;
     QString shownNumber_;
     bool shownStripped_ = false;

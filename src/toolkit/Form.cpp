@@ -246,9 +246,19 @@ void Form::setFocus(Control* control)
         notify(*control, Prop::Focus);
 }
 
-int Form::subscribe(Observer observer)
+namespace {
+std::uint32_t propBit(Prop prop) { return std::uint32_t{1} << static_cast<unsigned>(prop); }
+static_assert(static_cast<unsigned>(Prop::Focus) < 32, "a bit per property");
+} // namespace
+
+int Form::subscribe(Observer observer) { return subscribe(std::move(observer), {}); }
+
+int Form::subscribe(Observer observer, std::initializer_list<Prop> watched)
 {
-    observers_.emplace_back(nextId_, std::move(observer));
+    std::uint32_t props = 0;
+    for (const Prop p : watched)
+        props |= propBit(p);
+    observers_.push_back({nextId_, watched.size() == 0 ? ~std::uint32_t{0} : props, std::move(observer)});
     return nextId_++;
 }
 
@@ -260,14 +270,16 @@ int Form::subscribeForm(FormObserver observer)
 
 void Form::unsubscribe(int id)
 {
-    std::erase_if(observers_, [id](const auto& p) { return p.first == id; });
+    std::erase_if(observers_, [id](const Watcher& w) { return w.id == id; });
     std::erase_if(formObservers_, [id](const auto& p) { return p.first == id; });
 }
 
 void Form::notify(Control& control, Prop prop)
 {
-    for (auto& [id, observer] : observers_)
-        observer(control, prop);
+    const std::uint32_t bit = propBit(prop);
+    for (auto& w : observers_)
+        if (w.props & bit)
+            w.observer(control, prop);
 }
 
 void Form::notifyForm()

@@ -6,7 +6,9 @@
 #include <QHash>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -89,8 +91,10 @@ public:
     Control* focused() const { return focused_; }
     void setFocus(Control* control);
 
-    // Observers of control and window changes; the returned id unsubscribes.
+    // Observers of control and window changes; the returned id unsubscribes. An observer that
+    // names the properties it watches is not called for the others (a tick changes several).
     int subscribe(Observer observer);
+    int subscribe(Observer observer, std::initializer_list<Prop> watched);
     int subscribeForm(FormObserver observer);
     void unsubscribe(int id);
     void notify(Control& control, Prop prop);
@@ -128,7 +132,12 @@ private:
     MouseHandler mouseDown_;
 
     int nextId_ = 1;
-    std::vector<std::pair<int, Observer>> observers_;
+    struct Watcher {
+        int id = 0;
+        std::uint32_t props = 0; // a bit per Prop watched
+        Observer observer;
+    };
+    std::vector<Watcher> observers_;
     std::vector<std::pair<int, FormObserver>> formObservers_;
 };
 

@@ -143,3 +143,30 @@ TEST(ControlOrder, EachControlKnowsItsPlaceInItsFormsControlOrder)
     for (std::size_t i = 0; i < controls.size(); ++i)
         EXPECT_EQ(controls[i]->order(), static_cast<int>(i)) << controls[i]->displayName().toStdString();
 }
+
+TEST(FormObservers, AnObserverNamingItsPropertiesHearsOnlyThoseAndOneNamingNoneHearsAll)
+{
+    Form form(QStringLiteral("frmObserved"));
+    Control& label = form.add(ControlKind::Label, QStringLiteral("lblA"));
+    Control& timer = form.add(ControlKind::Timer, QStringLiteral("tmrB"));
+    QStringList captions;
+    QStringList timers;
+    int all = 0;
+    const int captionsId = form.subscribe(
+        [&](Control& c, Prop) { captions << c.name() + QLatin1Char('=') + c.caption(); }, {Prop::Caption});
+    form.subscribe([&](Control& c, Prop) { timers << c.name(); }, {Prop::Enabled, Prop::Interval});
+    form.subscribe([&](Control&, Prop) { ++all; });
+    label.setCaption(QStringLiteral("1"));
+    label.setTag(QStringLiteral("t"));
+    label.setForeColor(0xFF);
+    timer.setInterval(62);
+    timer.setEnabled(!timer.enabled());
+    timer.setPeriod(62.5);
+    EXPECT_EQ(captions, QStringList{QStringLiteral("lblA=1")});
+    EXPECT_EQ(timers, (QStringList{QStringLiteral("tmrB"), QStringLiteral("tmrB"), QStringLiteral("tmrB")}));
+    EXPECT_EQ(all, 6);
+    form.unsubscribe(captionsId);
+    label.setCaption(QStringLiteral("2"));
+    EXPECT_EQ(captions.size(), 1);
+    EXPECT_EQ(all, 7);
+}
