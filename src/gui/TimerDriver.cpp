@@ -15,9 +15,8 @@ TimerScheduler::TimerScheduler(Form& form, const MonotonicClock& clock) : form_(
         arm(entries_.back(), now);
     }
     subscription_ = form.subscribe(
-        [this, alive = alive_](Control& c, Prop prop) {
-            if (!*alive || c.kind() != ControlKind::Timer ||
-                (prop != Prop::Enabled && prop != Prop::Interval))
+        [this, alive = alive_](Control& c, Prop) {
+            if (!*alive || c.kind() != ControlKind::Timer)
                 return;
             if (Entry* e = find(c)) {
                 arm(*e, clock_.nowMs());

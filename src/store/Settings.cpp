@@ -467,19 +467,9 @@ SessionStore::SessionStore(Form& main, Shared& shared, Platform& platform)
     // What the save writes changed since it last ran? Changes while the window closes do not
     // count: the close button's save comes before the unload.
     observer_ = main_.subscribe(
-        [this](Control&, Prop prop) {
-            switch (prop) {
-            case Prop::Text:
-            case Prop::Value:
-            case Prop::Enabled:
-            case Prop::Tag:
-            case Prop::GridCells:
-                if (!main_.unloaded())
-                    ++changes_;
-                break;
-            default:
-                break;
-            }
+        [this](Control&, Prop) {
+            if (!main_.unloaded())
+                ++changes_;
         },
         {Prop::Text, Prop::Value, Prop::Enabled, Prop::Tag, Prop::GridCells});
     formObserver_ = main_.subscribeForm([this](Form& f) {
