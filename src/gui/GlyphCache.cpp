@@ -196,6 +196,12 @@ std::size_t GlyphCache::CellHash::operator()(const CellKey& k) const noexcept
     return h ^ (h >> 29);
 }
 
+void GlyphCache::trimCells() const
+{
+    if (cells_.size() >= 2048)
+        cells_.clear(); // numbers that wander through many places: start again
+}
+
 const GlyphCache::Cell* GlyphCache::cell(const CellRequest& r) const
 {
     if (r.width < 2 || r.height <= 0 || r.width > 0xffff || r.height > 0xffff || r.ratio < 1 ||
@@ -216,11 +222,8 @@ const GlyphCache::Cell* GlyphCache::cell(const CellRequest& r) const
                       r.fore,
                       r.back};
     auto it = cells_.find(key);
-    if (it == cells_.end()) {
-        if (cells_.size() >= 2048)
-            cells_.clear(); // numbers that wander through many places: start again
+    if (it == cells_.end())
         it = cells_.emplace(key, drawCell(r)).first;
-    }
     return it->second.pixels.isNull() ? nullptr : &it->second;
 }
 

@@ -64,7 +64,10 @@ public:
     };
     // Null for a glyph whose ink, drawn alone, reaches further than one column out of its own or out
     // of the label's rows, or whose columns are fewer than two: then only a paint is exact.
+    // The reference holds until the next trimCells() (or a new generation).
     const Cell* cell(const CellRequest& request) const;
+    // Lets go of the cells when they grow many; called before a copy's look-ups, never among them.
+    void trimCells() const;
 
     const QRawFont& rawFont() const { return raw_; }
     qreal ascent() const { return ascent_; }

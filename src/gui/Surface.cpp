@@ -377,6 +377,7 @@ bool Surface::placeCells(const Entry& e, const RepaintQueue::BlitTarget& target,
                          const QRect& pixels, const QColor& fore, const QColor& back)
 {
     const GlyphCache& cache = glyphCache(e);
+    cache.trimCells();
     const QString& caption = e.control->caption();
     qreal width = 0;
     if (!cache.layout(caption, glyphs_, positions_, width) ||
