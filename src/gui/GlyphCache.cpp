@@ -1,9 +1,12 @@
 #include "gui/GlyphCache.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainter>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -12,6 +15,15 @@ namespace orebell {
 namespace {
 
 constexpr char16_t WideCharacters[] = {u'\u00a0', u'\u202f', u'\u2212'};
+
+// A device position in 64ths of a pixel, as the raster engine takes it (whether it truncates or
+// rounds): two positions with the same figure draw a glyph alike.
+qint32 sixtyFourths(qreal v)
+{
+    const qreal scaled = v * 64; // v is positive
+    const auto truncated = static_cast<qint32>(scaled);
+    return truncated * 2 + (static_cast<qint32>(scaled + 0.5) != truncated ? 1 : 0);
+}
 
 bool isNumberCharacter(char16_t ch)
 {
@@ -171,6 +183,97 @@ QPointF GlyphCache::baselineOrigin(const QRect& r, Qt::Alignment a, qreal width)
     else if (a & Qt::AlignVCenter)
         y += (r.height() - height_) / 2;
     return QPointF(x, y + ascent_);
+}
+
+std::size_t GlyphCache::CellHash::operator()(const CellKey& k) const noexcept
+{
+    std::size_t h = std::size_t(k.before) << 32 | std::size_t(k.ch) << 16 | k.after;
+    for (const std::size_t v :
+         {std::size_t(k.width) << 32 | std::size_t(k.height) << 16 | std::size_t(k.ratio) << 8 | k.format,
+          std::size_t(quint32(k.penBefore)) << 32 | quint32(k.pen),
+          std::size_t(quint32(k.penAfter)) << 32 | quint32(k.baseline), std::size_t(k.fore) << 32 | k.back})
+        h = (h ^ v) * 0x9E3779B97F4A7C15ull;
+    return h ^ (h >> 29);
+}
+
+void GlyphCache::trimCells() const
+{
+    if (cells_.size() >= 2048)
+        cells_.clear(); // numbers that wander through many places: start again
+}
+
+const GlyphCache::Cell* GlyphCache::cell(const CellRequest& r) const
+{
+    if (r.width < 2 || r.height <= 0 || r.width > 0xffff || r.height > 0xffff || r.ratio < 1 ||
+        r.ratio > 0xff)
+        return nullptr;
+    const bool before = !r.before.isNull(), after = !r.after.isNull();
+    const CellKey key{r.before.unicode(),
+                      r.ch.unicode(),
+                      r.after.unicode(),
+                      static_cast<quint16>(r.width),
+                      static_cast<quint16>(r.height),
+                      static_cast<quint8>(r.ratio),
+                      static_cast<quint8>(r.format),
+                      before ? sixtyFourths(r.penBefore + 64) : 0,
+                      sixtyFourths(r.pen + 64),
+                      after ? sixtyFourths(r.penAfter + 64) : 0,
+                      sixtyFourths(r.baseline + 64),
+                      r.fore,
+                      r.back};
+    auto it = cells_.find(key);
+    if (it == cells_.end())
+        it = cells_.emplace(key, drawCell(r)).first;
+    return it->second.pixels.isNull() ? nullptr : &it->second;
+}
+
+GlyphCache::Cell GlyphCache::drawCell(const CellRequest& r) const
+{
+    const Glyph* glyph = find(r.ch.unicode());
+    const Glyph* left = r.before.isNull() ? nullptr : find(r.before.unicode());
+    const Glyph* right = r.after.isNull() ? nullptr : find(r.after.unicode());
+    if (!glyph || (!r.before.isNull() && !left) || (!r.after.isNull() && !right))
+        return {};
+    // Drawn with room around it; positions are the window's less whole pixels, so the painter's
+    // scale gives back the very device positions, and the glyphs their pixels.
+    const int pad = 16 * r.ratio;
+    QImage canvas(r.width + 2 * pad, r.height + 2 * pad, r.format);
+    canvas.setDevicePixelRatio(r.ratio);
+    canvas.fill(QColor::fromRgba(r.back));
+    {
+        QPainter painter(&canvas);
+        painter.setPen(QColor::fromRgba(r.fore));
+        QGlyphRun run;
+        run.setRawFont(raw_);
+        for (const auto& [g, pen] :
+             {std::pair(left, r.penBefore), std::pair(glyph, r.pen), std::pair(right, r.penAfter)}) {
+            if (!g || g->inkRight <= g->inkLeft)
+                continue; // paintCached leaves out what draws nothing
+            const quint32 index = g->index;
+            const QPointF zero;
+            run.setRawData(&index, &zero, 1);
+            painter.drawGlyphRun(QPointF((pad + pen) / r.ratio, (pad + r.baseline) / r.ratio), run);
+        }
+    }
+    Cell cell;
+    if (!left && !right) {
+        // Alone: its ink stays in its rows, and in its columns but for one on either side.
+        const QRgb blank = r.back;
+        for (int y = 0; y < canvas.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+            const bool inside = y >= pad && y < pad + r.height;
+            for (int x = 0; x < canvas.width(); ++x) {
+                if ((row[x] | 0xff000000) == blank)
+                    continue;
+                if (!inside || x < pad - 1 || x > pad + r.width)
+                    return {};
+                cell.left = cell.left || x == pad - 1;
+                cell.right = cell.right || x == pad + r.width;
+            }
+        }
+    }
+    cell.pixels = canvas.copy(pad, pad, r.width, r.height);
+    return cell;
 }
 
 } // namespace orebell

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPointF>
 #include <QRawFont>
 #include <QRect>
@@ -8,6 +10,7 @@
 
 #include <array>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -42,6 +45,30 @@ public:
     // when right is not past left.
     std::pair<qreal, qreal> ink(QChar ch) const;
 
+    // A glyph's columns of a label, drawn once on the label's background as paintCached draws the
+    // caption. Pens are in device pixels from the cell's first column; the baseline from the label's
+    // top. Drawn alone when it has no neighbours, else with the neighbours given, whose ink reaches
+    // into its columns (drawn in the caption's order, so the blend is the caption's).
+    struct CellRequest {
+        QChar before, ch, after;
+        qreal penBefore = 0, pen = 0, penAfter = 0;
+        qreal baseline = 0;
+        int width = 0, height = 0, ratio = 1;
+        QImage::Format format = QImage::Format_RGB32;
+        QRgb fore = 0, back = 0; // opaque
+    };
+    struct Cell {
+        QImage pixels; // `width` columns by the label's `height` rows
+        // Drawn alone: whether its ink reaches into the column before its own, or after.
+        bool left = false, right = false;
+    };
+    // Null for a glyph whose ink, drawn alone, reaches further than one column out of its own or out
+    // of the label's rows, or whose columns are fewer than two: then only a paint is exact.
+    // The reference holds until the next trimCells() (or a new generation).
+    const Cell* cell(const CellRequest& request) const;
+    // Lets go of the cells when they grow many; called before a copy's look-ups, never among them.
+    void trimCells() const;
+
     const QRawFont& rawFont() const { return raw_; }
     qreal ascent() const { return ascent_; }
     qreal height() const { return height_; }
@@ -72,6 +99,20 @@ private:
         Glyph glyph;
     };
     mutable std::array<Wide, 3> wide_;
+    struct CellKey {
+        char16_t before = 0, ch = 0, after = 0;
+        quint16 width = 0, height = 0;
+        quint8 ratio = 1, format = 0;
+        qint32 penBefore = 0, pen = 0, penAfter = 0, baseline = 0; // in 64ths, see sixtyFourths()
+        QRgb fore = 0, back = 0;
+        bool operator==(const CellKey&) const = default;
+    };
+    struct CellHash {
+        std::size_t operator()(const CellKey& k) const noexcept;
+    };
+    // Built at first need; a null image for a glyph that cannot be copied alone.
+    mutable std::unordered_map<CellKey, Cell, CellHash> cells_;
+    Cell drawCell(const CellRequest& r) const;
     static inline int generation_ = 0;
 };
 

@@ -1,10 +1,13 @@
 #include "gui/RepaintQueue.h"
 
 #include <QAbstractEventDispatcher>
+#include <QBackingStore>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace orebell {
@@ -23,6 +26,8 @@ std::vector<RepaintQueue*>& queued()
 // of the same window from inside the first (Qt drops a recursive repaint, and its region with it).
 bool painting = false;
 
+bool blitting = true;
+
 // Whether the thread's event loop will call paintAll() as it turns; hooks it up the first time
 // (and again for a new application's dispatcher).
 bool hookedToEventLoop()
@@ -39,6 +44,45 @@ bool hookedToEventLoop()
     return true;
 }
 
+// The widgets that draw over a widget's own paint (its children, and what its ancestors hold
+// beside it: taken as above it whatever their order), and the part of it its ancestors show; both in
+// its coordinates.
+void stacking(const QWidget& host, QRect& visible, std::vector<QRect>& above)
+{
+    visible = host.rect();
+    above.clear();
+    QPoint origin; // the host's top left in the level's coordinates
+    const QWidget* passedBy = nullptr;
+    for (const QWidget* level = &host;;) {
+        for (const QObject* child : level->children()) {
+            if (child == passedBy || !child->isWidgetType())
+                continue;
+            const auto* w = static_cast<const QWidget*>(child);
+            if (w->isWindow() || !w->isVisible())
+                continue;
+            const QRect r = w->geometry().translated(-origin);
+            if (r.intersects(visible))
+                above.push_back(r);
+        }
+        if (level->isWindow())
+            return;
+        origin += level->pos();
+        passedBy = level;
+        level = level->parentWidget();
+        visible &= level->rect().translated(-origin);
+    }
+}
+
+// A backing store the blitters can write: a plain 32-bit image at a whole device pixel ratio.
+bool writable(const QImage& image)
+{
+    const QImage::Format f = image.format();
+    const qreal ratio = image.devicePixelRatio();
+    return (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32 ||
+            f == QImage::Format_ARGB32_Premultiplied) &&
+           ratio >= 1 && ratio == std::floor(ratio);
+}
+
 } // namespace
 
 RepaintQueue::~RepaintQueue()
@@ -47,10 +91,10 @@ RepaintQueue::~RepaintQueue()
         std::erase(queued(), this);
 }
 
-void RepaintQueue::add(const QRect& r)
+void RepaintQueue::setBlitting(bool on) { blitting = on; }
+
+void RepaintQueue::enqueue(const QRect& r)
 {
-    if (r.isEmpty())
-        return;
     if (!queued_) {
         if (!hookedToEventLoop()) {
             host_.update(r);
@@ -62,9 +106,35 @@ void RepaintQueue::add(const QRect& r)
     region_ += r;
 }
 
+void RepaintQueue::add(const QRect& r)
+{
+    if (r.isEmpty())
+        return;
+    untagged_ = true;
+    enqueue(r);
+}
+
+void RepaintQueue::addBlit(const QRect& r, const void* tag)
+{
+    if (r.isEmpty())
+        return;
+    enqueue(r);
+    if (!queued_)
+        return; // gone to update()
+    // One rectangle a tag: a caption changed twice before a paint is written once, as it is now.
+    const auto same =
+        std::find_if(blits_.rbegin(), blits_.rend(), [tag](const auto& b) { return b.second == tag; });
+    if (same != blits_.rend())
+        same->first |= r;
+    else
+        blits_.emplace_back(r, tag);
+}
+
 QRegion RepaintQueue::take()
 {
     queued_ = false;
+    untagged_ = false;
+    blits_.clear();
     QRegion region;
     region.swap(region_);
     // A hidden widget is painted whole when it shows again; Qt keeps what a shown window that is
@@ -72,6 +142,84 @@ QRegion RepaintQueue::take()
     if (!host_.isVisible())
         return {};
     return region;
+}
+
+void RepaintQueue::blitInto(const BlitTarget& target, QRegion& written)
+{
+    QRegion left;
+    for (const auto& [r, tag] : blits_)
+        if (!blitter_->blit(target, r, tag))
+            left += r;
+    blits_.clear();
+    written += region_.translated(target.offset / target.ratio);
+    region_.swap(left);
+}
+
+void RepaintQueue::blitAll()
+{
+    // Every queue of a window whose rectangles are all tagged goes into one begin, end and flush of
+    // the window's backing store; anything a blitter declines stays queued for Qt's paint.
+    std::vector<RepaintQueue*>& all = queued();
+    const auto blittable = [](const RepaintQueue* q) {
+        return q->blitter_ && !q->untagged_ && !q->blits_.empty() && q->host_.isVisible();
+    };
+    static std::vector<QRect> above;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        if (!blittable(all[i]))
+            continue;
+        QWidget* window = all[i]->host_.window();
+        if (std::any_of(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(i),
+                        [&](const RepaintQueue* q) { return blittable(q) && q->host_.window() == window; }))
+            continue; // done with the first of its window's queues
+        QBackingStore* store = window->backingStore();
+        const QWindow* handle = window->windowHandle();
+        if (!store || !handle || !handle->isExposed() || window->isMinimized() ||
+            window->testAttribute(Qt::WA_TranslucentBackground))
+            continue;
+        QRegion region;
+        for (std::size_t j = i; j < all.size(); ++j)
+            if (blittable(all[j]) && all[j]->host_.window() == window)
+                region += all[j]->region_.translated(all[j]->host_.mapTo(window, QPoint()));
+        store->beginPaint(region);
+        QPaintDevice* device = store->paintDevice();
+        if (!device || device->devType() != QInternal::Image || !writable(*static_cast<QImage*>(device))) {
+            store->endPaint();
+            continue;
+        }
+        BlitTarget target;
+        target.image = static_cast<QImage*>(device);
+        target.ratio = static_cast<int>(target.image->devicePixelRatio());
+        target.bits = target.image->bits();
+        target.bytesPerLine = target.image->bytesPerLine();
+        QRegion written;
+        for (std::size_t j = i; j < all.size(); ++j) {
+            RepaintQueue* q = all[j];
+            if (!blittable(q) || q->host_.window() != window)
+                continue;
+            if (&q->host_ != window && q->host_.internalWinId()) {
+                q->blits_.clear(); // a native child has a backing of its own
+                continue;
+            }
+            target.offset = q->host_.mapTo(window, QPoint()) * target.ratio;
+            stacking(q->host_, target.visible, above);
+            if (above != q->above_) {
+                q->above_.swap(above);
+                ++q->aboveGeneration_;
+            }
+            target.above = &q->above_;
+            target.aboveGeneration = q->aboveGeneration_;
+            q->blitInto(target, written);
+        }
+        store->endPaint();
+        if (!written.isEmpty())
+            store->flush(written, window->windowHandle());
+    }
+    std::erase_if(all, [](RepaintQueue* q) {
+        if (!q->region_.isEmpty())
+            return false;
+        q->queued_ = false;
+        return true;
+    });
 }
 
 void RepaintQueue::paintAll()
@@ -82,6 +230,8 @@ void RepaintQueue::paintAll()
     struct Done {
         ~Done() { painting = false; }
     } done;
+    if (blitting)
+        blitAll();
     std::vector<RepaintQueue*>& all = queued();
     while (!all.empty()) {
         RepaintQueue* q = all.back();

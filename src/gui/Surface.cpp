@@ -18,7 +18,7 @@
 
 namespace orebell {
 
-Surface::Surface(QWidget& host) : QObject(&host), host_(host), repaints_(host) {}
+Surface::Surface(QWidget& host) : QObject(&host), host_(host), repaints_(host) { repaints_.setBlitter(this); }
 
 void Surface::add(Control& c, int order)
 {
@@ -32,6 +32,7 @@ void Surface::add(Control& c, int order)
     };
     entries_.insert(std::upper_bound(entries_.begin(), entries_.end(), e, below), e);
     places_.clear();
+    ++layoutGeneration_;
     if (c.visible())
         repaints_.add(e.rect);
 }
@@ -96,6 +97,8 @@ void Surface::changed(const Control& c, Prop prop)
     if (i == entries_.size())
         return;
     Entry& e = entries_[i];
+    if (prop == Prop::Geometry)
+        ++layoutGeneration_; // what lies over what may change
     if (!e.border && !e.measured) {
         // Hidden since it was made or last measured: whatever changed, it is measured as it shows.
         measure(e);
@@ -115,7 +118,7 @@ void Surface::changed(const Control& c, Prop prop)
         if (e.alignment == alignedBefore) {
             if (const std::optional<QRect> area = changedArea(e, before)) {
                 if (!area->isEmpty())
-                    repaints_.add(*area);
+                    repaints_.addBlit(*area, &c);
                 return;
             }
         }
@@ -307,6 +310,144 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     if (painter.pen().color() != fore || painter.pen().style() != Qt::SolidLine)
         painter.setPen(fore);
     painter.drawGlyphRun(origin, run_);
+    return true;
+}
+
+bool Surface::alone(std::size_t i, const RepaintQueue::BlitTarget& target) const
+{
+    // Hidden items count too: they may show by a way that tells no one.
+    const Entry& e = entries_[i];
+    const std::pair generations(layoutGeneration_, target.aboveGeneration);
+    if (e.aloneGeneration != generations) {
+        e.aloneGeneration = generations;
+        e.alone = std::none_of(entries_.begin() + static_cast<std::ptrdiff_t>(i) + 1, entries_.end(),
+                               [&e](const Entry& o) {
+                                   return o.border ? touchesEdges(QRegion(e.rect), o.rect)
+                                                   : o.rect.intersects(e.rect);
+                               }) &&
+                  std::none_of(target.above->begin(), target.above->end(),
+                               [&e](const QRect& w) { return w.intersects(e.rect); });
+    }
+    return e.alone;
+}
+
+bool Surface::blit(const RepaintQueue::BlitTarget& target, const QRect& area, const void* tag)
+{
+    // Only what paintLabel draws with paintCached, where nothing else draws.
+    const std::size_t i = place(static_cast<const Control*>(tag));
+    if (i == entries_.size())
+        return false;
+    const Entry& e = entries_[i];
+    const Control& c = *e.control;
+    if (e.border || !e.measured || !c.visible() || c.borderStyle() != 0 || !c.enabled() ||
+        !host_.isEnabled() || !e.rect.contains(area) || !target.visible.contains(area) || !alone(i, target))
+        return false;
+    const QColor back = toQColor(c.backColor());
+    if (back.alpha() != 255)
+        return false;
+    const int ratio = target.ratio;
+    const QRect label(e.rect.topLeft() * ratio + target.offset, e.rect.size() * ratio);
+    const QRect pixels(area.topLeft() * ratio + target.offset, area.size() * ratio);
+    if (!target.image->rect().contains(label) ||
+        !placeCells(e, target, label, pixels, toQColor(c.foreColor()), back))
+        return false;
+    // Every pixel of the area: a glyph's cell in its columns, the background elsewhere.
+    const QRgb blank = back.rgba();
+    const int end = pixels.right() + 1;
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(target.bits + y * target.bytesPerLine);
+        const int line = y - label.top();
+        int x = pixels.left();
+        for (const Slot& s : cells_) {
+            const int from = std::max(s.from, x);
+            const int to = std::min(s.to, end);
+            if (to <= from)
+                continue;
+            std::fill(row + x, row + from, blank);
+            const auto* cellRow = reinterpret_cast<const QRgb*>(s.bits + line * s.bytesPerLine);
+            std::copy_n(cellRow + (from - s.from), to - from, row + from);
+            x = to;
+        }
+        std::fill(row + x, row + end, blank);
+    }
+    return true;
+}
+
+bool Surface::placeCells(const Entry& e, const RepaintQueue::BlitTarget& target, const QRect& label,
+                         const QRect& pixels, const QColor& fore, const QColor& back)
+{
+    const GlyphCache& cache = glyphCache(e);
+    cache.trimCells();
+    const QString& caption = e.control->caption();
+    qreal width = 0;
+    if (!cache.layout(caption, glyphs_, positions_, width) ||
+        (!caption.isEmpty() && (cache.height() > e.rect.height() || width > e.rect.width())))
+        return false;
+    // The device positions the window's paint gives these glyphs: its painter maps a point by
+    // scaling it, then moving it by the widget's place in the window.
+    const QPointF origin = cache.baselineOrigin(e.rect, e.alignment, width);
+    const int ratio = target.ratio;
+    const auto pen = [&](std::size_t i) {
+        return (origin.x() + (i < positions_.size() ? positions_[i].x() : width)) * ratio + target.offset.x();
+    };
+    // A glyph's columns: from the one its pen is in to the next glyph's; the first and the last
+    // take one more outside, for ink past the caption's ends.
+    const auto column = [&](std::size_t i) {
+        const int x = static_cast<int>(std::floor(pen(i)));
+        return i == 0 ? x - 1 : i == positions_.size() ? x + 2 : x;
+    };
+    CellRequest request;
+    request.baseline = (origin.y() + 0.0) * ratio + target.offset.y() - label.top();
+    request.height = label.height();
+    request.ratio = ratio;
+    request.format = target.image->format();
+    request.fore = fore.rgba();
+    request.back = back.rgba();
+    const std::size_t count = glyphs_.size();
+    columns_.resize(count + 1);
+    std::size_t first = count, last = 0; // the glyphs whose columns meet the area
+    for (std::size_t i = 0; i <= count; ++i) {
+        columns_[i] = column(i);
+        if (i > 0 && columns_[i] > pixels.left() && columns_[i - 1] <= pixels.right()) {
+            first = std::min(first, i - 1);
+            last = i - 1;
+        }
+    }
+    cells_.clear();
+    if (first == count)
+        return true; // nothing but background
+    const auto ask = [&](std::size_t i, bool before, bool after) {
+        const int from = columns_[i];
+        const auto at = static_cast<qsizetype>(i);
+        request.before = before ? caption[at - 1] : QChar();
+        request.ch = caption[at];
+        request.after = after ? caption[at + 1] : QChar();
+        request.penBefore = before ? pen(i - 1) - from : 0;
+        request.pen = pen(i) - from;
+        request.penAfter = after ? pen(i + 1) - from : 0;
+        request.width = columns_[i + 1] - from;
+        return cache.cell(request);
+    };
+    // Each glyph alone, two either side of the area: ink that strays more than a column, or past
+    // the caption's ends, is left to a paint. A glyph's columns then hold its own ink and what its
+    // neighbours' reaches into them.
+    const std::size_t lo = first >= 2 ? first - 2 : 0, hi = std::min(last + 2, count - 1);
+    alone_.assign(count, nullptr);
+    for (std::size_t i = lo; i <= hi; ++i) {
+        const GlyphCache::Cell* cell = ask(i, false, false);
+        if (!cell || (i == 0 && cell->left) || (i + 1 == count && cell->right))
+            return false;
+        alone_[i] = cell;
+    }
+    for (std::size_t i = first; i <= last; ++i) {
+        const bool before = i > 0 && alone_[i - 1]->right;
+        const bool after = i + 1 < count && alone_[i + 1]->left;
+        const GlyphCache::Cell* cell = before || after ? ask(i, before, after) : alone_[i];
+        if (!cell)
+            return false;
+        cells_.push_back(
+            {columns_[i], columns_[i + 1], cell->pixels.constBits(), cell->pixels.bytesPerLine()});
+    }
     return true;
 }
 

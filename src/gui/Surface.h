@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/GlyphCache.h"
 #include "gui/RepaintQueue.h"
 #include "toolkit/Form.h"
 
@@ -19,13 +20,15 @@ class QWidget;
 
 namespace orebell {
 
-class GlyphCache;
-
 // The labels and drawn borders of one container (the window or a panel), painted by the
 // container itself instead of a widget each: a caption that changes repaints its own rectangle of
 // one widget, with no sibling bookkeeping and no layout. Items lie beneath every widget of their
 // container, borders above labels, each kind in the form's order, as their widgets did.
-class Surface : public QObject {
+//
+// A number whose glyphs changed is copied into the window's backing store from glyph cells drawn
+// once on the label's background, one memory copy a row, when nothing else is drawn there; any
+// other change goes through the container's paint event, which draws the same pixels.
+class Surface : public QObject, private RepaintQueue::Blitter {
     Q_OBJECT
 public:
     // An item as it shows now, in its container's coordinates (a label hidden since it was made
@@ -61,7 +64,23 @@ private:
         // The font's glyph cache, found again when the font or the caches change.
         mutable const GlyphCache* glyphs = nullptr;
         mutable int glyphsGeneration = -1;
+        // Whether nothing is drawn over it (no later label, no border's edge, no widget), as of the
+        // generations of the surface's layout and of the widgets over it.
+        mutable std::pair<int, int> aloneGeneration{-1, -1};
+        mutable bool alone = false;
     };
+    // A glyph's columns in the backing store and its cell.
+    using CellRequest = GlyphCache::CellRequest;
+    struct Slot {
+        int from = 0;
+        int to = 0;
+        const uchar* bits = nullptr; // the cell's pixels
+        qsizetype bytesPerLine = 0;
+    };
+    bool blit(const RepaintQueue::BlitTarget& target, const QRect& area, const void* tag) override;
+    bool alone(std::size_t i, const RepaintQueue::BlitTarget& target) const;
+    bool placeCells(const Entry& e, const RepaintQueue::BlitTarget& target, const QRect& label,
+                    const QRect& pixels, const QColor& fore, const QColor& back);
     static bool touchesEdges(const QRegion& exposed, const QRect& r);
     void measure(Entry& e);
     void align(Entry& e);
@@ -90,6 +109,11 @@ private:
     // label covers whole.
     std::vector<std::pair<const Entry*, QRect>> labelParts_;
     std::vector<bool> covered_;
+    std::vector<Slot> cells_;
+    std::vector<int> columns_;
+    std::vector<const GlyphCache::Cell*> alone_;
+    // Counts the changes of where items lie or whether they show.
+    int layoutGeneration_ = 0;
 };
 
 } // namespace orebell

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 using namespace orebell;
@@ -76,12 +77,21 @@ struct Window {
     }
 };
 
+// Queues paint what they hold, none copied by a blitter: how the queue schedules Qt's paints.
+struct NoBlitting {
+    NoBlitting() { RepaintQueue::setBlitting(false); }
+    ~NoBlitting() { RepaintQueue::setBlitting(true); }
+    NoBlitting(const NoBlitting&) = delete;
+    NoBlitting& operator=(const NoBlitting&) = delete;
+};
+
 } // namespace
 
 // A wake-up's caption changes wait for the event loop's turn and then go out in one paint, sent
 // at once: no update request is posted that would wake the loop a second time.
 TEST(RepaintQueue, AWakeUpsChangesArePaintedOnceAsTheLoopTurnsWithNothingPosted)
 {
+    const NoBlitting paints;
     Window w;
     w.tick(1);
     w.tick(2);
@@ -99,6 +109,7 @@ TEST(RepaintQueue, AWakeUpsChangesArePaintedOnceAsTheLoopTurnsWithNothingPosted)
 // The window and a panel in it changed in the same wake-up: both are painted as the loop turns.
 TEST(RepaintQueue, ThePanelsOfAWindowArePaintedWithIt)
 {
+    const NoBlitting paints;
     Window w;
     EventCounter inPanel;
     w.view->widgetFor(*w.panel)->installEventFilter(&inPanel);
@@ -152,6 +163,7 @@ TEST(RepaintQueue, AHiddenOrMinimisedWindowShowsWhatChangedMeanwhileWhenBack)
 // while the box is open, not after it closes.
 TEST(RepaintQueue, ANestedEventLoopPaintsWhatWasChangedBeforeIt)
 {
+    const NoBlitting paints;
     Window w;
     w.tick(1);
     int paintedInside = -1;
@@ -168,6 +180,7 @@ TEST(RepaintQueue, ANestedEventLoopPaintsWhatWasChangedBeforeIt)
 // changes queued is simply left out.
 TEST(RepaintQueue, ChangesInSeveralWindowsAllShowAndAClosedWindowIsLeftOut)
 {
+    const NoBlitting paints;
     Window first(1500);
     Window second(6000);
     first.tick(1);
@@ -211,4 +224,41 @@ TEST(RepaintQueue, ARectangleQueuedTwiceIsPaintedOnce)
     RepaintQueue::paintAll();
     EXPECT_FALSE(queue.pending());
     EXPECT_EQ(counter.paints, 1);
+}
+
+// With the numbers' glyphs copied straight into the backing store, a wake-up's changes in the window
+// and in its panel reach the screen as the loop turns with no paint event and nothing posted, in
+// nested loops too, and the screen shows what a fresh paint shows.
+TEST(RepaintQueue, AWakeUpsNumbersAreCopiedWithNoPaintAndShowWhatAFreshPaintShows)
+{
+    Window w;
+    EventCounter inPanel;
+    w.view->widgetFor(*w.panel)->installEventFilter(&inPanel);
+    for (int n = 1; n <= 40; ++n) {
+        w.tick(n);
+        QApplication::processEvents();
+        ASSERT_NO_FATAL_FAILURE(w.expectUpToDate()) << "tick " << n;
+    }
+    w.counter.paints = inPanel.paints = 0; // a fresh paint to compare with is a paint
+    w.counter.updateRequests = 0;
+    w.tick(41);
+    QImage inside;
+    QEventLoop box;
+    QTimer::singleShot(0, &box, [&] {
+        inside = w.onScreen();
+        box.quit();
+    });
+    box.exec();
+    QApplication::processEvents();
+    // At a scale that is not a whole number (QT_SCALE_FACTOR=1.5) Qt paints them.
+    const qreal ratio = w.view->devicePixelRatio();
+    if (ratio == std::floor(ratio)) {
+        EXPECT_EQ(w.counter.paints, 0);
+        EXPECT_EQ(inPanel.paints, 0);
+        EXPECT_EQ(w.counter.updateRequests, 0);
+    } else {
+        EXPECT_GT(w.counter.paints, 0);
+    }
+    const QImage fresh = w.view->grab().toImage();
+    EXPECT_EQ(inside.convertToFormat(fresh.format()), fresh);
 }

@@ -2,6 +2,7 @@
 
 #include "gui/Colors.h"
 #include "gui/FormView.h"
+#include "gui/RepaintQueue.h"
 #include "platform/WindowFont.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -317,8 +320,10 @@ TEST(Surface, ACaptionRepaintedGlyphByGlyphShowsWhatAFreshPaintShows)
         }
     } log;
     view.installEventFilter(&log);
+    RepaintQueue::setBlitting(false); // to see the area in a paint event
     c.setCaption(QStringLiteral("1,234,566"));
     QApplication::processEvents();
+    RepaintQueue::setBlitting(true);
     const QRect r = view.paintedItem(QStringLiteral("lblSizeOfRoid"), 0)->rect;
     EXPECT_FALSE(log.painted.isEmpty());
     EXPECT_LT(log.painted.boundingRect().width() * 4, r.width());
@@ -376,4 +381,91 @@ TEST(Surface, AWakeUpOfManyChangesShowsWhatAFreshPaintShows)
         const QImage fresh = view.grab().toImage();
         ASSERT_EQ(onScreen.convertToFormat(fresh.format()), fresh) << "tick " << tick;
     }
+}
+
+// A changed number is copied from glyph cells only where the window's paint would draw nothing else:
+// a widget over it, a label over it, a border through it, a frame, grey text, a caption with letters,
+// or a label its panel cuts: each goes through a paint, and the screen shows what a fresh paint shows.
+TEST(Surface, ACopiedNumberStepsAsideWhereAPaintDrawsMore)
+{
+    Form form(QStringLiteral("frmTest"), QStringLiteral(" Test"));
+    form.move(1500, 1500, 6000, 3600);
+    const auto number = [&](const char* name, int row, const char* container = nullptr) -> Control& {
+        Control& c = container
+                         ? form.add(ControlKind::Label, QLatin1String(name), 0, QLatin1String(container))
+                         : form.add(ControlKind::Label, QLatin1String(name), 0);
+        c.move(150, 150 + row * 300, 1500, 255);
+        c.setAlignment(1);
+        c.setBackColor(Back);
+        c.setForeColor(Fore);
+        c.setCaption(QStringLiteral("1,234,567"));
+        return c;
+    };
+    Control& plain = number("lblPlain", 0);
+    Control& underWidget = number("lblUnderWidget", 1);
+    Control& box = form.add(ControlKind::TextBox, QStringLiteral("txtOver"), 0);
+    box.move(1200, 450, 600, 255);
+    Control& underLabel = number("lblUnderLabel", 2);
+    Control& over = form.add(ControlKind::Label, QStringLiteral("lblOver"), 0);
+    over.move(1400, 750, 600, 255);
+    Control& crossed = number("lblCrossed", 3);
+    Control& line = form.add(ControlKind::Shape, QStringLiteral("shpLine"), 0);
+    line.move(1450, 1080, 600, 150);
+    Control& framed = number("lblFramed", 4);
+    framed.setBorderStyle(1);
+    Control& grey = number("lblGrey", 5);
+    grey.setEnabled(false);
+    Control& words = number("lblWords", 6);
+    Control& panel = form.add(ControlKind::Frame, QStringLiteral("fraCut"));
+    panel.move(3000, 150, 1200, 1200);
+    Control& cut = number("lblCut", 1, "fraCut");
+    cut.move(150, 1050, 900, 255); // the panel's edge cuts its lower rows
+    Control& inPanel = number("lblInPanel", 2, "fraCut");
+    inPanel.move(60, 600, 900, 255);
+    FormView view(form);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const auto expectUpToDate = [&] {
+        const QImage onScreen = view.screen()->grabWindow(view.winId()).toImage();
+        const QImage fresh = view.grab().toImage();
+        ASSERT_EQ(onScreen.convertToFormat(fresh.format()), fresh);
+    };
+
+    PaintCounter counter;
+    view.installEventFilter(&counter);
+    view.widgetFor(panel)->installEventFilter(&counter);
+    const auto paintsAfter = [&](Control& c, const QString& caption) {
+        counter.paints.clear();
+        c.setCaption(caption);
+        QApplication::processEvents();
+        int paints = 0;
+        for (const int n : std::as_const(counter.paints))
+            paints += n;
+        return paints;
+    };
+    // At a scale that is not a whole number (QT_SCALE_FACTOR=1.5) nothing is copied.
+    const bool copies = view.devicePixelRatio() == std::floor(view.devicePixelRatio());
+    for (int n = 1; n <= 3; ++n) {
+        SCOPED_TRACE(n);
+        const QString caption = QLocale::c().toString(1234567 - 7 * n);
+        EXPECT_EQ(paintsAfter(plain, caption) == 0, copies);
+        EXPECT_EQ(paintsAfter(inPanel, caption) == 0, copies);
+        EXPECT_GT(paintsAfter(underWidget, caption), 0);
+        EXPECT_GT(paintsAfter(underLabel, caption), 0);
+        EXPECT_GT(paintsAfter(crossed, caption), 0);
+        EXPECT_GT(paintsAfter(framed, caption), 0);
+        EXPECT_GT(paintsAfter(grey, caption), 0);
+        EXPECT_GT(paintsAfter(cut, caption), 0);
+        paintsAfter(words, QStringLiteral("Cargo %1").arg(n));
+        EXPECT_GT(paintsAfter(words, QStringLiteral("Cargo %1").arg(n + 1)), 0);
+        expectUpToDate();
+    }
+    // Moved clear of what covered it, a label takes the copy again.
+    over.move(3000, 2700, 600, 255);
+    box.move(3000, 3000, 600, 255);
+    QApplication::processEvents();
+    EXPECT_EQ(paintsAfter(underLabel, QStringLiteral("1")) == 0, copies);
+    EXPECT_EQ(paintsAfter(underWidget, QStringLiteral("2")) == 0, copies);
+    expectUpToDate();
 }
