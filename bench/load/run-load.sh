@@ -17,8 +17,9 @@
 #               program runs start them at once)
 #   ktimer      when installed: KDE's countdown tool with seven running countdowns, on a session
 #               bus of its own (dbus-run-session)
-# CPU is the process's own user + system time while the timers run (getrusage; for ktimer the
-# scheduler's nanosecond count of all its threads); peak memory is its maximum resident set.
+# CPU is the process's own user + system time while the timers run, from three seconds after
+# they start, past every contender's start-up (getrusage; for ktimer the scheduler's nanosecond
+# count of all its threads); peak memory is its maximum resident set, start-up and exit included.
 # --tsv also writes the figures as tab-separated rows (what, program, beside, goal) for
 # bench/run-all.sh.
 set -euo pipefail
