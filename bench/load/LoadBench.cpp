@@ -148,7 +148,7 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
 
 // rate: the index of the refresh-rate option (0 is 1/16 s, 3 is "1 Second"). staggered: the
 // lasers start 1,009 ms apart (phases 9 ms apart within the 62.5 ms tick) and the measurement
-// begins once the last one runs; else all start at once.
+// begins SettleMs after the last one starts; else all start at once.
 int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
 {
     orebell::RealPlatform platform(orebell::moduleParts());
