@@ -19,3 +19,6 @@ ctest --preset asan
 
 ./scripts/fuzz-smoke.sh 30
 ./scripts/package-test.sh build/dev
+
+# Windows, cross-built and run under Wine, when the kit is in its cache folder.
+./scripts/windows/test.sh

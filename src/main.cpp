@@ -3,6 +3,7 @@
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "platform/FontConfiguration.h"
+#include "platform/NativeServices.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    orebell::reportFatalMessagesToThePlayer();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

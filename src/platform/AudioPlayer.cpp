@@ -1,5 +1,7 @@
 #include "platform/AudioPlayer.h"
 
+#include "platform/NativeServices.h"
+
 #include <QApplication>
 #include <QAudioSink>
 #include <QFile>
@@ -360,5 +362,7 @@ void AudioPlayer::stop()
     QMetaObject::invokeMethod(
         worker_, [w = worker_] { w->release(); }, Qt::QueuedConnection);
 }
+
+std::unique_ptr<SoundPlayer> makeAudioPlayer() { return std::make_unique<AudioPlayer>(); }
 
 } // namespace orebell

@@ -17,7 +17,7 @@ namespace orebell {
 QString programModulePath(const QString& name, const QString& folder)
 {
     const QString dir = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
-    return QDir(dir).filePath(name + QStringLiteral(".so"));
+    return QDir(dir).filePath(name + QStringLiteral(OREBELL_MODULE_SUFFIX));
 }
 
 QFunctionPointer resolveProgramModule(const QString& name, const char* symbol, const QString& folder,

@@ -257,10 +257,14 @@ bool QtSettingsStore::flush()
             continue;
         }
         const QString where = byApp_[app]->fileName();
-        lastError_ =
-            status == QSettings::FormatError
-                ? QStringLiteral("The settings file %1 is damaged and could not be rewritten.").arg(where)
-                : QStringLiteral("The settings file %1 could not be written.").arg(where);
+        if (backend() == Backend::Registry)
+            lastError_ =
+                QStringLiteral("The settings could not be written to the registry key %1.").arg(where);
+        else if (status == QSettings::FormatError)
+            lastError_ =
+                QStringLiteral("The settings file %1 is damaged and could not be rewritten.").arg(where);
+        else
+            lastError_ = QStringLiteral("The settings file %1 could not be written.").arg(where);
     }
     return lastError_.isEmpty();
 }

@@ -1,8 +1,8 @@
 #include "platform/RealPlatform.h"
 
 #include "platform/LocalClock.h"
+#include "platform/NativeServices.h"
 #include "platform/WindowFont.h"
-#include "platform/XcbGlobalKeys.h"
 #include "toolkit/Form.h"
 
 #include <QApplication>
@@ -49,23 +49,6 @@ public:
     }
 };
 
-#ifndef OREBELL_XCB_GLOBAL_KEYS
-class NoGlobalKeys : public GlobalKeys {
-public:
-    QList<Failure> grab(const QStringList& sequences, Pressed) override
-    {
-        QList<Failure> failures;
-        for (const QString& s : sequences)
-            failures.append({s, unavailable()});
-        return failures;
-    }
-    QString unavailable() const override
-    {
-        return QStringLiteral("global keys are not available on this system");
-    }
-};
-#endif
-
 } // namespace
 
 RealPlatform::RealPlatform(RealPlatformParts parts)
@@ -86,13 +69,8 @@ MiningLog* RealPlatform::miningLog()
 
 GlobalKeys& RealPlatform::globalKeys()
 {
-    if (!globalKeys_) {
-#ifdef OREBELL_XCB_GLOBAL_KEYS
-        globalKeys_ = std::make_unique<XcbGlobalKeys>();
-#else
-        globalKeys_ = std::make_unique<NoGlobalKeys>();
-#endif
-    }
+    if (!globalKeys_)
+        globalKeys_ = makeGlobalKeys();
     return *globalKeys_;
 }
 

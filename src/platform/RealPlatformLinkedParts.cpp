@@ -1,6 +1,6 @@
 // The two ways the real platform gets its heavy parts, each in a file of its own so that a
 // program linking one does not pull in the libraries of the other.
-#include "platform/AudioPlayer.h"
+#include "platform/NativeServices.h"
 #include "platform/RealPlatform.h"
 #include "platform/SqliteMiningLog.h"
 
@@ -8,11 +8,10 @@ namespace orebell {
 
 RealPlatformParts linkedParts()
 {
-    return {
-        [](MessageBoxService&) -> std::unique_ptr<SoundPlayer> { return std::make_unique<AudioPlayer>(); },
-        []() -> std::unique_ptr<MiningLog> {
-            return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
-        }};
+    return {[](MessageBoxService&) { return makeAudioPlayer(); },
+            []() -> std::unique_ptr<MiningLog> {
+                return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
+            }};
 }
 
 } // namespace orebell

@@ -1,6 +1,6 @@
 #include "platform/XcbGlobalKeys.h"
 
-#ifdef OREBELL_XCB_GLOBAL_KEYS
+#include "platform/NativeServices.h"
 
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -319,6 +319,6 @@ void XcbGlobalKeys::deliver(const QString& sequence)
     pressed_(sequence);
 }
 
-} // namespace orebell
+std::unique_ptr<GlobalKeys> makeGlobalKeys() { return std::make_unique<XcbGlobalKeys>(); }
 
-#endif
+} // namespace orebell

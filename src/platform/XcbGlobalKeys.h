@@ -1,8 +1,5 @@
 #pragma once
 
-// Built where the platform library links xcb (X11 desktops); elsewhere RealPlatform grabs nothing.
-#ifdef OREBELL_XCB_GLOBAL_KEYS
-
 #include "toolkit/Platform.h"
 
 #include <QAbstractNativeEventFilter>
@@ -56,5 +53,3 @@ private:
 };
 
 } // namespace orebell
-
-#endif

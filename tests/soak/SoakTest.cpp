@@ -20,7 +20,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h, which it needs.
+#include <psapi.h>
+#else
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <array>
@@ -86,11 +92,17 @@ double readNumber(const QString& text)
 
 long residentKiB()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+    return static_cast<long>(counters.WorkingSetSize / 1024);
+#else
     std::ifstream statm("/proc/self/statm");
     long size = 0;
     long resident = 0;
     statm >> size >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
+#endif
 }
 
 struct Asteroid {

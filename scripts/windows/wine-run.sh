@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the build under Wine, as ctest's emulator and by hand:
+#   scripts/windows/wine-run.sh build/windows/bin/Orebell_III.exe [arguments]
+# Each run of the suite shares one private Wine prefix (created on first use) and one wineserver,
+# with the kit's Qt and MinGW's runtime on the program's path.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=kit-version.sh
+. "$here/kit-version.sh"
+kit=${OREBELL_WINDOWS_KIT:-$HOME/.cache/orebell/windows-kit-$OREBELL_KIT_VERSION}
+
+export WINEPREFIX=${WINEPREFIX:-$HOME/.cache/orebell/wine-prefix}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No prompts to install Mono or Gecko: the programs need neither.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+export WINEARCH=win64
+
+winpath() { local p=${1//\//\\}; echo "Z:$p"; }
+runtime_dirs=("$kit/bin" /usr/lib/gcc/x86_64-w64-mingw32/12-posix /usr/x86_64-w64-mingw32/lib)
+path=""
+for d in "${runtime_dirs[@]}"; do path+="$(winpath "$d");"; done
+export WINEPATH="$path${WINEPATH:-}"
+export QT_PLUGIN_PATH=$(winpath "$kit/plugins")
+
+# The prefix is made once; parallel tests wait for the first to finish making it.
+if [ ! -f "$WINEPREFIX/.orebell-ready" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock 9
+    if [ ! -f "$WINEPREFIX/.orebell-ready" ]; then
+      wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+      touch "$WINEPREFIX/.orebell-ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
+# A wineserver that stays up spares each test program the server's start.
+wineserver -p 600 >/dev/null 2>&1 || true
+exec wine "$@"
