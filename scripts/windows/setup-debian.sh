@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the Windows build, its tests under Wine and its packages need.
 set -euo pipefail
 packages=(mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine nsis
-          cmake ninja-build zip unzip sqlite3 xvfb xauth openbox xdotool x11-utils imagemagick sox)
+          cmake ninja-build zip unzip sqlite3 xvfb xauth openbox xdotool x11-utils imagemagick sox
+          fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

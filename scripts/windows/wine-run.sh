@@ -21,6 +21,9 @@ path=""
 for d in "${runtime_dirs[@]}"; do path+="$(winpath "$d");"; done
 export WINEPATH="$path${WINEPATH:-}"
 export QT_PLUGIN_PATH=$(winpath "$kit/plugins")
+# Qt's offscreen platform, which the tests use, reads fonts from one folder rather than from the
+# system: the DejaVu faces the Linux tests see too.
+export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$(winpath /usr/share/fonts/truetype/dejavu)}
 
 # The prefix is made once; parallel tests wait for the first to finish making it.
 if [ ! -f "$WINEPREFIX/.orebell-ready" ]; then

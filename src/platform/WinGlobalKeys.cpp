@@ -142,9 +142,11 @@ QList<GlobalKeys::Failure> WinGlobalKeys::grab(const QStringList& sequences, Pre
             continue;
         }
         if (!RegisterHotKey(nullptr, r.id, r.modifiers | MOD_NOREPEAT, r.virtualKey)) {
-            const bool taken = GetLastError() == ERROR_HOTKEY_ALREADY_REGISTERED;
-            failures.append({sequence, taken ? QStringLiteral("is taken by another program")
-                                             : QStringLiteral("could not be grabbed")});
+            const DWORD error = GetLastError();
+            failures.append({sequence, error == ERROR_HOTKEY_ALREADY_REGISTERED
+                                           ? QStringLiteral("is taken by another program")
+                                           : QStringLiteral("could not be grabbed (%1)")
+                                                 .arg(qt_error_string(static_cast<int>(error)))});
             continue;
         }
         registered_.push_back(r);

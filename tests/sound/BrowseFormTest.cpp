@@ -73,9 +73,13 @@ TEST_F(BrowseFormTest, TheFileListShowsEveryFileOfTheChosenFolder)
     const Control& files = f.control(QStringLiteral("File1"));
     EXPECT_EQ(dir.path(), QDir::toNativeSeparators(folder.path()));
     EXPECT_EQ(dir.items(), QStringList{QStringLiteral("more")});
-    EXPECT_EQ(files.items(), (QStringList{QStringLiteral("alarm.WAV"), QStringLiteral("alarm.Wav"),
-                                          QStringLiteral("bell10.wav"), QStringLiteral("bell2.wav"),
-                                          QStringLiteral("notes.txt")}));
+    QStringList expected{QStringLiteral("alarm.WAV"), QStringLiteral("alarm.Wav"),
+                         QStringLiteral("bell10.wav"), QStringLiteral("bell2.wav"),
+                         QStringLiteral("notes.txt")};
+#ifdef Q_OS_WIN
+    expected.removeAt(1); // one file: Windows names ignore case
+#endif
+    EXPECT_EQ(files.items(), expected);
 
     // Relative names move from the folder shown; the view may set the path instead of the text.
     f.control(QStringLiteral("Dir1")).setText(QStringLiteral("more"));
@@ -83,7 +87,7 @@ TEST_F(BrowseFormTest, TheFileListShowsEveryFileOfTheChosenFolder)
     EXPECT_TRUE(files.items().isEmpty());
     f.control(QStringLiteral("Dir1")).setPath(QStringLiteral(".."));
     EXPECT_EQ(dir.text(), QDir::toNativeSeparators(folder.path()));
-    EXPECT_EQ(files.listCount(), 5);
+    EXPECT_EQ(files.listCount(), expected.size());
 
     f.control(QStringLiteral("Dir1")).setText(folder.filePath(QStringLiteral("gone")));
     EXPECT_TRUE(files.items().isEmpty()); // a folder that cannot be read lists nothing

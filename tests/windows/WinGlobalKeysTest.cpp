@@ -44,7 +44,7 @@ TEST(WinGlobalKeys, KeyTextsBecomeTheVirtualKeysAndModifiersOfTheLayout)
 TEST(WinGlobalKeys, AKeyAnotherProgramHoldsIsReportedAndTheOthersWork)
 {
     // Another program's registration of Ctrl+Alt+7 (the system does not care which thread).
-    ASSERT_TRUE(RegisterHotKey(nullptr, 0x42, MOD_CONTROL | MOD_ALT, '7'));
+    ASSERT_TRUE(RegisterHotKey(nullptr, 0x42, MOD_CONTROL | MOD_ALT, '7')) << GetLastError();
     WinGlobalKeys keys;
     const auto failures = keys.grab({QStringLiteral("Ctrl+Alt+1"), QStringLiteral("Ctrl+Alt+7"),
                                      QStringLiteral("Ctrl+Alt+1"), QStringLiteral("Ctrl+Alt+Launch")},
