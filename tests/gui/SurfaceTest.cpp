@@ -2,8 +2,8 @@
 
 #include "gui/Colors.h"
 #include "gui/FormView.h"
-#include "gui/RepaintQueue.h"
 #include "platform/WindowFont.h"
+#include "support/NoBlitting.h"
 
 #include <QApplication>
 #include <QImage>
@@ -320,10 +320,11 @@ TEST(Surface, ACaptionRepaintedGlyphByGlyphShowsWhatAFreshPaintShows)
         }
     } log;
     view.installEventFilter(&log);
-    RepaintQueue::setBlitting(false); // to see the area in a paint event
-    c.setCaption(QStringLiteral("1,234,566"));
-    QApplication::processEvents();
-    RepaintQueue::setBlitting(true);
+    {
+        const test::NoBlitting paints; // to see the area in a paint event
+        c.setCaption(QStringLiteral("1,234,566"));
+        QApplication::processEvents();
+    }
     const QRect r = view.paintedItem(QStringLiteral("lblSizeOfRoid"), 0)->rect;
     EXPECT_FALSE(log.painted.isEmpty());
     EXPECT_LT(log.painted.boundingRect().width() * 4, r.width());
