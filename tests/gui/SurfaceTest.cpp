@@ -469,4 +469,21 @@ TEST(Surface, ACopiedNumberStepsAsideWhereAPaintDrawsMore)
     EXPECT_EQ(paintsAfter(underLabel, QStringLiteral("1")) == 0, copies);
     EXPECT_EQ(paintsAfter(underWidget, QStringLiteral("2")) == 0, copies);
     expectUpToDate();
+    // A widget that comes over a copied label, moved or shown, and a panel shrunk across one, send
+    // it back to the paint; hidden again, the widget lets the copy back.
+    box.move(1200, 150, 600, 255);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(plain, QStringLiteral("3")), 0);
+    expectUpToDate();
+    box.setVisible(false);
+    QApplication::processEvents();
+    EXPECT_EQ(paintsAfter(plain, QStringLiteral("4")) == 0, copies);
+    box.setVisible(true);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(plain, QStringLiteral("5")), 0);
+    expectUpToDate();
+    panel.move(3000, 150, 1200, 700);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(inPanel, QStringLiteral("6")), 0);
+    expectUpToDate();
 }
