@@ -133,6 +133,8 @@ private:
     std::vector<QPointer<QWidget>> watched_;
 };
 
+RepaintQueue::RepaintQueue(QWidget& host) : host_(host) {}
+
 RepaintQueue::~RepaintQueue()
 {
     if (queued_)

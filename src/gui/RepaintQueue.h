@@ -41,7 +41,7 @@ public:
         ~Blitter() = default;
     };
 
-    explicit RepaintQueue(QWidget& host) : host_(host) {}
+    explicit RepaintQueue(QWidget& host);
     ~RepaintQueue();
     RepaintQueue(const RepaintQueue&) = delete;
     RepaintQueue& operator=(const RepaintQueue&) = delete;
