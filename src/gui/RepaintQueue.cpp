@@ -2,6 +2,7 @@
 
 #include <QAbstractEventDispatcher>
 #include <QBackingStore>
+#include <QChildEvent>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -46,18 +47,22 @@ bool hookedToEventLoop()
 
 // The widgets that draw over a widget's own paint (its children, and what its ancestors hold
 // beside it: taken as above it whatever their order), and the part of it its ancestors show; both in
-// its coordinates.
-void stacking(const QWidget& host, QRect& visible, std::vector<QRect>& above)
+// its coordinates. `watched` gets every widget whose place or visibility decides them: the widget,
+// its ancestors and their children.
+void stacking(QWidget& host, QRect& visible, std::vector<QRect>& above, std::vector<QWidget*>& watched)
 {
     visible = host.rect();
     above.clear();
+    watched.clear();
     QPoint origin; // the host's top left in the level's coordinates
     const QWidget* passedBy = nullptr;
-    for (const QWidget* level = &host;;) {
-        for (const QObject* child : level->children()) {
+    for (QWidget* level = &host;;) {
+        watched.push_back(level);
+        for (QObject* child : level->children()) {
             if (child == passedBy || !child->isWidgetType())
                 continue;
-            const auto* w = static_cast<const QWidget*>(child);
+            auto* w = static_cast<QWidget*>(child);
+            watched.push_back(w);
             if (w->isWindow() || !w->isVisible())
                 continue;
             const QRect r = w->geometry().translated(-origin);
@@ -84,6 +89,51 @@ bool writable(const QImage& image)
 }
 
 } // namespace
+
+// Tells when the host's stacking may have changed: a watched widget moved, resized, showed, hid or
+// changed parent, or a widget came to or left one of them. Wake-ups in between reuse it.
+class RepaintQueue::Watch : public QObject {
+public:
+    bool stale = true;
+
+    void watch(const std::vector<QWidget*>& widgets)
+    {
+        for (const QPointer<QWidget>& w : watched_)
+            if (w)
+                w->removeEventFilter(this);
+        watched_.assign(widgets.begin(), widgets.end());
+        for (QWidget* w : widgets)
+            w->installEventFilter(this);
+        stale = false;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::ParentChange:
+            stale = true;
+            break;
+        case QEvent::ChildAdded:
+        case QEvent::ChildRemoved:
+            if (static_cast<QChildEvent*>(event)->child()->isWidgetType())
+                stale = true;
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    std::vector<QPointer<QWidget>> watched_;
+};
+
+RepaintQueue::RepaintQueue(QWidget& host) : host_(host) {}
 
 RepaintQueue::~RepaintQueue()
 {
@@ -155,6 +205,22 @@ void RepaintQueue::blitInto(const BlitTarget& target, QRegion& written)
     region_.swap(left);
 }
 
+void RepaintQueue::restack()
+{
+    if (!watch_)
+        watch_ = std::make_unique<Watch>();
+    if (!watch_->stale)
+        return;
+    static std::vector<QRect> above;
+    static std::vector<QWidget*> watched;
+    stacking(host_, visible_, above, watched);
+    watch_->watch(watched);
+    if (above != above_) {
+        above_.swap(above);
+        ++aboveGeneration_;
+    }
+}
+
 void RepaintQueue::blitAll()
 {
     // Every queue of a window whose rectangles are all tagged goes into one begin, end and flush of
@@ -163,7 +229,6 @@ void RepaintQueue::blitAll()
     const auto blittable = [](const RepaintQueue* q) {
         return q->blitter_ && !q->untagged_ && !q->blits_.empty() && q->host_.isVisible();
     };
-    static std::vector<QRect> above;
     for (std::size_t i = 0; i < all.size(); ++i) {
         if (!blittable(all[i]))
             continue;
@@ -201,11 +266,8 @@ void RepaintQueue::blitAll()
                 continue;
             }
             target.offset = q->host_.mapTo(window, QPoint()) * target.ratio;
-            stacking(q->host_, target.visible, above);
-            if (above != q->above_) {
-                q->above_.swap(above);
-                ++q->aboveGeneration_;
-            }
+            q->restack();
+            target.visible = q->visible_;
             target.above = &q->above_;
             target.aboveGeneration = q->aboveGeneration_;
             q->blitInto(target, written);

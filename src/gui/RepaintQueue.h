@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRegion>
 
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -40,7 +41,7 @@ public:
         ~Blitter() = default;
     };
 
-    explicit RepaintQueue(QWidget& host) : host_(host) {}
+    explicit RepaintQueue(QWidget& host);
     ~RepaintQueue();
     RepaintQueue(const RepaintQueue&) = delete;
     RepaintQueue& operator=(const RepaintQueue&) = delete;
@@ -62,11 +63,17 @@ private:
     static void blitAll();
     // Blits this queue's tagged rectangles; what is left for Qt stays queued.
     void blitInto(const BlitTarget& target, QRegion& written);
+    // What lies over the host and what of it shows, found again only after a widget that decides
+    // them moved, resized, showed, hid, came or went.
+    void restack();
+    class Watch;
 
     QWidget& host_;
     Blitter* blitter_ = nullptr;
     QRegion region_;
     std::vector<std::pair<QRect, const void*>> blits_;
+    std::unique_ptr<Watch> watch_; // made at the first blit
+    QRect visible_;
     std::vector<QRect> above_; // as last seen, and how many times it changed
     int aboveGeneration_ = 0;
     bool untagged_ = false; // something queued that only Qt paints

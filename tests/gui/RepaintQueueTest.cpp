@@ -1,6 +1,7 @@
 #include "gui/RepaintQueue.h"
 
 #include "gui/FormView.h"
+#include "support/NoBlitting.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -14,6 +15,7 @@
 #include <memory>
 
 using namespace orebell;
+using orebell::test::NoBlitting;
 
 namespace {
 
@@ -75,14 +77,6 @@ struct Window {
         const QImage fresh = view->grab().toImage();
         EXPECT_EQ(onScreen().convertToFormat(fresh.format()), fresh);
     }
-};
-
-// Queues paint what they hold, none copied by a blitter: how the queue schedules Qt's paints.
-struct NoBlitting {
-    NoBlitting() { RepaintQueue::setBlitting(false); }
-    ~NoBlitting() { RepaintQueue::setBlitting(true); }
-    NoBlitting(const NoBlitting&) = delete;
-    NoBlitting& operator=(const NoBlitting&) = delete;
 };
 
 } // namespace

@@ -2,8 +2,8 @@
 
 #include "gui/Colors.h"
 #include "gui/FormView.h"
-#include "gui/RepaintQueue.h"
 #include "platform/WindowFont.h"
+#include "support/NoBlitting.h"
 
 #include <QApplication>
 #include <QImage>
@@ -320,10 +320,11 @@ TEST(Surface, ACaptionRepaintedGlyphByGlyphShowsWhatAFreshPaintShows)
         }
     } log;
     view.installEventFilter(&log);
-    RepaintQueue::setBlitting(false); // to see the area in a paint event
-    c.setCaption(QStringLiteral("1,234,566"));
-    QApplication::processEvents();
-    RepaintQueue::setBlitting(true);
+    {
+        const test::NoBlitting paints; // to see the area in a paint event
+        c.setCaption(QStringLiteral("1,234,566"));
+        QApplication::processEvents();
+    }
     const QRect r = view.paintedItem(QStringLiteral("lblSizeOfRoid"), 0)->rect;
     EXPECT_FALSE(log.painted.isEmpty());
     EXPECT_LT(log.painted.boundingRect().width() * 4, r.width());
@@ -467,5 +468,22 @@ TEST(Surface, ACopiedNumberStepsAsideWhereAPaintDrawsMore)
     QApplication::processEvents();
     EXPECT_EQ(paintsAfter(underLabel, QStringLiteral("1")) == 0, copies);
     EXPECT_EQ(paintsAfter(underWidget, QStringLiteral("2")) == 0, copies);
+    expectUpToDate();
+    // A widget that comes over a copied label, moved or shown, and a panel shrunk across one, send
+    // it back to the paint; hidden again, the widget lets the copy back.
+    box.move(1200, 150, 600, 255);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(plain, QStringLiteral("3")), 0);
+    expectUpToDate();
+    box.setVisible(false);
+    QApplication::processEvents();
+    EXPECT_EQ(paintsAfter(plain, QStringLiteral("4")) == 0, copies);
+    box.setVisible(true);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(plain, QStringLiteral("5")), 0);
+    expectUpToDate();
+    panel.move(3000, 150, 1200, 700);
+    QApplication::processEvents();
+    EXPECT_GT(paintsAfter(inPanel, QStringLiteral("6")), 0);
     expectUpToDate();
 }
