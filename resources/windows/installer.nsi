@@ -7,6 +7,8 @@
 ;
 ; Silent: Setup.exe /S /CurrentUser (or /AllUsers) [/D=folder]; Uninstall.exe /S.
 Unicode true
+; A 64-bit installer for a 64-bit program: it also runs where only 64-bit Windows programs can (wine64).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !define APPNAME "Orebell"
@@ -45,6 +47,7 @@ VIAddVersionKey "ProductName" "${APPNAME}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "${APPNAME} installer"
 VIAddVersionKey "FileVersion" "${VERSION}"
+VIAddVersionKey "LegalCopyright" "Orebell developers"
 
 Function .onInit
   ${IfNot} ${RunningX64}

@@ -108,7 +108,7 @@ xdotool key ctrl+alt+1 # stops it: the ore mined so far is credited
 sleep 1
 
 # 3. The close saves to the registry; the window goes where the player put it.
-xdotool windowmove --sync "$wid" 240 180 >/dev/null 2>&1
+timeout 10 xdotool windowmove "$wid" 240 180 >/dev/null 2>&1
 sleep 1
 read -r movedX movedY < <(xdotool getwindowgeometry "$wid" | sed -n 's/.*Position: \([0-9-]*\),\([0-9-]*\).*/\1 \2/p')
 stop
