@@ -3,7 +3,6 @@
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "platform/FontConfiguration.h"
-#include "platform/NativeServices.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -14,7 +13,6 @@
 
 int main(int argc, char** argv)
 {
-    orebell::reportFatalMessagesToThePlayer();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -7,7 +7,7 @@
 namespace orebell {
 
 // The services whose real implementation differs by platform. Each platform implements them in
-// files of its own (Win*.cpp on Windows; XcbGlobalKeys.cpp, AudioPlayer.cpp and Posix*.cpp elsewhere),
+// files of its own (Win*.cpp on Windows; XcbGlobalKeys.cpp and AudioPlayer.cpp on Linux),
 // and CMake builds the one of the target; callers never ask which.
 
 // Global keys for the desktop the program runs on (call once the application exists).
@@ -15,9 +15,5 @@ std::unique_ptr<GlobalKeys> makeGlobalKeys();
 
 // The asynchronous one-channel sound player for the platform's audio output.
 std::unique_ptr<SoundPlayer> makeAudioPlayer();
-
-// Shows Qt's fatal messages (a platform plugin or library missing) to a player who has no
-// terminal to read them on. Call first thing in main().
-void reportFatalMessagesToThePlayer();
 
 } // namespace orebell
