@@ -4,8 +4,13 @@
 # UndefinedBehaviorSanitizer, the fuzz targets on their saved corpora, and the installed package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup-debian.sh
+./scripts/setup-debian.sh test
 ./scripts/check-format.sh
+# The README's run command builds the program alone: its preset must not reach the tests.
+cmake --preset run >/dev/null
+if ninja -C build/run -t targets all | grep -q '^tests/'; then
+  echo "the run preset builds test code" >&2; exit 1
+fi
 
 cmake --preset dev >/dev/null
 cmake --build --preset dev
