@@ -60,6 +60,12 @@ FormView::~FormView()
             delete child;
 }
 
+void FormView::setDesktopTitle(const QString& title)
+{
+    desktopTitle_ = title;
+    setWindowTitle(title.isEmpty() && form_ ? form_->caption().trimmed() : title);
+}
+
 void FormView::pressByKey(Control& c) { router_->pressByKey(c); }
 
 void FormView::release()
@@ -130,7 +136,7 @@ void FormView::applyWindow()
             close();
         return;
     }
-    setWindowTitle(form_->caption().trimmed());
+    setWindowTitle(desktopTitle_.isEmpty() ? form_->caption().trimmed() : desktopTitle_);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     setPalette(pal);

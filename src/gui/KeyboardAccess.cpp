@@ -80,10 +80,30 @@ KeyboardAccess::KeyboardAccess(FormView& view) : view_(view), ring_(new FocusRin
             shortcuts_.push_back(shortcut);
         }
     }
+    auto* browse = new QShortcut(QKeySequence::fromString(QString::fromLatin1(BrowseRowKey)), &view_);
+    browse->setContext(Qt::WindowShortcut);
+    connect(browse, &QShortcut::activated, this, [this] { browseFocusedRow(); });
+    shortcuts_.push_back(browse);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { focusChanged(now); });
     qApp->installEventFilter(this);
     if (view_.isVisible())
         focusFirst();
+}
+
+void KeyboardAccess::browseFocusedRow()
+{
+    Form* form = view_.form();
+    QWidget* focus = QApplication::focusWidget();
+    if (!form || !focus || focus->window() != &view_)
+        return;
+    for (Control* control : tabOrder(*form)) {
+        QWidget* w = view_.widgetFor(*control);
+        if (!w || (w != focus && !w->isAncestorOf(focus)))
+            continue;
+        if (Control* button = browseButtonOfRow(*form, *control))
+            view_.pressByKey(*button);
+        return;
+    }
 }
 
 void KeyboardAccess::keepFocusInSight()

@@ -1,6 +1,7 @@
 #include "gui/ProgramWindows.h"
 
 #include "app/Program.h"
+#include "gui/ChooserKeyboard.h"
 #include "gui/ControlWidgets.h"
 #include "gui/MiningLogOpener.h"
 #include "gui/Style.h"
@@ -115,8 +116,11 @@ void ProgramWindows::browseFormChanged(Form* form)
         chooser_->deleteLater();
         chooser_ = nullptr;
     }
-    if (form) // a window of its own, kept above the main window
+    if (form) { // a window of its own, kept above the main window
         chooser_ = new FormView(*form, &messages_, main_.get());
+        chooser_->setDesktopTitle(chooserWindowTitle()); // its caption is never shown
+        new ChooserKeyboard(*chooser_);                  // owned by the view
+    }
 }
 
 } // namespace orebell
