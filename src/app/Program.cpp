@@ -48,6 +48,7 @@ struct Program::Impl {
     std::function<void(Form*)> browseObserver;
 
     void startGlobalKeys();
+    void reportMissingSounds();
     void pressGlobalKey(const GlobalKeyAction& action);
 };
 
@@ -73,6 +74,16 @@ void Program::run()
     d->main.activate();
     d->history.start();
     d->startGlobalKeys();
+    d->reportMissingSounds();
+}
+
+void Program::Impl::reportMissingSounds()
+{
+    // On the terminal only: at play time a missing file still goes to the player unchanged.
+    const QStringList missing = sound.missingSounds();
+    if (!missing.isEmpty())
+        qWarning("Orebell: the sound file of %s is missing; choose another on the Sound panel (Alt+S)",
+                 qPrintable(missing.join(QStringLiteral(", "))));
 }
 
 void Program::Impl::startGlobalKeys()
