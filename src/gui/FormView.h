@@ -44,6 +44,11 @@ public:
     // The title the desktop shows (task switcher, window list) in place of the form's caption.
     void setDesktopTitle(const QString& title);
 
+    // The control a widget (or an inner part of one) shows; null for none.
+    Control* controlOf(const QObject* widget) const { return builder_.owner(widget); }
+    // The labels a container paints itself, if it paints any.
+    Surface* surfaceOf(const QWidget* container) const { return builder_.surfaceOf(container); }
+
     // A key pressed the control: the same as a click on it.
     void pressByKey(Control& c);
 
