@@ -212,7 +212,7 @@ std::vector<InventoryRow> makeInventory()
          .at = [](int) { return Rect{90, 900, 1080, 240}; }, .look = Centred},
         {.kind = K::Label, .name = "lblStopMining", .idx = "0", .in = CargoHold, .text = {"STOP MINING!"},
          .tip = {" Stop Mining! "}, .at = [](int) { return Rect{45, 1500, 1170, 240}; },
-         .look = {.fore = 0x0000FF, .fontSize = 7, .bold = true, .align = Centre}, .hidden = true},
+         .look = {.fore = WarningRed, .fontSize = 7, .bold = true, .align = Centre}, .hidden = true},
 
         {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .in = Calc, .tip = {UnitsThenMouse}, .tag = {"0"},
          .at = [](int) { return Rect{CX + 15, 915, 1410, 240}; }, .look = {.align = Right}},
