@@ -39,6 +39,12 @@ check() {
     [ -z "$hints" ] || { echo "$what: desktop entry: $hints"; exit 1; }
     appstreamcli validate --no-net --strict "$prefix/share/metainfo/io.github.orebell.Orebell.metainfo.xml" >/dev/null ||
         { appstreamcli validate --no-net "$prefix/share/metainfo/io.github.orebell.Orebell.metainfo.xml"; exit 1; }
+    # The documents tell of the mining log (F2, its file) and the global keys.
+    for f in share/man/man6/orebell.6 share/metainfo/io.github.orebell.Orebell.metainfo.xml; do
+        for word in F2 mining-log.sqlite Ctrl+Alt+1; do
+            grep -q -- "$word" "$prefix/$f" || { echo "$what: $f does not mention $word"; exit 1; }
+        done
+    done
     hints=$(groff -man -ww -z "$prefix/share/man/man6/orebell.6" 2>&1)
     [ -z "$hints" ] || { echo "$what: man page: $hints"; exit 1; }
     "$prefix/bin/orebell" --version | grep -q '^Orebell ' || { echo "$what: bin/orebell --version failed"; exit 1; }

@@ -13,6 +13,11 @@ grep -q '^Usage: ' <<<"$out" || fail "--help printed no usage: $out"
 grep -q -- '--version' <<<"$out" || fail "--help does not list --version"
 [ -z "$err" ] || fail "--help wrote to stderr: $err"
 
+out=$(run --help-all 2>/dev/null); rc=$?
+[ "$rc" = 0 ] || fail "--help-all exited $rc"
+grep -q -- '-platform <name>' <<<"$out" || fail "--help-all lists no Qt options: $out"
+grep -q -- '-platform' <<<"$(run --help 2>/dev/null)" && fail "--help lists Qt's options"
+
 out=$(run --version 2>&1); rc=$?
 [ "$rc" = 0 ] || fail "--version exited $rc: $out"
 [ "$out" = "Orebell 1.2.8" ] || fail "--version printed '$out'"
