@@ -24,7 +24,7 @@ if [ "$what" = test ]; then
     clang-format clang libclang-rt-14-dev
     xvfb xauth imagemagick x11-utils
     pulseaudio pulseaudio-utils libsox-fmt-all
-    dpkg-dev file locales
+    dpkg-dev file locales lintian librsvg2-bin
     weston xwayland qt6-wayland openbox xdotool
     desktop-file-utils appstream groff-base
   )

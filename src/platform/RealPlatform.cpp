@@ -1,6 +1,7 @@
 #include "platform/RealPlatform.h"
 
 #include "platform/LocalClock.h"
+#include "platform/ProgramFolder.h"
 #include "platform/WindowFont.h"
 #include "platform/XcbGlobalKeys.h"
 #include "toolkit/Form.h"
@@ -96,7 +97,12 @@ GlobalKeys& RealPlatform::globalKeys()
     return *globalKeys_;
 }
 
-QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }
+QString RealPlatform::programFolder()
+{
+    if (programFolder_.isEmpty())
+        programFolder_ = programDataFolder(QDir::toNativeSeparators(QApplication::applicationDirPath()));
+    return programFolder_;
+}
 
 QString RealPlatform::programFileName()
 {
