@@ -92,9 +92,9 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
     if (MiningLog* log = program.platform().miningLog())
-        miningLog_ =
-            new MiningLogOpener(*main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7),
-                                *log, messages, std::move(makeLogWindow));
+        miningLog_ = new MiningLogOpener(
+            *main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7), *log, messages,
+            std::move(makeLogWindow), &program.platform().store(), program.platform().programFileName());
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });
