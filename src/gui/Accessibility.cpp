@@ -131,6 +131,17 @@ public:
         : QAccessibleWidget(w, w == view ? QAccessible::Window : QAccessible::Grouping), view_(view)
     {}
 
+    QString text(QAccessible::Text t) const override
+    {
+        // A panel is named by its caption, as its widget may not have been named yet.
+        const Control* c = view_ && widget() != view_.data() ? view_->controlOf(widget()) : nullptr;
+        if (c && (t == QAccessible::Name || t == QAccessible::Description)) {
+            const AccessibleText said = accessibleText(*c);
+            return t == QAccessible::Name ? said.name : said.description;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
     int childCount() const override { return static_cast<int>(children().size()); }
     QAccessibleInterface* child(int index) const override
     {

@@ -34,7 +34,8 @@ struct Readers : ::testing::Test {
         QString description;
         QAccessible::Role role;
     };
-    // Every interface a screen reader reaches from the main window, depth first.
+    // The window, its panels and the controls on them, as a screen reader reaches them (the
+    // inner parts of a list or a combo box are Qt's own).
     std::vector<Seen> tree()
     {
         std::vector<Seen> out;
@@ -46,6 +47,8 @@ struct Readers : ::testing::Test {
         if (!iface || depth > 12)
             return;
         out.push_back({iface->text(QAccessible::Name), iface->text(QAccessible::Description), iface->role()});
+        if (iface->role() != QAccessible::Window && iface->role() != QAccessible::Grouping)
+            return;
         for (int i = 0; i < iface->childCount(); ++i) {
             QAccessibleInterface* child = iface->child(i);
             EXPECT_NE(child, nullptr);
