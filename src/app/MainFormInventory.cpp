@@ -33,6 +33,9 @@ using namespace design;
 constexpr long long Black = 0x000000;
 constexpr long long Grey = LightGrey;
 constexpr long long BoxColor = 0x1C181B; // entry boxes: a shade darker than the panel
+// A warning's text on the panel colour: red (255, 96, 96) that reads 4.8:1 there, where pure red
+// reads 3.5:1.
+constexpr long long WarningRed = 0x6060FF;
 constexpr int Left = 0;
 constexpr int Right = 1;
 constexpr int Centre = 2;

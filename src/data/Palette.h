@@ -16,8 +16,5 @@ inline constexpr Color Yellow = 0x00FFFF;
 inline constexpr Color Orange = 0x0080FF;
 inline constexpr Color Green = 0x00FF00;
 inline constexpr Color Red = 0x0000FF;
-// A warning's text on the panel colour: red (255, 96, 96) that reads 4.8:1 there, where pure red
-// reads 3.5:1.
-inline constexpr Color WarningRed = 0x6060FF;
 
 } // namespace orebell::palette
