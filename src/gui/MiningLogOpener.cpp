@@ -124,9 +124,10 @@ void MiningLogOpener::prepare(QWidget& window)
     }
     const QScreen* screen = mainView_.screen() ? mainView_.screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window.size());
-    // Room for the window manager's frame, which is not known before the first showing.
+    // Room for the window manager's frame, which is not known before the first showing; a
+    // remembered place was the window's inside its frame already.
     constexpr int TitleBar = 32;
-    const QRect inside = available.adjusted(0, TitleBar, 0, 0);
+    const QRect inside = remembered ? available : available.adjusted(0, TitleBar, 0, 0);
     window.setGeometry(placeBeside(mainView_.frameGeometry(), inside, window.size(), remembered));
 }
 

@@ -186,13 +186,14 @@ TEST_F(Keys, TheSoundChooserOpensAndAnswersFromTheKeyboard)
 
     QWidget* folders = chooser->widgetFor(QStringLiteral("Dir1"));
     QWidget* files = chooser->widgetFor(QStringLiteral("File1"));
+    QApplication::setActiveWindow(chooser);
     folders->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(folders, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), files);
+    EXPECT_EQ(chooser->focusWidget(), files);
     QTest::keyClick(files, Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), folders);
+    EXPECT_EQ(chooser->focusWidget(), folders);
     QTest::keyClick(folders, Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(QApplication::focusWidget(), files);
+    EXPECT_EQ(chooser->focusWidget(), files);
 
     const QString before = c("txtPathSoundEffect", 2).text();
     QTest::keyClick(files, Qt::Key_Escape);
@@ -200,9 +201,13 @@ TEST_F(Keys, TheSoundChooserOpensAndAnswersFromTheKeyboard)
     EXPECT_EQ(c("txtPathSoundEffect", 2).text(), before);
 
     // Again, this time choosing a file in the program's folder with the keyboard.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed chooser goes
+    QApplication::setActiveWindow(&view());
     view().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view()));
+    ASSERT_TRUE(path->isVisible()) << "the Sound panel went with the chooser";
     path->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), path);
     QTest::keyClick(path, Qt::Key_O, Qt::ControlModifier);
     ASSERT_NE(program.browseForm(), nullptr);
     chooser = windows->chooserView();
