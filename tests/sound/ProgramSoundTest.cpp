@@ -72,8 +72,7 @@ TEST(ProgramSound, AMissingSoundFileIsNamedOnceAtStart)
 {
     test::TestPlatform platform;
     Program program(platform);
-    const Control& row = program.mainForm().control(QStringLiteral("txtPathSoundEffect"), 1);
-    platform.setStoreValue(QStringLiteral("Settings"), row.displayName(),
+    platform.setStoreValue(QStringLiteral("Settings"), QStringLiteral("txtPathSoundEffect1"),
                            QStringLiteral("/nowhere/gone.wav"));
     warnings.clear();
     const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
