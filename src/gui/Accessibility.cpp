@@ -124,6 +124,8 @@ private:
     QHash<const Control*, QAccessible::Id> ids_;
 };
 
+QAccessibleInterface* containerInterface(QWidget* w);
+
 // The window or a panel: its shown controls, widgets and painted labels, in the form's order.
 class ContainerAccessible final : public QAccessibleWidget {
 public:
@@ -180,7 +182,10 @@ private:
             const Control* c = w ? view_->controlOf(w) : nullptr;
             if (!c || w->isWindow() || !w->isVisibleTo(container) || !shown(*c, w->geometry()))
                 continue;
-            if (QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w))
+            QAccessibleInterface* iface = c->kind() == ControlKind::Frame
+                                              ? containerInterface(w)
+                                              : QAccessible::queryAccessibleInterface(w);
+            if (iface)
                 found.emplace_back(c->order(), iface);
         }
         if (Surface* surface = view_->surfaceOf(container)) {
@@ -201,6 +206,18 @@ private:
 
     QPointer<FormView> view_;
 };
+
+// A container's interface, made again when Qt made one before the container was known as one
+// (while its widget was being built).
+QAccessibleInterface* containerInterface(QWidget* w)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    if (iface && !dynamic_cast<ContainerAccessible*>(iface)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(iface));
+        iface = QAccessible::queryAccessibleInterface(w);
+    }
+    return iface;
+}
 
 QAccessibleInterface* containerFactory(const QString&, QObject* object)
 {
@@ -232,6 +249,7 @@ void exposePaintedLabels(FormView& view)
     }();
     (void)installed;
     new PaintedLabels(view); // owned by the view
+    containerInterface(&view);
 }
 
 } // namespace orebell
