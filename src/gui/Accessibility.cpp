@@ -174,13 +174,26 @@ private:
         if (!view_ || !view_->form())
             return {};
         const QRect inside = container->rect();
-        auto shown = [&](const Control& c, const QRect& r) {
-            return c.visible() && accessibleText(c).listed && inside.contains(r.center());
+        // A shown panel lies over what else is on its container (the timers under the Sound panel).
+        std::vector<std::pair<const QWidget*, QRect>> panels;
+        for (QObject* o : container->children()) {
+            auto* w = qobject_cast<QWidget*>(o);
+            const Control* c = w ? view_->controlOf(w) : nullptr;
+            if (c && c->kind() == ControlKind::Frame && w->isVisibleTo(container))
+                panels.emplace_back(w, w->geometry());
+        }
+        auto shown = [&](const Control& c, const QRect& r, const QWidget* own = nullptr) {
+            if (!c.visible() || !accessibleText(c).listed || !inside.contains(r.center()))
+                return false;
+            for (const auto& [panel, area] : panels)
+                if (panel != own && area.contains(r.center()))
+                    return false;
+            return true;
         };
         for (QObject* o : container->children()) {
             auto* w = qobject_cast<QWidget*>(o);
             const Control* c = w ? view_->controlOf(w) : nullptr;
-            if (!c || w->isWindow() || !w->isVisibleTo(container) || !shown(*c, w->geometry()))
+            if (!c || w->isWindow() || !w->isVisibleTo(container) || !shown(*c, w->geometry(), w))
                 continue;
             QAccessibleInterface* iface = c->kind() == ControlKind::Frame
                                               ? containerInterface(w)

@@ -119,6 +119,8 @@ TEST_F(Readers, ThePanelsAndTheCargoWarningAreReadWhenShown)
     ASSERT_NE(path, nullptr);
     EXPECT_EQ(path->description, QStringLiteral("Sound File Path"));
     EXPECT_NE(find(seen, QStringLiteral("Jetcan reminder browse")), nullptr);
+    EXPECT_EQ(find(seen, QStringLiteral("Laser 1 start")), nullptr)
+        << "a laser under the Sound panel is read";
 
     c("lblControlButton", 1).click(); // back to the timers
     Control& stop = c("lblStopMining", 0);
