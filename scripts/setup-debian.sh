@@ -27,6 +27,7 @@ if [ "$what" = test ]; then
     dpkg-dev file locales lintian librsvg2-bin
     weston xwayland qt6-wayland openbox xdotool
     desktop-file-utils appstream groff-base
+    fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   )
 fi
 missing=()
