@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Orebell and starts it.
+# Installs what the program needs and is missing, builds the program alone (no tests) and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup-debian.sh
-cmake --preset release >/dev/null
-cmake --build --preset release --target Orebell_III
-exec ./build/release/bin/Orebell_III "$@"
+./scripts/setup-debian.sh run
+cmake --preset run >/dev/null
+cmake --build --preset run --target Orebell_III
+exec ./build/run/bin/Orebell_III "$@"

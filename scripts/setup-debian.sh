@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages Orebell needs to build, run and test, skipping what is present.
+# Installs the Debian 12 packages Orebell needs, skipping what is present.
+#   setup-debian.sh run    only what building and running the program needs
+#   setup-debian.sh test   that, plus the test, packaging and screenshot tools and a German locale
 set -euo pipefail
+what=${1:-test}
+case "$what" in
+  run | test) ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
+# The program: compiler and build tools, Qt with its platform plugins, audio decoding, the
+# mining log's SQLite driver, the xcb headers for global keys, and sox for the default sounds.
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev libfontconfig-dev
   qt6-qpa-plugins libsndfile1-dev
   qt6-charts-dev libqt6sql6-sqlite
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang-format clang libclang-rt-14-dev
-  xvfb xauth imagemagick x11-utils libxcb1-dev
-  pulseaudio pulseaudio-utils sox libsox-fmt-all
+  libxcb1-dev sox
   gstreamer1.0-plugins-base
-  dpkg-dev file locales
-  weston xwayland qt6-wayland openbox xdotool
-  desktop-file-utils appstream groff-base
 )
+if [ "$what" = test ]; then
+  packages+=(
+    googletest libgtest-dev libgmock-dev libbenchmark-dev
+    clang-format clang libclang-rt-14-dev
+    xvfb xauth imagemagick x11-utils
+    pulseaudio pulseaudio-utils libsox-fmt-all
+    dpkg-dev file locales lintian librsvg2-bin
+    weston xwayland qt6-wayland openbox xdotool
+    desktop-file-utils appstream groff-base
+    fonts-dejavu-core fonts-liberation2 fonts-urw-base35
+  )
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
@@ -26,6 +41,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+[ "$what" = test ] || exit 0
 # The tests run once more under a German desk (comma decimals); glibc needs the locale generated.
 if ! locale -a 2>/dev/null | grep -ix 'de_DE.utf-\?8' >/dev/null; then
   "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen

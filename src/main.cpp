@@ -3,6 +3,7 @@
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "platform/FontConfiguration.h"
+#include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
@@ -30,7 +32,10 @@ int main(int argc, char** argv)
 
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
+    // A display that cannot be reached ends the program with a message, not with Qt's abort.
+    std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place);
     QApplication app(argc, argv);
+    noDisplay.reset();
     fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.

@@ -3,6 +3,9 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <iterator>
+
 namespace orebell {
 
 namespace {
@@ -15,29 +18,66 @@ QString versionText()
         .arg(OREBELL_VERSION_PATCH);
 }
 
+struct QtOption {
+    const char* name;
+    const char* value; // null for a flag
+    const char* description;
+};
+
 // The options QGuiApplication and QApplication take out of argv themselves.
+constexpr QtOption QtOptions[] = {
+    {"platform", "name", "Qt platform plugin: xcb (X11, XWayland), wayland, offscreen"},
+    {"platformpluginpath", "path", "Folder to load platform plugins from"},
+    {"platformtheme", "name", "Platform theme plugin"},
+    {"plugin", "name", "Further plugin to load (input devices)"},
+    {"qwindowgeometry", "geometry", "Geometry of the first window (WxH+X+Y)"},
+    {"qwindowicon", "file", "Icon of the windows"},
+    {"qwindowtitle", "title", "Title of the first window"},
+    {"session", "id", "Session to restore"},
+    {"display", "display", "X11 display to connect to (xcb only)"},
+    {"name", "name", "Application name for the X resources (xcb only)"},
+    {"title", "title", "Title of the first window (xcb only)"},
+    {"visual", "TrueColor", "True-colour visual on an 8-bit display (xcb only)"},
+    {"geometry", "geometry", "Geometry of the first window (xcb only)"},
+    {"style", "style", "Widget style"},
+    {"stylesheet", "file", "Qt style sheet to apply"},
+    {"dialogs", "value", "xp or none: native or Qt dialogs (windows only)"},
+    {"fontengine", "value", "freetype or native font engine (windows only)"},
+    {"reverse", nullptr, "Lay the window out right to left"},
+    {"widgetcount", nullptr, "Print the number of widgets left at exit"},
+    {"nograb", nullptr, "Never grab the mouse or keyboard"},
+    {"dograb", nullptr, "Grab even when running under a debugger"},
+    {"sync", nullptr, "Talk to the X server synchronously (xcb only, for debugging)"},
+};
+
+// Accepted and left in argv for QApplication; listed by --help-all only.
 void addQtOptions(QCommandLineParser& parser)
 {
-    const char* withValue[] = {"platform",        "platformpluginpath",
-                               "platformtheme",   "plugin",
-                               "qwindowgeometry", "qwindowicon",
-                               "qwindowtitle",    "session",
-                               "display",         "name",
-                               "title",           "visual",
-                               "geometry",        "style",
-                               "stylesheet",      "dialogs",
-                               "fontengine"};
-    const char* flags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
-    for (const char* name : withValue) {
-        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+    for (const QtOption& o : QtOptions) {
+        QCommandLineOption option =
+            o.value ? QCommandLineOption(QString::fromLatin1(o.name), QString(), QString::fromLatin1(o.value))
+                    : QCommandLineOption(QString::fromLatin1(o.name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : flags) {
-        QCommandLineOption option(QString::fromLatin1(name));
-        option.setFlags(QCommandLineOption::HiddenFromHelp);
-        parser.addOption(option);
+}
+
+QString qtOptionsHelp()
+{
+    QStringList names;
+    int width = 0;
+    for (const QtOption& o : QtOptions) {
+        QString name = QStringLiteral("-%1").arg(QLatin1String(o.name));
+        if (o.value)
+            name += QStringLiteral(" <%1>").arg(QLatin1String(o.value));
+        width = std::max(width, int(name.size()));
+        names << name;
     }
+    QString text = QStringLiteral("\nQt options (taken by Qt's window system before the program starts):\n");
+    for (std::size_t i = 0; i < std::size(QtOptions); ++i)
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(names[int(i)].leftJustified(width), QLatin1String(QtOptions[i].description));
+    return text;
 }
 
 CommandLine refusal(const QString& program, const QString& what)
@@ -74,6 +114,8 @@ CommandLine readCommandLine(const QStringList& arguments)
         // The parser names the program only once an application object exists, and by its path.
         QString text = parser.helpText();
         text = QStringLiteral("Usage: %1 [options]").arg(program) + text.mid(text.indexOf(QLatin1Char('\n')));
+        if (parser.isSet(QStringLiteral("help-all")))
+            text += qtOptionsHelp();
         result.output = text;
         return result;
     }

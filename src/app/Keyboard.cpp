@@ -124,11 +124,24 @@ const std::vector<KeyBinding>& keyBindings()
 
 QString keyFor(const QString& name, int index)
 {
+    if (name == QLatin1String("lblBrowseSoundEffect"))
+        return QString::fromLatin1(BrowseRowKey);
     for (const KeyBinding& binding : keyBindings())
         for (const KeyBinding::Target& target : binding.targets)
             if (target.name == name && target.index == index)
                 return binding.keys.first();
     return QString();
+}
+
+Control* browseButtonOfRow(Form& form, const Control& control)
+{
+    static const QStringList rowParts{QStringLiteral("chkSoundEffect"), QStringLiteral("txtPathSoundEffect"),
+                                      QStringLiteral("txtSoundeEffectDelay")};
+    const QString browse = QStringLiteral("lblBrowseSoundEffect");
+    if (!rowParts.contains(control.name()) || !form.has(browse, control.index()))
+        return nullptr;
+    Control& button = form.control(browse, control.index());
+    return canBeSeen(form, button) ? &button : nullptr;
 }
 
 Control* keyTarget(Form& form, const KeyBinding& binding)

@@ -26,6 +26,14 @@ const std::vector<KeyBinding>& keyBindings();
 // The portable key text of a button, or empty when it has none.
 QString keyFor(const QString& name, int index);
 
+// The key that opens the sound chooser for the sound row that has the focus; the rows' browse
+// buttons cannot take the focus themselves.
+inline constexpr const char* BrowseRowKey = "Ctrl+O";
+
+// The browse button of the sound row a control lies on (its check box, path box or delay box),
+// when it can be seen; else null.
+Control* browseButtonOfRow(Form& form, const Control& control);
+
 // The button a key presses now: the first of its targets that can be seen, or null.
 Control* keyTarget(Form& form, const KeyBinding& binding);
 

@@ -33,6 +33,9 @@ using namespace design;
 constexpr long long Black = 0x000000;
 constexpr long long Grey = LightGrey;
 constexpr long long BoxColor = 0x1C181B; // entry boxes: a shade darker than the panel
+// A warning's text on the panel colour: red (255, 96, 96) that reads 4.8:1 there, where pure red
+// reads 3.5:1.
+constexpr long long WarningRed = 0x6060FF;
 constexpr int Left = 0;
 constexpr int Right = 1;
 constexpr int Centre = 2;
@@ -212,7 +215,7 @@ std::vector<InventoryRow> makeInventory()
          .at = [](int) { return Rect{90, 900, 1080, 240}; }, .look = Centred},
         {.kind = K::Label, .name = "lblStopMining", .idx = "0", .in = CargoHold, .text = {"STOP MINING!"},
          .tip = {" Stop Mining! "}, .at = [](int) { return Rect{45, 1500, 1170, 240}; },
-         .look = {.fore = 0x0000FF, .fontSize = 7, .bold = true, .align = Centre}, .hidden = true},
+         .look = {.fore = WarningRed, .fontSize = 7, .bold = true, .align = Centre}, .hidden = true},
 
         {.kind = K::TextBox, .name = "txtOreCalc", .idx = "0", .in = Calc, .tip = {UnitsThenMouse}, .tag = {"0"},
          .at = [](int) { return Rect{CX + 15, 915, 1410, 240}; }, .look = {.align = Right}},

@@ -48,6 +48,7 @@ struct Program::Impl {
     std::function<void(Form*)> browseObserver;
 
     void startGlobalKeys();
+    void reportMissingSounds();
     void pressGlobalKey(const GlobalKeyAction& action);
 };
 
@@ -57,7 +58,9 @@ Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
     // The store repairs a damaged file keeping only known keys: the global keys are among them.
     platform.store().setKnownKeys(
         [window = KnownStoreKeys(d->main)](const QString& section, const QString& key) {
-            return window(section, key) || isGlobalKeyStoreKey(section, key);
+            // The mining log window's place is kept in a section of its own.
+            return window(section, key) || isGlobalKeyStoreKey(section, key) ||
+                   section == QLatin1String("MiningLogWindow");
         });
 }
 
@@ -73,6 +76,16 @@ void Program::run()
     d->main.activate();
     d->history.start();
     d->startGlobalKeys();
+    d->reportMissingSounds();
+}
+
+void Program::Impl::reportMissingSounds()
+{
+    // On the terminal only: at play time a missing file still goes to the player unchanged.
+    const QStringList missing = sound.missingSounds();
+    if (!missing.isEmpty())
+        qWarning("Orebell: the sound file of %s is missing; choose another on the Sound panel (Alt+S)",
+                 qPrintable(missing.join(QStringLiteral(", "))));
 }
 
 void Program::Impl::startGlobalKeys()

@@ -1,5 +1,6 @@
 #include "gui/FormView.h"
 
+#include "gui/Accessibility.h"
 #include "gui/Colors.h"
 #include "gui/GestureRouter.h"
 #include "gui/TimerDriver.h"
@@ -27,7 +28,12 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
     installEventFilter(router_);
 
     builder_.build({[this](Control& c, QWidget* w) { router_->wire(c, w); },
-                    [this](Control& c, QWidget* w) { binder_.applyAll(c, w); }, router_});
+                    [this](Control& c, QWidget* w) {
+                        binder_.applyAll(c, w);
+                        nameForReaders(c, *w);
+                    },
+                    router_});
+    exposePaintedLabels(*this);
 
     auto alive = alive_;
     controlSubscription_ = form.subscribe([this, alive](Control& c, Prop prop) {
@@ -58,6 +64,12 @@ FormView::~FormView()
     for (QWidget* child : children)
         if (!child->isWindow())
             delete child;
+}
+
+void FormView::setDesktopTitle(const QString& title)
+{
+    desktopTitle_ = title;
+    setWindowTitle(title.isEmpty() && form_ ? form_->caption().trimmed() : title);
 }
 
 void FormView::pressByKey(Control& c) { router_->pressByKey(c); }
@@ -112,9 +124,11 @@ void FormView::controlChanged(Control& c, Prop prop)
 {
     if (prop == Prop::Selection && binder_.syncing())
         return; // the widget itself told the model
-    if (QWidget* w = builder_.widget(&c))
+    if (QWidget* w = builder_.widget(&c)) {
         binder_.apply(c, w, prop);
-    else if (Surface* s = builder_.surface(&c))
+        if (prop == Prop::ToolTip || prop == Prop::Caption)
+            nameForReaders(c, *w);
+    } else if (Surface* s = builder_.surface(&c))
         s->changed(c, prop);
     if (prop == Prop::Visible && c.kind() == ControlKind::Frame)
         builder_.panelShown(c);
@@ -130,7 +144,7 @@ void FormView::applyWindow()
             close();
         return;
     }
-    setWindowTitle(form_->caption().trimmed());
+    setWindowTitle(desktopTitle_.isEmpty() ? form_->caption().trimmed() : desktopTitle_);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     setPalette(pal);

@@ -41,6 +41,14 @@ public:
     };
     std::optional<PaintedItem> paintedItem(const QString& name, int index = -1);
 
+    // The title the desktop shows (task switcher, window list) in place of the form's caption.
+    void setDesktopTitle(const QString& title);
+
+    // The control a widget (or an inner part of one) shows; null for none.
+    Control* controlOf(const QObject* widget) const { return builder_.owner(widget); }
+    // The labels a container paints itself, if it paints any.
+    Surface* surfaceOf(const QWidget* container) const { return builder_.surfaceOf(container); }
+
     // A key pressed the control: the same as a click on it.
     void pressByKey(Control& c);
 
@@ -65,8 +73,9 @@ private:
     int controlSubscription_ = 0;
     int formSubscription_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // read by the form's observers
-    bool closing_ = false;                                       // the model unloaded: let the window close
-    bool insideClose_ = false;                                   // the close request is being answered
+    QString desktopTitle_;
+    bool closing_ = false;     // the model unloaded: let the window close
+    bool insideClose_ = false; // the close request is being answered
 };
 
 } // namespace orebell

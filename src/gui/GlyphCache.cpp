@@ -25,6 +25,15 @@ qint32 sixtyFourths(qreal v)
     return truncated * 2 + (static_cast<qint32>(scaled + 0.5) != truncated ? 1 : 0);
 }
 
+// Half a length as Qt's text layout centres a line: in 64ths of a pixel, the odd 64th dropped
+// (toward zero). Kept in a qreal, the half 64th moves a glyph at a fractional scale onto another
+// of the rasteriser's sub-pixel positions, and its pixels differ from what Qt paints.
+qreal halfInSixtyFourths(qreal length)
+{
+    const auto fixed = static_cast<qint64>(std::llround(length * 64));
+    return static_cast<qreal>(fixed / 2) / 64;
+}
+
 bool isNumberCharacter(char16_t ch)
 {
     return (ch >= u'0' && ch <= u'9') || QStringView(u" .,:;-+%/()'").contains(QChar(ch));
@@ -177,7 +186,7 @@ QPointF GlyphCache::baselineOrigin(const QRect& r, Qt::Alignment a, qreal width)
     if (a & Qt::AlignRight)
         x += r.width() - width;
     else if (a & Qt::AlignHCenter)
-        x += (r.width() - width) / 2;
+        x += halfInSixtyFourths(r.width() - width);
     if (a & Qt::AlignBottom)
         y += r.height() - height_;
     else if (a & Qt::AlignVCenter)

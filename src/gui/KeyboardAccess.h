@@ -18,7 +18,8 @@ QString toolTipWithKey(const Control& control);
 
 // The main window on the keyboard: Tab and Shift+Tab over what can be seen in reading order,
 // Return and Enter press a button as Space does, a key for each label button, and a frame that
-// shows which control has the focus, whatever its kind. Owned beside the view and destroyed
+// shows which control has the focus, whatever its kind; Ctrl+O opens the sound chooser for the
+// focused sound row. Owned beside the view and destroyed
 // before it: the view's widgets must not be asked about while they go.
 class KeyboardAccess : public QObject {
     Q_OBJECT
@@ -36,6 +37,7 @@ protected:
 
 private:
     void focusFirst();
+    void browseFocusedRow();
     void keepFocusInSight();
     bool moveFocus(QWidget* from, bool forward);
     void focusChanged(QWidget* now);

@@ -2,15 +2,21 @@
 
 #include "gui/MiningLogWindow.h"
 #include "gui/Twips.h"
+#include "gui/WindowPlacement.h"
 #include "platform/ProgramModules.h"
 #include "toolkit/Control.h"
 #include "toolkit/Platform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScreen>
 #include <QShortcut>
 #include <QWidget>
+
+#include <optional>
+#include <utility>
 
 namespace orebell {
 
@@ -25,13 +31,14 @@ MiningLogWindowMaker moduleMiningLogWindow(const QString& folder)
 }
 
 MiningLogOpener::MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log,
-                                 MessageBoxService& messages, MiningLogWindowMaker makeWindow)
+                                 MessageBoxService& messages, MiningLogWindowMaker makeWindow,
+                                 SettingsStore* store, QString app)
     : QObject(&mainView), mainView_(mainView), title_(titleStrip), log_(log), messages_(messages),
-      makeWindow_(std::move(makeWindow))
+      makeWindow_(std::move(makeWindow)), store_(store), app_(std::move(app))
 {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F2), &mainView);
     shortcut->setContext(Qt::WindowShortcut);
-    connect(shortcut, &QShortcut::activated, this, &MiningLogOpener::open);
+    connect(shortcut, &QShortcut::activated, this, &MiningLogOpener::toggle);
     // The title strip may be a widget of its own or painted on the window, and a control's
     // widget does not pass mouse events on to the window: the menu request is caught on its way
     // to whichever widget of the main window it is for.
@@ -42,6 +49,10 @@ MiningLogOpener::~MiningLogOpener() { delete window_; }
 
 bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Hide && watched == window_.data()) {
+        rememberPlace();
+        return false;
+    }
     if (event->type() != QEvent::ContextMenu)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -70,11 +81,65 @@ void MiningLogOpener::open()
             return;
         }
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
+        prepare(*window_);
     }
     QMetaObject::invokeMethod(window_, "reload");
     window_->show();
     window_->raise();
     window_->activateWindow();
+}
+
+void MiningLogOpener::toggle()
+{
+    if (window_ && window_->isVisible())
+        window_->close();
+    else
+        open();
+}
+
+void MiningLogOpener::prepare(QWidget& window)
+{
+    // Closed from the keyboard as other windows are; F2 toggles it from here too.
+    for (const QKeySequence& key :
+         {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_F2)}) {
+        auto* shortcut = new QShortcut(key, &window);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, &window, &QWidget::close);
+    }
+    // Tab goes from part to part of the window; the arrows move inside a table or list.
+    for (auto* view : window.findChildren<QAbstractItemView*>())
+        view->setTabKeyNavigation(false);
+
+    std::optional<QRect> remembered;
+    if (store_) {
+        QList<int> numbers;
+        for (const char* key : {"Left", "Top", "Width", "Height"}) {
+            bool ok = false;
+            const int n = store_->value(app_, storeSection(), QString::fromLatin1(key)).toInt(&ok);
+            if (ok)
+                numbers << n;
+        }
+        if (numbers.size() == 4 && numbers[2] > 0 && numbers[3] > 0)
+            remembered = QRect(numbers[0], numbers[1], numbers[2], numbers[3]);
+    }
+    const QScreen* screen = mainView_.screen() ? mainView_.screen() : QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window.size());
+    // Room for the window manager's frame, which is not known before the first showing; a
+    // remembered place was the window's inside its frame already.
+    constexpr int TitleBar = 32;
+    const QRect inside = remembered ? available : available.adjusted(0, TitleBar, 0, 0);
+    window.setGeometry(placeBeside(mainView_.frameGeometry(), inside, window.size(), remembered));
+}
+
+void MiningLogOpener::rememberPlace()
+{
+    if (!store_ || !window_)
+        return;
+    const QRect r = window_->geometry();
+    const std::pair<const char*, int> values[] = {
+        {"Left", r.left()}, {"Top", r.top()}, {"Width", r.width()}, {"Height", r.height()}};
+    for (const auto& [key, value] : values)
+        store_->setValue(app_, storeSection(), QString::fromLatin1(key), QString::number(value));
 }
 
 } // namespace orebell

@@ -14,6 +14,7 @@ namespace orebell {
 class Control;
 class MessageBoxService;
 class MiningLog;
+class SettingsStore;
 
 // Makes the "Mining log" window, parented to `parent`; null with `error` set when it cannot.
 using MiningLogWindowMaker =
@@ -30,12 +31,19 @@ MiningLogWindowMaker moduleMiningLogWindow(const QString& folder = {});
 class MiningLogOpener : public QObject {
     Q_OBJECT
 public:
+    // store and app: where the window's place and size are kept between runs (none: not kept).
     MiningLogOpener(QWidget& mainView, const Control& titleStrip, MiningLog& log, MessageBoxService& messages,
-                    MiningLogWindowMaker makeWindow = linkedMiningLogWindow());
+                    MiningLogWindowMaker makeWindow = linkedMiningLogWindow(), SettingsStore* store = nullptr,
+                    QString app = {});
     ~MiningLogOpener() override;
 
     // Shows the window, made at the first opening; when it cannot be made the player is told.
     void open();
+    // F2: opens the window, or closes it when it shows.
+    void toggle();
+
+    // The store section of the window's place and size.
+    static QString storeSection() { return QStringLiteral("MiningLogWindow"); }
     QWidget* windowWidget() const { return window_; }
     // Null when the window came from a module, whose classes are its own.
     MiningLogWindow* window() const { return qobject_cast<MiningLogWindow*>(window_.data()); }
@@ -44,12 +52,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void prepare(QWidget& window);
+    void rememberPlace();
+
     QWidget& mainView_;
     const Control& title_;
     MiningLog& log_;
     MessageBoxService& messages_;
     MiningLogWindowMaker makeWindow_;
     QPointer<QWidget> window_;
+    SettingsStore* store_;
+    QString app_;
 };
 
 } // namespace orebell

@@ -1,6 +1,7 @@
 #include "gui/ProgramWindows.h"
 
 #include "app/Program.h"
+#include "gui/ChooserKeyboard.h"
 #include "gui/ControlWidgets.h"
 #include "gui/MiningLogOpener.h"
 #include "gui/Style.h"
@@ -91,9 +92,9 @@ ProgramWindows::ProgramWindows(Program& program, MessageBoxService& messages,
     keyboard_ = std::make_unique<KeyboardAccess>(*main_);
     // F2 and the title strip's menu open the mining log; the title strip is button 7.
     if (MiningLog* log = program.platform().miningLog())
-        miningLog_ =
-            new MiningLogOpener(*main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7),
-                                *log, messages, std::move(makeLogWindow));
+        miningLog_ = new MiningLogOpener(
+            *main_, program.mainForm().control(QStringLiteral("lblControlButton"), 7), *log, messages,
+            std::move(makeLogWindow), &program.platform().store(), program.platform().programFileName());
     if (Form* open = program.browseForm())
         browseFormChanged(open);
     program.onBrowseFormChanged([this](Form* form) { browseFormChanged(form); });
@@ -115,8 +116,11 @@ void ProgramWindows::browseFormChanged(Form* form)
         chooser_->deleteLater();
         chooser_ = nullptr;
     }
-    if (form) // a window of its own, kept above the main window
+    if (form) { // a window of its own, kept above the main window
         chooser_ = new FormView(*form, &messages_, main_.get());
+        chooser_->setDesktopTitle(chooserWindowTitle()); // its caption is never shown
+        new ChooserKeyboard(*chooser_);                  // owned by the view
+    }
 }
 
 } // namespace orebell

@@ -52,6 +52,15 @@ const Surface::Item* Surface::find(const Control* c) const
     return i < entries_.size() ? &entries_[i] : nullptr;
 }
 
+std::vector<Surface::Item> Surface::labels() const
+{
+    std::vector<Item> out;
+    for (const Entry& e : entries_)
+        if (!e.border)
+            out.push_back(e);
+    return out;
+}
+
 const GlyphCache& Surface::glyphCache(const Entry& e)
 {
     if (!e.glyphs || e.glyphsGeneration != GlyphCache::generation()) {

@@ -45,6 +45,8 @@ public:
     // order: the control's place in its form; borders go above every label whatever their order.
     void add(Control& c, int order);
     const Item* find(const Control* c) const;
+    // The labels (borders left out), in the form's order.
+    std::vector<Item> labels() const;
     // The model changed a property of an item: repaint what it covered and what it covers now.
     void changed(const Control& c, Prop prop);
     // Called from the container's paint event, after its own background, or with the background

@@ -2,6 +2,7 @@
 
 #include "platform/LocalClock.h"
 #include "platform/NativeServices.h"
+#include "platform/ProgramFolder.h"
 #include "platform/WindowFont.h"
 #include "toolkit/Form.h"
 
@@ -74,7 +75,12 @@ GlobalKeys& RealPlatform::globalKeys()
     return *globalKeys_;
 }
 
-QString RealPlatform::programFolder() { return QDir::toNativeSeparators(QApplication::applicationDirPath()); }
+QString RealPlatform::programFolder()
+{
+    if (programFolder_.isEmpty())
+        programFolder_ = programDataFolder(QDir::toNativeSeparators(QApplication::applicationDirPath()));
+    return programFolder_;
+}
 
 QString RealPlatform::programFileName()
 {

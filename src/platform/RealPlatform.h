@@ -51,6 +51,7 @@ private:
     std::function<std::unique_ptr<MiningLog>()> makeMiningLog_;
     std::unique_ptr<MiningLog> miningLog_;   // made at first use
     std::unique_ptr<GlobalKeys> globalKeys_; // made at first use, once the display is open
+    QString programFolder_;                  // found once: the files do not move while the program runs
     bool endRequested_ = false;
 };
 

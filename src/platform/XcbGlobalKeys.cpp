@@ -1,5 +1,6 @@
 #include "platform/XcbGlobalKeys.h"
 
+#include "platform/MissingDisplay.h"
 #include "platform/NativeServices.h"
 
 #include <QGuiApplication>
@@ -160,8 +161,7 @@ QString XcbGlobalKeys::unavailable() const
     if (connection_)
         return {};
     if (QGuiApplication::platformName() == QLatin1String("wayland"))
-        return QStringLiteral("global keys cannot be grabbed on a native Wayland session; start Orebell "
-                              "through XWayland (QT_QPA_PLATFORM=xcb) to use them");
+        return nativeWaylandAdvice(!qEnvironmentVariableIsEmpty("DISPLAY"));
     return QStringLiteral("global keys need an X11 or XWayland display; this one is \"%1\"")
         .arg(QGuiApplication::platformName());
 }

@@ -7,6 +7,10 @@
 #include "toolkit/RuntimeError.h"
 #include "toolkit/Trap.h"
 
+#include <QFileInfo>
+
+#include <algorithm>
+
 namespace orebell {
 
 namespace {
@@ -77,8 +81,10 @@ void SoundAlerts::LoadSounds()
     ErrorTrap trap; // this routine's report has no function line
     const bool ok = runTrapped(platform_.messageBox(), trap, [&] {
         trap.at(10);
-        for (int n = 0; n < TableRows; ++n)
+        for (int n = 0; n < TableRows; ++n) {
             SoundPath[n] = main_.control(txtPathSoundEffect, n).text();
+            playPath_[n] = playablePath(SoundPath[n]);
+        }
         trap.at(20);
         for (int n = 0; n < TableRows; ++n)
             SoundEnabled[n] = main_.control(chkSoundEffect, n).value() != 0;
@@ -125,7 +131,32 @@ void SoundAlerts::PlayEventSound(int event)
     // Only events 0 to 4 have a row in the table; anything else has nothing to play.
     if (event < 0 || event >= TableRows || !SoundEnabled[event])
         return;
-    platform_.player().play(SoundPath[event]);
+    platform_.player().play(playPath_[event]);
+}
+
+QString SoundAlerts::playablePath(const QString& path) const
+{
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    // Either separator: the path may have been stored on another system.
+    const QString name =
+        path.mid(std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1);
+    for (int event = 0; event < TableRows; ++event) {
+        if (defaultFileName(event).mid(1) != name)
+            continue;
+        const QString here = joinProgramPath(platform_.programFolder(), name);
+        return QFileInfo::exists(here) ? here : path;
+    }
+    return path;
+}
+
+QStringList SoundAlerts::missingSounds() const
+{
+    QStringList events;
+    for (int n = 0; n < TableRows; ++n)
+        if (SoundEnabled[n] && !playPath_[n].isEmpty() && !QFileInfo::exists(playPath_[n]))
+            events << main_.control(chkSoundEffect, n).caption();
+    return events;
 }
 
 void SoundAlerts::PlayClickSound()

@@ -4,6 +4,7 @@
 #include "toolkit/Platform.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -65,6 +66,14 @@ public:
     // The default file of an event (0 to 4), as appended to the program folder.
     static QString defaultFileName(int event);
 
+    // The file an event's sound is played from: its path, or, when that file is missing and
+    // bears the name of a default sound (a default stored under a former program folder), the
+    // file of that name in the program folder when it is there.
+    QString playablePath(const QString& path) const;
+
+    // The captions of the ticked events (0 to 4) whose file, as played, is missing.
+    QStringList missingSounds() const;
+
 private:
     void closeBrowse();
 
@@ -73,6 +82,7 @@ private:
     Platform& platform_;
 
     std::array<QString, TableRows> SoundPath{};
+    std::array<QString, TableRows> playPath_{}; // SoundPath as played (playablePath)
     std::array<bool, TableRows> SoundEnabled{};
     std::int16_t CycleWarningSeconds = 0;
     std::int16_t DepletionWarningSeconds = 0;

@@ -32,6 +32,7 @@ private:
     Shared& shared_;
     Platform& platform_;
     std::array<Clock, Count> clocks_{};
+    std::array<Color, Count> clockText_{}; // each clock's own text colour, for when it is not due
 };
 
 } // namespace orebell

@@ -13,6 +13,11 @@ grep -q '^Usage: ' <<<"$out" || fail "--help printed no usage: $out"
 grep -q -- '--version' <<<"$out" || fail "--help does not list --version"
 [ -z "$err" ] || fail "--help wrote to stderr: $err"
 
+out=$(run --help-all 2>/dev/null); rc=$?
+[ "$rc" = 0 ] || fail "--help-all exited $rc"
+grep -q -- '-platform <name>' <<<"$out" || fail "--help-all lists no Qt options: $out"
+grep -q -- '-platform' <<<"$(run --help 2>/dev/null)" && fail "--help lists Qt's options"
+
 out=$(run --version 2>&1); rc=$?
 [ "$rc" = 0 ] || fail "--version exited $rc: $out"
 [ "$out" = "Orebell 1.2.8" ] || fail "--version printed '$out'"
@@ -22,4 +27,15 @@ out=$(run --no-such-option 2>/dev/null); rc=$?
 [ -z "$out" ] || fail "an unknown option wrote to stdout: $out"
 err=$(run --no-such-option 2>&1 >/dev/null)
 grep -q "no-such-option" <<<"$err" || fail "the refusal does not name the option: $err"
-echo "command line: --help, --version and a refusal, all without a display"
+
+# No display to open: a message that says what works and status 1, never Qt's abort.
+noDisplay() {
+    local expected=$1; shift
+    err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" "$program" 2>&1 >/dev/null)
+    rc=$?
+    [ "$rc" = 1 ] || fail "without a display ($*) the program exited $rc: $err"
+    grep -q "cannot open its window: .*$expected" <<<"$err" || fail "no clear message without a display ($*): $err"
+}
+noDisplay "neither DISPLAY nor WAYLAND_DISPLAY"
+noDisplay "DISPLAY is not set" WAYLAND_DISPLAY=orebell-nowhere QT_QPA_PLATFORM=xcb
+echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message"

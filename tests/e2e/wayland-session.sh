@@ -68,5 +68,14 @@ stop native
 start waylandOnly WAYLAND_DISPLAY="$socket" WAYLAND_DEBUG=client
 waitFor 20 waylandWindow waylandOnly || fail "no window with only WAYLAND_DISPLAY set"
 [ "$(notices waylandOnly)" = 0 ] || fail "XWayland was announced without an X server"
+waitFor 10 grep -q 'XWayland, which this session does not offer' "$work/waylandOnly.err" ||
+    fail "without an X server the global keys advice is not what works: $(cat "$work/waylandOnly.err")"
+grep -q 'QT_QPA_PLATFORM=xcb' "$work/waylandOnly.err" && fail "xcb was advised without an X server"
 stop waylandOnly
+
+# 4. Only WAYLAND_DISPLAY and xcb asked for: a message and status 1, not an abort.
+env WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>"$work/xcbOnly.err"
+rc=$?
+[ "$rc" = 1 ] || fail "xcb without an X server exited $rc: $(cat "$work/xcbOnly.err")"
+grep -q 'DISPLAY is not set' "$work/xcbOnly.err" || fail "xcb without an X server: $(cat "$work/xcbOnly.err")"
 echo "wayland session: XWayland chosen and announced once; native Wayland windows come up and say once that they have no global keys"

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -159,3 +160,65 @@ TEST_F(Keys, APlaceTheWindowSystemGaveTheWindowIsReadBackIntoTheForm)
 }
 
 } // namespace
+
+// The sound chooser without a mouse: Ctrl+O on a row opens it for that row; in it Tab goes from
+// list to list, Escape cancels, Return on a .wav file accepts it; the desktop shows a title that
+// names the program and the task while the form keeps its caption.
+TEST_F(Keys, TheSoundChooserOpensAndAnswersFromTheKeyboard)
+{
+    QTest::keyClick(&view(), Qt::Key_S, Qt::AltModifier); // the Sound panel
+    QWidget* path = w("txtPathSoundEffect", 2);
+    ASSERT_TRUE(path->isVisible());
+    path->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(path, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_NE(program.browseForm(), nullptr);
+    FormView* chooser = windows->chooserView();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(program.browseForm()
+                    ->control(QStringLiteral("lblSelectSound"))
+                    .caption()
+                    .contains(c("chkSoundEffect", 2).caption()));
+    EXPECT_EQ(program.browseForm()->caption(), QStringLiteral("Form1"));
+    EXPECT_TRUE(chooser->windowTitle().startsWith(QStringLiteral("Orebell")))
+        << qPrintable(chooser->windowTitle());
+    EXPECT_TRUE(chooser->windowTitle().contains(QStringLiteral("sound file")));
+    EXPECT_TRUE(toolTipWithKey(c("lblBrowseSoundEffect", 2)).contains(QStringLiteral("Ctrl+O")));
+
+    QWidget* folders = chooser->widgetFor(QStringLiteral("Dir1"));
+    QWidget* files = chooser->widgetFor(QStringLiteral("File1"));
+    QApplication::setActiveWindow(chooser);
+    folders->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(folders, Qt::Key_Tab);
+    EXPECT_EQ(chooser->focusWidget(), files);
+    QTest::keyClick(files, Qt::Key_Tab);
+    EXPECT_EQ(chooser->focusWidget(), folders);
+    QTest::keyClick(folders, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(chooser->focusWidget(), files);
+
+    const QString before = c("txtPathSoundEffect", 2).text();
+    QTest::keyClick(files, Qt::Key_Escape);
+    EXPECT_EQ(program.browseForm(), nullptr);
+    EXPECT_EQ(c("txtPathSoundEffect", 2).text(), before);
+
+    // Again, this time choosing a file in the program's folder with the keyboard.
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the closed chooser goes
+    QApplication::setActiveWindow(&view());
+    view().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view()));
+    ASSERT_TRUE(path->isVisible()) << "the Sound panel went with the chooser";
+    path->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), path);
+    QTest::keyClick(path, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_NE(program.browseForm(), nullptr);
+    chooser = windows->chooserView();
+    program.browseForm()->control(QStringLiteral("Dir1")).setPath(platform.programFolder());
+    auto* list = qobject_cast<QListWidget*>(chooser->widgetFor(QStringLiteral("File1")));
+    const auto found = list->findItems(QStringLiteral("ThumpClose.wav"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    list->setFocus(Qt::OtherFocusReason);
+    list->setCurrentItem(found.front());
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(program.browseForm(), nullptr);
+    EXPECT_EQ(c("txtPathSoundEffect", 2).text(),
+              joinProgramPath(platform.programFolder(), QStringLiteral("ThumpClose.wav")));
+}

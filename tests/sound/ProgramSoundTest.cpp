@@ -57,3 +57,32 @@ TEST(ProgramSound, StartUpFillsTheSoundPanelAndTheJetCanReminderSoundsItsFile)
 }
 
 } // namespace
+
+namespace {
+
+QStringList warnings;
+void keepWarning(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtWarningMsg)
+        warnings << text;
+}
+
+// A sound file that has gone is named by its event once, on the terminal, when the program starts.
+TEST(ProgramSound, AMissingSoundFileIsNamedOnceAtStart)
+{
+    test::TestPlatform platform;
+    Program program(platform);
+    platform.setStoreValue(QStringLiteral("Settings"), QStringLiteral("txtPathSoundEffect1"),
+                           QStringLiteral("/nowhere/gone.wav"));
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepWarning);
+    program.run();
+    program.shared().routines.LoadSounds(); // the timer view again: no second report
+    qInstallMessageHandler(previous);
+    const QStringList named = warnings.filter(QStringLiteral("sound file"));
+    ASSERT_EQ(named.size(), 1) << qPrintable(warnings.join(QLatin1Char('\n')));
+    EXPECT_TRUE(named.front().contains(QStringLiteral("Cycle complete")));
+    EXPECT_FALSE(named.front().contains(QStringLiteral("Cycle nearly complete")));
+}
+
+} // namespace

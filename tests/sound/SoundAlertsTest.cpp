@@ -1,5 +1,6 @@
 #include "SoundFixture.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 using namespace orebell;
@@ -180,6 +181,46 @@ TEST_F(SoundAlertsTest, AFailureWhileReadingThePanelIsReportedAndEndsAStartUp)
     alerts.LoadSounds();
     EXPECT_EQ(platform.messages().size(), 2);
     EXPECT_TRUE(platform.ended());
+}
+
+} // namespace
+
+namespace {
+
+// A reinstall to another folder leaves the stored default paths pointing at the old one: they
+// play the same sound from the program's folder now; the box and the table keep the stored text.
+// Any other missing file is played as it is and listed by its event while its box is ticked.
+TEST_F(SoundAlertsTest, AStaleDefaultPlaysFromTheProgramFolderAndOtherMissingFilesAreNamed)
+{
+    const QString staleUnix = QStringLiteral("/opt/orebell-old/lib/orebell/ThumpClose.wav");
+    const QString staleWindows = QStringLiteral("C:\\Games\\Orebell\\end_cycle.wav");
+    const QString ownLost = QStringLiteral("/home/nobody/sounds/mine.wav");
+    platform.setStoreValue(QStringLiteral("Settings"), path(AsteroidDepleted).displayName(), staleUnix);
+    platform.setStoreValue(QStringLiteral("Settings"), path(CycleNearlyComplete).displayName(), staleWindows);
+    platform.setStoreValue(QStringLiteral("Settings"), path(CycleComplete).displayName(), ownLost);
+    startUp();
+
+    EXPECT_EQ(path(AsteroidDepleted).text(), staleUnix);
+    EXPECT_EQ(sound->soundPath(AsteroidDepleted), staleUnix);
+    platform.clearRecords();
+    for (int n : {CycleNearlyComplete, CycleComplete, AsteroidDepleted})
+        sound->PlayEventSound(n);
+    EXPECT_EQ(platform.played(),
+              (QStringList{programFile("end_cycle.wav"), ownLost, programFile("ThumpClose.wav")}));
+    EXPECT_EQ(sound->missingSounds(), QStringList{check(CycleComplete).caption()});
+
+    check(CycleComplete).click(); // unticked: it will not sound, so it is not named
+    sound->LoadSounds();
+    EXPECT_TRUE(sound->missingSounds().isEmpty());
+
+    // Not a default's name, or a default's name that the program folder lacks: left as it is.
+    EXPECT_EQ(sound->playablePath(QStringLiteral("/old/ThumpClose.wav.bak")),
+              QStringLiteral("/old/ThumpClose.wav.bak"));
+    ASSERT_TRUE(QFile::remove(programFile("red_alert_short.wav")));
+    EXPECT_EQ(sound->playablePath(QStringLiteral("/old/red_alert_short.wav")),
+              QStringLiteral("/old/red_alert_short.wav"));
+    sound->LoadSounds();
+    EXPECT_EQ(sound->missingSounds(), QStringList{check(JetcanReminder).caption()});
 }
 
 } // namespace

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+namespace orebell {
+
+// The folder of the program's sounds and help file. Beside the executable first, as a build tree
+// and the Windows program keep them; else the shared data folder of an installed prefix
+// (<prefix>/share/orebell for an executable in <prefix>/libexec/orebell); else, when neither holds
+// them, the executable's folder still, so that a missing file is named where it was looked for.
+QString programDataFolder(const QString& executableFolder);
+
+} // namespace orebell
