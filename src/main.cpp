@@ -6,8 +6,10 @@
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -32,6 +34,15 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
     fonts.applicationReady();
+    // One copy per user and store: a second start brings the running window up, and ends
+    // before it reads or writes anything of the store or the log.
+    orebell::SingleInstance instance(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    if (!instance.claim()) {
+        if (instance.handOver())
+            return 0;
+        std::fputs("Orebell is already running but does not answer; this copy ends.\n", stderr);
+        return 1;
+    }
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());
@@ -42,5 +53,6 @@ int main(int argc, char** argv)
     if (platform.endRequested()) // the load failed and has been reported
         return 1;
     orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
+    instance.onActivationRequested([&windows] { windows.bringToFront(); });
     return app.exec();
 }
