@@ -61,10 +61,6 @@ public:
     bool exporting() const { return exporting_; }
     ~MiningLogWindow() override;
 
-signals:
-    void reloaded();
-    void exported(bool ok);
-
     // How the export asks for a file name; a dialog unless a test replaces it.
     void setSaveFileAsker(std::function<QString()> asker) { askSaveFile_ = std::move(asker); }
 
@@ -73,6 +69,10 @@ signals:
     QChartView& iskChart() { return *iskChart_; }
     QChartView& dailyChart() { return *dailyChart_; }
     QString totalsText() const;
+
+signals:
+    void reloaded();
+    void exported(bool ok);
 
 private:
     void build();
