@@ -366,6 +366,10 @@ bool SqliteMiningLog::record(const Trip& trip)
 
 bool SqliteMiningLog::writeWaiting()
 {
+    // A try after a failure starts from a new connection: the file may have been replaced or
+    // its disk mounted again meanwhile.
+    if (unavailable_ && !waiting_.empty())
+        close();
     bool setAsideOnce = false;
     while (!waiting_.empty()) {
         if (!open())
