@@ -33,9 +33,9 @@ int main(int argc, char** argv)
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
     QApplication app(argc, argv);
-    fonts.applicationReady();
     // One copy per user and store: a second start brings the running window up, and ends
-    // before it reads or writes anything of the store or the log.
+    // before it reads or writes anything of the store or the log (and before the font loader
+    // is told to fill Qt's font database, which must not outlive the application).
     orebell::SingleInstance instance(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
     if (!instance.claim()) {
         if (instance.handOver())
@@ -43,6 +43,7 @@ int main(int argc, char** argv)
         std::fputs("Orebell is already running but does not answer; this copy ends.\n", stderr);
         return 1;
     }
+    fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());
