@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QThreadPool>
 #include <QTimer>
+#include <QUrl>
 #include <QVariant>
 
 #include <atomic>
@@ -456,6 +457,9 @@ std::vector<Trip> SqliteMiningLog::trips(TripDetail detail)
             if (outcome.problem != Problem::Damaged || !setAside(outcome.why))
                 tell({Problem::Unavailable, outcome.why});
         }
+    } else if (readFile(path_, busyTimeoutMs_, connection_ + QStringLiteral("-read"), out, detail).problem !=
+               Problem::None) {
+        out.clear(); // what cannot be written may still be read; told by open() when it cannot
     }
     out.insert(out.end(), waiting_.begin(), waiting_.end());
     return out;
@@ -478,10 +482,11 @@ void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, Trip
             },
             Qt::QueuedConnection);
     };
-    if (foreign_ || !open()) {
-        deliver(foreign_ ? std::vector<Trip>{} : waiting_, {});
+    if (foreign_) {
+        deliver({}, {});
         return;
     }
+    open(); // what cannot be written may still be read
     if (!readers_) {
         readers_ = std::make_unique<QThreadPool>();
         readers_->setMaxThreadCount(1);
@@ -489,22 +494,38 @@ void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, Trip
     const QString connection = connection_ + QStringLiteral("-read-%1").arg(++reads_);
     readers_->start([this, detail, connection, deliver, waiting = waiting_] {
         std::vector<Trip> out;
-        Outcome outcome;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-            db.setDatabaseName(path_);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
-            if (!db.open())
-                outcome = {Problem::Unavailable, errorText(db.lastError())};
-            else
-                outcome = read(db, out, detail);
-        }
-        closeConnection(connection);
+        const Outcome outcome = readFile(path_, busyTimeoutMs_, connection, out, detail);
         if (outcome.problem != Problem::None)
             out.clear();
         out.insert(out.end(), waiting.begin(), waiting.end());
         deliver(std::move(out), outcome);
     });
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::readFile(const QString& path, int busyTimeoutMs,
+                                                   const QString& connection, std::vector<Trip>& out,
+                                                   TripDetail detail)
+{
+    // Read only: a reading changes nothing. A file in a folder that cannot be written has no
+    // journal beside it for SQLite to keep; it is then read as it stands (immutable).
+    Outcome outcome;
+    for (const bool asItStands : {false, true}) {
+        out.clear();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(
+                asItStands ? QUrl::fromLocalFile(path).toString() + QStringLiteral("?immutable=1") : path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                     .arg(busyTimeoutMs)
+                                     .arg(asItStands ? QStringLiteral(";QSQLITE_OPEN_URI") : QString()));
+            outcome =
+                db.open() ? read(db, out, detail) : Outcome{Problem::Unavailable, errorText(db.lastError())};
+        }
+        closeConnection(connection);
+        if (outcome.problem == Problem::None || !QFileInfo::exists(path))
+            break;
+    }
+    return outcome;
 }
 
 SqliteMiningLog::Outcome SqliteMiningLog::read(const QSqlDatabase& db, std::vector<Trip>& out,

@@ -77,6 +77,8 @@ private:
     Outcome migrate(QSqlDatabase& db, int from);
     Outcome write(const Trip& trip);
     static Outcome read(const QSqlDatabase& db, std::vector<Trip>& out, TripDetail detail);
+    static Outcome readFile(const QString& path, int busyTimeoutMs, const QString& connection,
+                            std::vector<Trip>& out, TripDetail detail);
     bool writeWaiting();
     void close();
     static void closeConnection(const QString& connection);

@@ -375,6 +375,19 @@ TEST_F(SqliteMiningLogTest, TheBackgroundCheckFindsADamagedLogBeforeAnyTrip)
     EXPECT_TRUE(log.takeNotice().isEmpty());
 }
 
+TEST_F(SqliteMiningLogTest, AFolderThatCannotBeWrittenIsToldOnceAndNothingBreaks)
+{
+    QFile blocker(dir.filePath(QStringLiteral("data")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    SqliteMiningLog log(path());
+    EXPECT_FALSE(log.record(sampleTrip(0)));
+    EXPECT_TRUE(log.takeNotice().contains(QStringLiteral("cannot be written now")));
+    EXPECT_FALSE(log.record(sampleTrip(1)));
+    EXPECT_EQ(log.trips().size(), 2u); // shown from memory
+    EXPECT_TRUE(log.takeNotice().isEmpty());
+}
+
 TEST_F(SqliteMiningLogTest, CsvReadsBackIntoTheSameNumbers)
 {
     SqliteMiningLog log(path());
