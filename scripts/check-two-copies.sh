@@ -19,13 +19,18 @@ sleep 3
 echo "1. Put another window (a terminal, a browser) over Orebell, then minimise Orebell"
 echo "   (the system's minimise, or Orebell's own button: the small tile). Press Enter when done."
 read -r
-started=$(date +%s.%N)
+started=$(date +%s%N)
 "$program" || { echo "FAIL: the second start ended with $?"; exit 1; }
-echo "The second start ended after $(echo "$(date +%s.%N) - $started" | bc) s."
+echo "The second start ended after $((($(date +%s%N) - started) / 1000000)) ms."
 ask "Is Orebell (or its tile) in front of every other window, not minimised, with the keyboard focus?"
 ask "Is there still only one Orebell window (a look at the task bar)?"
-echo "2. Mine a few units in Orebell, close it with its own close button, start it again."
+echo "2. Mine a few units in Orebell (start a laser, let a cycle end). Press Enter when done."
+read -r
+"$program" || { echo "FAIL: the third start ended with $?"; exit 1; }
+echo "   Now close Orebell with its own close button."
+wait "$first" || true
 "$program" &
 first=$!
-ask "Are the units mined there?"
+sleep 3
+ask "Are the units mined in step 2 there?"
 echo "PASS"
