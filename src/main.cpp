@@ -7,8 +7,10 @@
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
+#include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <optional>
@@ -36,6 +38,16 @@ int main(int argc, char** argv)
     std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place);
     QApplication app(argc, argv);
     noDisplay.reset();
+    // One copy per user and store: a second start brings the running window up, and ends
+    // before it reads or writes anything of the store or the log (and before the font loader
+    // is told to fill Qt's font database, which must not outlive the application).
+    orebell::SingleInstance instance(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    if (!instance.claim()) {
+        if (instance.handOver())
+            return 0;
+        std::fputs("Orebell is already running but does not answer; this copy ends.\n", stderr);
+        return 1;
+    }
     fonts.applicationReady();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.
@@ -47,5 +59,6 @@ int main(int argc, char** argv)
     if (platform.endRequested()) // the load failed and has been reported
         return 1;
     orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
+    instance.onActivationRequested([&windows] { windows.bringToFront(); });
     return app.exec();
 }

@@ -18,11 +18,13 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QStackedBarSeries>
 #include <QTableView>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <QValueAxis>
@@ -274,9 +276,21 @@ void MiningLogWindow::build()
     layout->addLayout(buttons);
 }
 
+MiningLogWindow::~MiningLogWindow()
+{
+    if (writer_)
+        writer_->wait(); // it reports back to this window
+}
+
 void MiningLogWindow::reload(const QDate& today)
 {
-    model_.setTrips(log_.trips(MiningLog::TripDetail::WithoutMinerals));
+    log_.readInBackground(MiningLog::TripDetail::WithoutMinerals, this,
+                          [this, today](std::vector<Trip> trips) { showTrips(std::move(trips), today); });
+}
+
+void MiningLogWindow::showTrips(std::vector<Trip> trips, const QDate& today)
+{
+    model_.setTrips(std::move(trips));
     const QString notice = log_.takeNotice();
     if (!notice.isEmpty())
         messages_.show(notice);
@@ -285,6 +299,7 @@ void MiningLogWindow::reload(const QDate& today)
     totals_[1]->setText(totalsCaption(QStringLiteral("Last 7 days"), summary.lastSevenDays));
     totals_[2]->setText(totalsCaption(QStringLiteral("All time"), summary.allTime));
     showCharts(summary);
+    emit reloaded();
 }
 
 QString MiningLogWindow::totalsText() const
@@ -371,14 +386,52 @@ void MiningLogWindow::exportRequested()
 
 bool MiningLogWindow::exportCsv(const QString& path)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = tripsToCsv(log_.trips()).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    QString refusal = csvTargetRefusal(path);
+    if (exporting_)
+        refusal = QStringLiteral("an export is still under way");
+    if (!refusal.isEmpty()) {
         messages_.show(QStringLiteral("The mining log was not exported to %1: %2")
-                           .arg(QDir::toNativeSeparators(path), file.errorString()));
+                           .arg(QDir::toNativeSeparators(path), refusal));
         return false;
     }
+    exporting_ = true;
+    // Shown only when the export lasts; the windows stay usable meanwhile.
+    progress_ = new QProgressDialog(QStringLiteral("Exporting the mining log..."), QString(), 0, 0, this);
+    progress_->setWindowTitle(windowTitle());
+    progress_->setMinimumDuration(400);
+    progress_->setAttribute(Qt::WA_DeleteOnClose);
+    log_.readInBackground(MiningLog::TripDetail::Full, this,
+                          [this, path](std::vector<Trip> trips) { writeCsv(std::move(trips), path); });
     return true;
+}
+
+void MiningLogWindow::writeCsv(std::vector<Trip> trips, const QString& path)
+{
+    if (progress_)
+        progress_->setLabelText(QStringLiteral("Exporting %1 trips of the mining log...").arg(trips.size()));
+    if (writer_)
+        writer_->wait();
+    writer_.reset(QThread::create([this, path, trips = std::move(trips)] {
+        QSaveFile file(path);
+        const QByteArray bytes = tripsToCsv(trips).toUtf8();
+        const bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+        const QString error = ok ? QString() : file.errorString();
+        QMetaObject::invokeMethod(
+            this, [this, path, error] { exportDone(path, error); }, Qt::QueuedConnection);
+    }));
+    writer_->start();
+}
+
+void MiningLogWindow::exportDone(const QString& path, const QString& error)
+{
+    if (progress_)
+        progress_->close();
+    const bool ok = error.isEmpty();
+    if (!ok)
+        messages_.show(QStringLiteral("The mining log was not exported to %1: %2")
+                           .arg(QDir::toNativeSeparators(path), error));
+    exporting_ = false;
+    emit exported(ok);
 }
 
 MiningLogWindowMaker linkedMiningLogWindow()

@@ -4,13 +4,17 @@
 
 #include <QAbstractTableModel>
 #include <QDate>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QChartView;
 class QLabel;
+class QProgressDialog;
+class QThread;
 class QSortFilterProxyModel;
 class QTableView;
 
@@ -46,11 +50,16 @@ class MiningLogWindow : public QWidget {
 public:
     MiningLogWindow(MiningLog& log, MessageBoxService& messages, QWidget* parent = nullptr);
 
-    // Reads the log again and redraws; `today` is the local date the day charts end on.
-    // Invokable: the opener reaches a window made by a module through the meta-object.
+    // Reads the log again, off the window's thread, and redraws when the trips are there
+    // (reloaded()); `today` is the local date the day charts end on. Invokable: the opener
+    // reaches a window made by a module through the meta-object.
     Q_INVOKABLE void reload(const QDate& today = QDate::currentDate());
-    // Writes the trips to `path` as CSV; false after telling the player why not.
+    // Writes the trips to `path` as CSV, reading and writing off the window's thread with a
+    // progress box while it lasts; exported() tells how it went. False, after telling the
+    // player why, when `path` is refused at once (not a regular or new file, an export under way).
     bool exportCsv(const QString& path);
+    bool exporting() const { return exporting_; }
+    ~MiningLogWindow() override;
 
     // How the export asks for a file name; a dialog unless a test replaces it.
     void setSaveFileAsker(std::function<QString()> asker) { askSaveFile_ = std::move(asker); }
@@ -61,10 +70,17 @@ public:
     QChartView& dailyChart() { return *dailyChart_; }
     QString totalsText() const;
 
+signals:
+    void reloaded();
+    void exported(bool ok);
+
 private:
     void build();
     void exportRequested();
+    void showTrips(std::vector<Trip> trips, const QDate& today);
     void showCharts(const LogSummary& summary);
+    void writeCsv(std::vector<Trip> trips, const QString& path);
+    void exportDone(const QString& path, const QString& error);
 
     MiningLog& log_;
     MessageBoxService& messages_;
@@ -75,6 +91,9 @@ private:
     QChartView* dailyChart_ = nullptr;
     QLabel* totals_[3] = {};
     std::function<QString()> askSaveFile_;
+    bool exporting_ = false;
+    std::unique_ptr<QThread> writer_;
+    QPointer<QProgressDialog> progress_;
 };
 
 } // namespace orebell

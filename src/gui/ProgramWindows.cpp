@@ -107,6 +107,18 @@ ProgramWindows::~ProgramWindows()
         chooser_->release();
 }
 
+void ProgramWindows::bringToFront()
+{
+    FormView& window = *main_;
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+    // The chooser, when open, stays above the window it belongs to.
+    if (chooser_)
+        chooser_->raise();
+}
+
 void ProgramWindows::browseFormChanged(Form* form)
 {
     if (chooser_) {

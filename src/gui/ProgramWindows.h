@@ -24,6 +24,8 @@ public:
     ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     FormView& mainView() { return *main_; }
+    // Raises and activates the main window, minimised or not (a second start asked for it).
+    void bringToFront();
     KeyboardAccess& keyboard() { return *keyboard_; }
     FormView* chooserView() const { return chooser_; }
     MiningLogOpener* miningLog() const { return miningLog_; } // null without a log

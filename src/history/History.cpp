@@ -4,6 +4,7 @@
 #include "toolkit/Conventions.h"
 #include "toolkit/Grid.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -90,10 +91,11 @@ void History::wrapRoutines()
 void History::start()
 {
     QTimer::singleShot(0, &context_, [this] {
-        if (MiningLog* log = platform_.miningLog()) {
-            log->open();
-            tellNotice();
-        }
+        if (MiningLog* log = platform_.miningLog())
+            log->checkInBackground([this, alive = QPointer<QObject>(&context_)] {
+                if (alive)
+                    tellNotice();
+            });
     });
 }
 

@@ -26,8 +26,8 @@ public:
     History(const History&) = delete;
     History& operator=(const History&) = delete;
 
-    // Opens the log once the window shows (from the event loop, so that the first frame does
-    // not wait for the disk), and tells the player what the log has to say.
+    // Has the log checked in the background once the event loop runs (the first frame does not
+    // wait for the disk), and tells the player what the log has to say.
     void start();
     bool tripOpen() const { return trip_.has_value(); }
 

@@ -2,6 +2,8 @@
 
 #include "data/MineralData.h"
 
+#include <QFileInfo>
+#include <QStorageInfo>
 #include <QStringList>
 
 namespace orebell {
@@ -158,6 +160,23 @@ std::optional<std::vector<Trip>> tripsFromCsv(const QString& text, QString* erro
             return fail(line, QStringLiteral("a number does not read"));
     }
     return trips;
+}
+
+QString csvTargetRefusal(const QString& path)
+{
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !info.isFile())
+        return QStringLiteral("it is not a regular file");
+    static const QStringList systemFileSystems = {
+        QStringLiteral("proc"),   QStringLiteral("sysfs"),     QStringLiteral("devtmpfs"),
+        QStringLiteral("devpts"), QStringLiteral("debugfs"),   QStringLiteral("tracefs"),
+        QStringLiteral("cgroup"), QStringLiteral("cgroup2"),   QStringLiteral("securityfs"),
+        QStringLiteral("pstore"), QStringLiteral("configfs"),  QStringLiteral("efivarfs"),
+        QStringLiteral("bpf"),    QStringLiteral("hugetlbfs"), QStringLiteral("mqueue")};
+    const QStorageInfo volume(info.absolutePath());
+    if (volume.isValid() && systemFileSystems.contains(QString::fromLatin1(volume.fileSystemType())))
+        return QStringLiteral("it is a file of the system, not a place for an export");
+    return {};
 }
 
 } // namespace orebell

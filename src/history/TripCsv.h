@@ -18,4 +18,9 @@ QString tripsToCsv(const std::vector<Trip>& trips);
 // not read.
 std::optional<std::vector<Trip>> tripsFromCsv(const QString& text, QString* error = nullptr);
 
+// Why an export must not go to `path`, in words for the player; empty for a regular file or a
+// new one. A device, a pipe or a file of the system's own (/proc, /sys) could block whoever
+// writes it for good, or take the trips nowhere.
+QString csvTargetRefusal(const QString& path);
+
 } // namespace orebell

@@ -149,21 +149,117 @@ private:
     static constexpr int FirstFrameWaitMs = 500;
 };
 
+// Calls `then` once no window shown waits for its first frame any more, or after a while
+// when the system never puts one on screen.
+class AfterFirstFrames : public QObject {
+public:
+    explicit AfterFirstFrames(std::function<void()> then) : then_(std::move(then))
+    {
+        const QWindowList windows = QGuiApplication::topLevelWindows();
+        const bool framePending = std::any_of(windows.begin(), windows.end(), [](const QWindow* w) {
+            return w->isVisible() && !w->isExposed();
+        });
+        if (!framePending) {
+            QTimer::singleShot(0, this, [this] { run(); });
+            return;
+        }
+        QCoreApplication::instance()->installEventFilter(this);
+        QTimer::singleShot(WaitMs, this, [this] { run(); });
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The window paints as this event is handled; what waits follows it.
+        if (event->type() == QEvent::Expose && watched->isWindowType())
+            QTimer::singleShot(0, this, [this] { run(); });
+        return false;
+    }
+
+private:
+    void run()
+    {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (then_)
+            std::exchange(then_, nullptr)();
+    }
+
+    std::function<void()> then_;
+    static constexpr int WaitMs = 500;
+};
+
 class ModuleMiningLog : public MiningLog {
 public:
     explicit ModuleMiningLog(QString folder) : folder_(std::move(folder)) {}
 
-    bool open() override { return !failed_; }
+    ~ModuleMiningLog() override
+    {
+        if (loader_ && loader_->isRunning())
+            loader_->wait();
+    }
+
+    bool open() override { return load() && log_->open(); }
+    // Loads the module on a thread of its own (mapping Qt SQL takes the memory map's lock a
+    // first frame may wait for), then has the log check its file in the background: a log that
+    // cannot be used, or a module that is missing, is told at start rather than after a trip.
+    void checkInBackground(std::function<void()> done) override
+    {
+        if (log_ || failed_ || loader_) {
+            if (log_)
+                log_->checkInBackground(std::move(done));
+            else
+                QTimer::singleShot(0, &context_, [done] {
+                    if (done)
+                        done();
+                });
+            return;
+        }
+        const QString file = programModulePath(QString::fromLatin1(module::Log), folder_);
+        loader_.reset(QThread::create([file] { QLibrary(file).load(); }));
+        pendingDone_ = std::move(done);
+        QObject::connect(loader_.get(), &QThread::finished, &context_, [this] { finishLoading(); });
+        // Mapping Qt SQL takes the memory map's lock, which a first frame being painted would
+        // wait for: the loader starts after it.
+        afterFirstFrames_ = std::make_unique<AfterFirstFrames>([this] {
+            if (loader_ && !loader_->isRunning() && !loader_->isFinished())
+                loader_->start();
+        });
+    }
     bool record(const Trip& trip) override { return load() && log_->record(trip); }
     std::vector<Trip> trips(TripDetail detail) override
     {
         return load() ? log_->trips(detail) : std::vector<Trip>{};
     }
+    void readInBackground(TripDetail detail, QObject* context, TripsRead done) override
+    {
+        if (load())
+            log_->readInBackground(detail, context, std::move(done));
+        else
+            MiningLog::readInBackground(detail, context, std::move(done));
+    }
     QString takeNotice() override { return log_ ? log_->takeNotice() : std::exchange(notice_, QString()); }
 
 private:
+    void finishLoading()
+    {
+        if (!pendingDone_)
+            return;
+        std::function<void()> done = std::exchange(pendingDone_, nullptr);
+        if (load())
+            log_->checkInBackground(std::move(done));
+        else
+            done();
+    }
+
     bool load()
     {
+        if (loader_) {
+            // Asked for before the loader started: the module loads here, now, and the check
+            // that was asked for follows.
+            if (loader_->isRunning())
+                loader_->wait();
+            loader_.reset();
+            if (pendingDone_)
+                QTimer::singleShot(0, &context_, [this] { finishLoading(); });
+        }
         if (log_)
             return true;
         if (failed_)
@@ -179,14 +275,17 @@ private:
                       QStringLiteral(" Trips are not kept in this run.");
             return false;
         }
-        log_->open();
         return true;
     }
 
     QString folder_;
     std::unique_ptr<MiningLog> log_;
+    std::unique_ptr<QThread> loader_;
     bool failed_ = false;
     QString notice_;
+    QObject context_;                   // the loader reports on the thread that asked
+    std::function<void()> pendingDone_; // of the start-up check, once the module is there
+    std::unique_ptr<AfterFirstFrames> afterFirstFrames_;
 };
 
 } // namespace

@@ -7,6 +7,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QThread>
+#include <QThreadPool>
+#include <QTimer>
+#include <QUrl>
 #include <QVariant>
 
 #include <atomic>
@@ -37,18 +41,35 @@ const char* const SchemaV2[] = {
     "CREATE INDEX trips_start ON trips(start_ms)",
 };
 
+// What stands between the log and its file, from SQLite's result code: only a file that is not
+// SQLite or is malformed is damaged; anything else may pass (space freed, the other program done).
+int resultCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
+
+bool damages(const QSqlError& error)
+{
+    const int code = resultCode(error);
+    return code == 11 /* SQLITE_CORRUPT */ || code == 26 /* SQLITE_NOTADB */;
+}
+
 QString errorText(const QSqlError& error)
 {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
-}
-
-bool run(QSqlQuery& query, const QString& sql, QString& why)
-{
-    if (query.exec(sql))
-        return true;
-    why = errorText(query.lastError());
-    return false;
+    switch (resultCode(error)) {
+    case 13: // SQLITE_FULL
+        return QStringLiteral("the disk is full");
+    case 8: // SQLITE_READONLY
+        return QStringLiteral("the file or its folder is read-only");
+    case 5: // SQLITE_BUSY
+    case 6: // SQLITE_LOCKED
+        return QStringLiteral("another program holds the file");
+    case 3:  // SQLITE_PERM
+    case 23: // SQLITE_AUTH
+        return QStringLiteral("permission denied");
+    case 10: // SQLITE_IOERR
+        return QStringLiteral("a read or write error: %1").arg(text);
+    default:
+        return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    }
 }
 
 } // namespace
@@ -58,7 +79,22 @@ SqliteMiningLog::SqliteMiningLog(QString path, int busyTimeoutMs)
       busyTimeoutMs_(busyTimeoutMs)
 {}
 
-SqliteMiningLog::~SqliteMiningLog() { close(); }
+SqliteMiningLog::~SqliteMiningLog()
+{
+    if (readers_)
+        readers_->waitForDone();
+    finishCheck();
+    if (!waiting_.empty() && !foreign_) {
+        // The last chance for the trips kept in memory: another program may hold the file a
+        // while longer, and no window waits any more.
+        close();
+        busyTimeoutMs_ = ClosingBusyTimeoutMs;
+        if (!writeWaiting())
+            qWarning("Orebell: %d trip(s) could not be written to the mining log %s",
+                     static_cast<int>(waiting_.size()), qPrintable(QDir::toNativeSeparators(path_)));
+    }
+    close();
+}
 
 QString SqliteMiningLog::defaultPath()
 {
@@ -66,114 +102,211 @@ QString SqliteMiningLog::defaultPath()
            QStringLiteral("/Orebell/mining-log.sqlite");
 }
 
-QString SqliteMiningLog::takeNotice() { return std::exchange(notice_, QString()); }
+QString SqliteMiningLog::takeNotice()
+{
+    std::lock_guard lock(noticeMutex_);
+    return std::exchange(notice_, QString());
+}
 
 bool SqliteMiningLog::open()
 {
+    finishCheck();
     if (open_)
         return true;
-    if (broken_)
+    if (foreign_)
         return false;
-    QString why;
-    if (tryOpen(why))
+    const Outcome outcome = openChecked(connection_, !checkedOnce_);
+    checkedOnce_ = true;
+    if (outcome.problem == Problem::None) {
+        open_ = true;
         return true;
-    close();
-    if (QFileInfo::exists(path_) && setAside(why) && tryOpen(why))
-        return true;
-    close();
-    cannotKeep(why);
+    }
+    closeConnection(connection_);
+    if (outcome.problem == Problem::Foreign)
+        foreign_ = true;
+    tell(outcome);
     return false;
 }
 
-bool SqliteMiningLog::tryOpen(QString& why)
+void SqliteMiningLog::checkInBackground(std::function<void()> done)
 {
-    if (!QDir().mkpath(QFileInfo(path_).absolutePath())) {
-        why = QStringLiteral("its folder cannot be made");
-        return false;
+    if (check_ || open_ || foreign_ || checkedOnce_) {
+        QTimer::singleShot(0, &context_, [done] {
+            if (done)
+                done();
+        });
+        return;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    if (!db.isValid()) {
-        why = QStringLiteral("the SQLite driver of Qt is missing (Debian package libqt6sql6-sqlite)");
-        return false;
-    }
-    db.setDatabaseName(path_);
-    // Another Orebell writing a trip holds the file for a few milliseconds at most.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
-    if (!db.open()) {
-        why = errorText(db.lastError());
-        return false;
-    }
-    QSqlQuery q(db);
-    // A file that is not a database fails on its first statement.
-    if (!run(q, QStringLiteral("PRAGMA journal_mode=WAL"), why))
-        return false;
-    if (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0) {
-        why = QStringLiteral("it cannot use a write-ahead journal");
-        return false;
-    }
-    // In WAL mode a committed trip survives the program being killed; NORMAL skips only the
-    // fsync that guards against losing power.
-    if (!run(q, QStringLiteral("PRAGMA synchronous=NORMAL"), why) ||
-        !run(q, QStringLiteral("PRAGMA foreign_keys=ON"), why) ||
-        !run(q, QStringLiteral("PRAGMA user_version"), why) || !q.next()) {
-        return false;
-    }
-    const int version = q.value(0).toInt();
-    q.finish();
-    if (version > SchemaVersion) {
-        why = QStringLiteral("it was written by a newer Orebell (log version %1)").arg(version);
-        return false;
-    }
-    if (version < SchemaVersion && !migrate(version, why))
-        return false;
-    // Reads every table once, so that a damaged schema shows now rather than mid-trip.
-    if (!run(q,
-             QStringLiteral("SELECT (SELECT count(*) FROM trips) + (SELECT count(*) FROM trip_ores)"
-                            " + (SELECT count(*) FROM trip_minerals WHERE refined IS NULL)"),
-             why))
-        return false;
-    q.finish();
-    open_ = true;
-    return true;
+    // A connection of the check's own: Qt SQL's connections belong to the thread that made them.
+    const QString connection = connection_ + QStringLiteral("-check");
+    check_.reset(QThread::create([this, connection] {
+        checked_ = openChecked(connection, true);
+        closeConnection(connection);
+    }));
+    QObject::connect(check_.get(), &QThread::finished, &context_, [this, done] {
+        finishCheck();
+        if (done)
+            done();
+    });
+    check_->start();
 }
 
-bool SqliteMiningLog::migrate(int from, QString& why)
+void SqliteMiningLog::finishCheck()
 {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!check_)
+        return;
+    check_->wait();
+    check_.reset();
+    checkedOnce_ = true;
+    if (checked_.problem == Problem::Foreign)
+        foreign_ = true;
+    tell(checked_);
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::openChecked(const QString& connection, bool checkIntegrity)
+{
+    const Outcome outcome = tryOpen(connection, checkIntegrity);
+    if (outcome.problem != Problem::Damaged)
+        return outcome;
+    closeConnection(connection);
+    if (!setAside(outcome.why))
+        return {Problem::Unavailable, outcome.why + QStringLiteral("; it is left where it is for now")};
+    return tryOpen(connection, false);
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::tryOpen(const QString& connection, bool checkIntegrity)
+{
+    if (!QDir().mkpath(QFileInfo(path_).absolutePath()))
+        return {Problem::Unavailable, QStringLiteral("its folder cannot be made")};
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+    if (!db.isValid())
+        return {Problem::Unavailable,
+                QStringLiteral("the SQLite driver of Qt is missing (Debian package libqt6sql6-sqlite)")};
+    db.setDatabaseName(path_);
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+    if (!db.open())
+        return {damages(db.lastError()) ? Problem::Damaged : Problem::Unavailable, errorText(db.lastError())};
+    connected(db);
+    QSqlQuery q(db);
+    const auto failed = [&](bool schemaStep = false) -> Outcome {
+        const QSqlError error = q.lastError();
+        // In the schema's own statements a plain error means tables that are not ours.
+        const bool damaged = damages(error) || (schemaStep && resultCode(error) == 1 /* SQLITE_ERROR */);
+        return {damaged ? Problem::Damaged : Problem::Unavailable, errorText(error)};
+    };
+    // A file that is not a database fails on its first statement.
+    if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+        return failed();
+    if (!q.next() || q.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return {Problem::Unavailable, QStringLiteral("it cannot use a write-ahead journal")};
+    // In WAL mode a committed trip survives the program being killed; NORMAL skips only the
+    // fsync that guards against losing power.
+    if (!q.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !q.exec(QStringLiteral("PRAGMA foreign_keys=ON")) || !q.exec(QStringLiteral("PRAGMA user_version")) ||
+        !q.next())
+        return failed();
+    const int version = q.value(0).toInt();
+    q.finish();
+    if (version > SchemaVersion || version < 0)
+        return {Problem::Foreign,
+                QStringLiteral(
+                    "it was written by a newer Orebell, or one this Orebell does not know (log version %1)")
+                    .arg(version)};
+    if (version == 0) {
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next())
+            return failed();
+        if (q.value(0).toInt() > 0)
+            return {Problem::Damaged, QStringLiteral("it holds tables that are not a mining log")};
+        q.finish();
+    }
+    if (version < SchemaVersion) {
+        const Outcome migrated = migrate(db, version);
+        if (migrated.problem != Problem::None)
+            return migrated;
+    }
+    // Reads every table once, so that a damaged schema shows now rather than mid-trip.
+    if (!q.exec(QStringLiteral("SELECT (SELECT count(*) FROM trips) + (SELECT count(*) FROM trip_ores)"
+                               " + (SELECT count(*) FROM trip_minerals WHERE refined IS NULL)")))
+        return failed(true);
+    q.finish();
+    if (checkIntegrity) {
+        if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
+            return failed();
+        const QString verdict = q.value(0).toString();
+        q.finish();
+        if (verdict != QLatin1String("ok"))
+            return {Problem::Damaged, QStringLiteral("its integrity check failed: %1").arg(verdict)};
+    }
+    return {};
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::migrate(QSqlDatabase& db, int from)
+{
     QSqlQuery q(db);
     // One transaction from the version found to the current one: a kill leaves the old version.
-    if (!run(q, QStringLiteral("BEGIN IMMEDIATE"), why))
-        return false;
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return {Problem::Unavailable, errorText(q.lastError())};
     bool ok = true;
     if (from < 1)
         for (const char* sql : SchemaV1)
-            ok = ok && run(q, QLatin1String(sql), why);
+            ok = ok && q.exec(QLatin1String(sql));
     if (from < 2)
         for (const char* sql : SchemaV2)
-            ok = ok && run(q, QLatin1String(sql), why);
-    ok = ok && run(q, QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion), why);
-    if (!ok) {
-        QString ignored;
-        run(q, QStringLiteral("ROLLBACK"), ignored);
-        return false;
-    }
-    return run(q, QStringLiteral("COMMIT"), why);
+            ok = ok && q.exec(QLatin1String(sql));
+    ok = ok && q.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
+    if (ok && q.exec(QStringLiteral("COMMIT")))
+        return {};
+    const QSqlError error = q.lastError();
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    // A statement of the schema refused by the file's own tables: they are not ours.
+    const bool damaged = damages(error) || resultCode(error) == 1;
+    return {damaged ? Problem::Damaged : Problem::Unavailable, errorText(error)};
 }
 
 void SqliteMiningLog::close()
 {
     open_ = false;
-    if (!QSqlDatabase::contains(connection_))
+    closeConnection(connection_);
+}
+
+void SqliteMiningLog::closeConnection(const QString& connection)
+{
+    if (!QSqlDatabase::contains(connection))
         return;
     {
-        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
         db.close();
     }
-    QSqlDatabase::removeDatabase(connection_);
+    QSqlDatabase::removeDatabase(connection);
 }
 
 bool SqliteMiningLog::setAside(const QString& why)
 {
+    const QString wal = path_ + QStringLiteral("-wal");
+    const QString shm = path_ + QStringLiteral("-shm");
+    if (QFileInfo::exists(wal) || QFileInfo::exists(shm)) {
+        // Another program with the file open keeps its journal there, and taking it away would
+        // lose what it wrote. Leaving WAL mode needs the file to ourselves: if SQLite grants it,
+        // no one else has it open and the journal is folded into the file; if it is busy,
+        // everything stays as it is.
+        const QString probe = connection_ + QStringLiteral("-aside");
+        bool held = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probe);
+            db.setDatabaseName(path_);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_));
+            if (db.open()) {
+                QSqlQuery q(db);
+                if (!q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"))) {
+                    const int code = resultCode(q.lastError());
+                    held = code == 5 || code == 6;
+                }
+            }
+        }
+        closeConnection(probe);
+        if (held)
+            return false;
+    }
     const QFileInfo info(path_);
     const QString stamp = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside;
@@ -186,53 +319,91 @@ bool SqliteMiningLog::setAside(const QString& why)
     }
     if (!QFile::rename(path_, aside))
         return false;
-    // The journal belongs with its database; the shared-memory index is rebuilt from it.
-    QFile::rename(path_ + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
-    QFile::remove(path_ + QStringLiteral("-shm"));
+    // What is left of a journal (of a file SQLite could not read) belongs with its database: the
+    // new log must not replay it. The shared-memory index is rebuilt from a journal.
+    QFile::rename(wal, aside + QStringLiteral("-wal"));
+    QFile::remove(shm);
+    std::lock_guard lock(noticeMutex_);
     notice_ = QStringLiteral(
                   "The mining log could not be used (%1).\nIt was moved to %2 and a new log was started.")
                   .arg(why, QDir::toNativeSeparators(aside));
     return true;
 }
 
-void SqliteMiningLog::cannotKeep(const QString& why)
+void SqliteMiningLog::tell(const Outcome& outcome)
 {
-    if (broken_)
+    QString text;
+    const QString file = QDir::toNativeSeparators(path_);
+    switch (outcome.problem) {
+    case Problem::None:
+    case Problem::Damaged: // setAside() has said it
         return;
-    broken_ = true;
-    notice_ =
-        QStringLiteral("The mining log cannot be kept in %1 (%2).\nTrips of this session are not recorded.")
-            .arg(QDir::toNativeSeparators(path_), why);
+    case Problem::Unavailable:
+        if (std::exchange(unavailable_, true))
+            return;
+        text =
+            QStringLiteral("The mining log in %1 cannot be written now (%2).\nThe trips of this session are "
+                           "kept and written as soon as it can be, at the latest when Orebell closes.")
+                .arg(file, outcome.why);
+        break;
+    case Problem::Foreign:
+        text = QStringLiteral(
+                   "The mining log in %1 is left as it is: %2.\nTrips of this session are not recorded.")
+                   .arg(file, outcome.why);
+        break;
+    }
+    std::lock_guard lock(noticeMutex_);
+    notice_ = notice_.isEmpty() ? text : notice_ + QStringLiteral("\n\n") + text;
 }
 
 bool SqliteMiningLog::record(const Trip& trip)
 {
-    if (!open())
+    finishCheck();
+    if (foreign_)
         return false;
-    QString why;
-    if (write(trip, why))
-        return true;
-    // The file went bad while in use: keep it aside and the trip in a new log.
-    close();
-    if (setAside(why) && tryOpen(why) && write(trip, why))
-        return true;
-    close();
-    cannotKeep(why);
-    return false;
+    waiting_.push_back(trip);
+    return writeWaiting();
 }
 
-bool SqliteMiningLog::write(const Trip& trip, QString& why)
+bool SqliteMiningLog::writeWaiting()
+{
+    // A try after a failure starts from a new connection: the file may have been replaced or
+    // its disk mounted again meanwhile.
+    if (unavailable_ && !waiting_.empty())
+        close();
+    bool setAsideOnce = false;
+    while (!waiting_.empty()) {
+        if (!open())
+            return false;
+        Outcome outcome = write(waiting_.front());
+        if (outcome.problem == Problem::None) {
+            waiting_.erase(waiting_.begin());
+            unavailable_ = false;
+            continue;
+        }
+        close();
+        // The file went bad while in use: it goes aside and the trips into a new log.
+        if (outcome.problem == Problem::Damaged && !std::exchange(setAsideOnce, true) &&
+            setAside(outcome.why))
+            continue;
+        outcome.problem = Problem::Unavailable;
+        tell(outcome);
+        return false;
+    }
+    return true;
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::write(const Trip& trip)
 {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery q(db);
-    if (!run(q, QStringLiteral("BEGIN IMMEDIATE"), why))
-        return false;
     const auto fail = [&] {
-        why = errorText(q.lastError());
-        QSqlQuery rollback(db);
-        rollback.exec(QStringLiteral("ROLLBACK"));
-        return false;
+        const QSqlError error = q.lastError();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return Outcome{damages(error) ? Problem::Damaged : Problem::Unavailable, errorText(error)};
     };
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return fail();
     q.prepare(QStringLiteral(
         "INSERT INTO trips (start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by)"
         " VALUES (?, ?, ?, ?, ?, ?, ?)"));
@@ -265,41 +436,113 @@ bool SqliteMiningLog::write(const Trip& trip, QString& why)
             return fail();
     }
     q.finish();
-    return run(q, QStringLiteral("COMMIT"), why) || fail();
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return fail();
+    return {};
 }
 
 std::vector<Trip> SqliteMiningLog::trips(TripDetail detail)
 {
+    finishCheck();
     std::vector<Trip> out;
-    if (!open())
+    if (foreign_)
         return out;
-    QString why;
-    if (read(out, detail, why))
-        return out;
-    out.clear();
-    close();
-    if (!setAside(why) || !tryOpen(why)) {
-        close();
-        cannotKeep(why);
+    // Trips kept in memory are tried once more, and shown whether or not the file took them.
+    writeWaiting();
+    if (open()) {
+        const Outcome outcome = read(QSqlDatabase::database(connection_, false), out, detail);
+        if (outcome.problem != Problem::None) {
+            out.clear();
+            close();
+            if (outcome.problem != Problem::Damaged || !setAside(outcome.why))
+                tell({Problem::Unavailable, outcome.why});
+        }
+    } else if (readFile(path_, busyTimeoutMs_, connection_ + QStringLiteral("-read"), out, detail).problem !=
+               Problem::None) {
+        out.clear(); // what cannot be written may still be read; told by open() when it cannot
     }
+    out.insert(out.end(), waiting_.begin(), waiting_.end());
     return out;
 }
 
-bool SqliteMiningLog::read(std::vector<Trip>& out, TripDetail detail, QString& why)
+void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, TripsRead done)
 {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    finishCheck();
+    writeWaiting();
+    const QPointer<QObject> alive(context);
+    const auto deliver = [this, alive, done](std::vector<Trip> read, Outcome outcome) {
+        // Back on the caller's thread: the log's own context outlives every reader.
+        QMetaObject::invokeMethod(
+            &context_,
+            [this, alive, done, read = std::move(read), outcome]() mutable {
+                if (outcome.problem != Problem::None)
+                    tell({Problem::Unavailable, outcome.why});
+                if (alive)
+                    done(std::move(read));
+            },
+            Qt::QueuedConnection);
+    };
+    if (foreign_) {
+        deliver({}, {});
+        return;
+    }
+    open(); // what cannot be written may still be read
+    if (!readers_) {
+        readers_ = std::make_unique<QThreadPool>();
+        readers_->setMaxThreadCount(1);
+    }
+    const QString connection = connection_ + QStringLiteral("-read-%1").arg(++reads_);
+    readers_->start([this, detail, connection, deliver, waiting = waiting_] {
+        std::vector<Trip> out;
+        const Outcome outcome = readFile(path_, busyTimeoutMs_, connection, out, detail);
+        if (outcome.problem != Problem::None)
+            out.clear();
+        out.insert(out.end(), waiting.begin(), waiting.end());
+        deliver(std::move(out), outcome);
+    });
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::readFile(const QString& path, int busyTimeoutMs,
+                                                   const QString& connection, std::vector<Trip>& out,
+                                                   TripDetail detail)
+{
+    // Read only: a reading changes nothing. A file in a folder that cannot be written has no
+    // journal beside it for SQLite to keep; it is then read as it stands (immutable).
+    Outcome outcome;
+    for (const bool asItStands : {false, true}) {
+        out.clear();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(
+                asItStands ? QUrl::fromLocalFile(path).toString() + QStringLiteral("?immutable=1") : path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=%1%2")
+                                     .arg(busyTimeoutMs)
+                                     .arg(asItStands ? QStringLiteral(";QSQLITE_OPEN_URI") : QString()));
+            outcome =
+                db.open() ? read(db, out, detail) : Outcome{Problem::Unavailable, errorText(db.lastError())};
+        }
+        closeConnection(connection);
+        if (outcome.problem == Problem::None || !QFileInfo::exists(path))
+            break;
+    }
+    return outcome;
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::read(const QSqlDatabase& db, std::vector<Trip>& out,
+                                               TripDetail detail)
+{
     QSqlQuery q(db);
     q.setForwardOnly(true);
     // One snapshot for the three tables: a trip recorded meanwhile is seen whole or not at all.
-    if (!run(q, QStringLiteral("BEGIN"), why))
-        return false;
-    const auto done = [&](bool ok) {
-        if (!ok)
-            why = errorText(q.lastError());
+    if (!q.exec(QStringLiteral("BEGIN")))
+        return {damages(q.lastError()) ? Problem::Damaged : Problem::Unavailable, errorText(q.lastError())};
+    const auto done = [&](bool ok) -> Outcome {
+        const QSqlError error = q.lastError();
         q.finish();
-        QSqlQuery end(db);
-        end.exec(QStringLiteral("COMMIT"));
-        return ok;
+        QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        if (ok)
+            return {};
+        return {damages(error) ? Problem::Damaged : Problem::Unavailable, errorText(error)};
     };
     if (!q.exec(QStringLiteral("SELECT id, start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by"
                                " FROM trips ORDER BY id")))

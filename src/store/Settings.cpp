@@ -141,20 +141,80 @@ CountFormat currentCountFormat()
     return {locale.decimalPoint(), locale.groupSeparator()};
 }
 
+// Marks a real locale uses: one character each, different, neither a digit. Anything else is
+// an unknown format, read as before the format keys existed.
+bool isRealFormat(const CountFormat& f)
+{
+    return f.decimal.size() == 1 && f.group.size() == 1 && f.decimal != f.group && !f.decimal[0].isDigit() &&
+           !f.group[0].isDigit();
+}
+
+std::optional<CountFormat> storedFormat(SettingsStore& store, const QString& app, const QString& section)
+{
+    std::optional<CountFormat> written;
+    absorbed([&] {
+        const CountFormat f{store.value(app, section, DecimalMarkKey),
+                            store.value(app, section, DigitGroupingKey)};
+        if (isRealFormat(f))
+            written = f;
+    });
+    return written;
+}
+
+// The number a text holds when written in `format`, as C-locale text ("-1234.5"): digits, the
+// digit grouping only between groups of three in the whole part, at most one decimal mark. A
+// text the format does not fit (the marks swapped) is no number in it.
+std::optional<QString> plainNumber(const QString& text, const CountFormat& format)
+{
+    const QString t = text.trimmed();
+    const QChar decimal = format.decimal[0];
+    const QChar group = format.group[0];
+    QString plain;
+    qsizetype at = 0;
+    if (at < t.size() && (t[at] == QLatin1Char('-') || t[at] == QLatin1Char('+')))
+        plain += t[at++];
+    int digitsInGroup = 0;
+    bool grouped = false;
+    for (; at < t.size() && t[at] != decimal; ++at) {
+        if (t[at] == group) {
+            if (digitsInGroup == 0 || (grouped && digitsInGroup != 3))
+                return std::nullopt;
+            grouped = true;
+            digitsInGroup = 0;
+        } else if (t[at].isDigit()) {
+            plain += t[at];
+            ++digitsInGroup;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (grouped && digitsInGroup != 3)
+        return std::nullopt;
+    if (at < t.size()) {
+        plain += QLatin1Char('.');
+        for (++at; at < t.size(); ++at) {
+            if (!t[at].isDigit())
+                return std::nullopt;
+            plain += t[at];
+        }
+    }
+    if (plain.isEmpty() || plain == QLatin1String(".") || plain == QLatin1String("-") ||
+        plain == QLatin1String("+"))
+        return std::nullopt;
+    return plain;
+}
+
 // A count written in another number format, read in that format and shown in the current one.
 QString countInCurrentFormat(const QString& text, const CountFormat& written)
 {
-    QString plain = text.trimmed();
-    if (plain.isEmpty())
+    if (text.trimmed().isEmpty())
         return text;
-    if (!written.group.isEmpty())
-        plain.remove(written.group);
-    const bool fraction = plain.contains(written.decimal);
-    plain.replace(written.decimal, QStringLiteral("."));
+    const std::optional<QString> plain = plainNumber(text, written);
     bool ok = false;
-    const double value = QLocale::c().toDouble(plain, &ok);
+    const double value = plain ? QLocale::c().toDouble(*plain, &ok) : 0.0;
     if (!ok || !std::isfinite(value))
-        return text; // no count of ours: left as the damaged cell it is
+        return text; // no count of ours in that format: left as it is
+    const bool fraction = plain->contains(QLatin1Char('.'));
     return formatNumber(value, fraction ? QStringLiteral("#,###.0000000000") : QStringLiteral("#,###"));
 }
 
@@ -186,37 +246,19 @@ QString recoveredCount(const QString& text)
 // Text that is no number in the format it was written in (a name, a path) is left as it is.
 QString entryInCurrentFormat(const QString& text, const CountFormat& written, const CountFormat& now)
 {
-    if (text.trimmed().isEmpty() || written.decimal.size() != 1 || written.group.size() > 1)
+    if (text.trimmed().isEmpty() || !isRealFormat(now) || !plainNumber(text, written))
         return text;
-    const QChar decimal = written.decimal[0];
-    const QChar group = written.group.isEmpty() ? QChar() : written.group[0];
-    QString plain;
     QString mapped;
-    for (const QChar ch : text) {
-        if (ch == decimal) {
-            plain += QLatin1Char('.');
-            mapped += now.decimal;
-        } else if (!group.isNull() && ch == group) {
-            mapped += now.group;
-        } else {
-            plain += ch;
-            mapped += ch;
-        }
-    }
-    bool ok = false;
-    QLocale::c().toDouble(plain.trimmed(), &ok);
-    return ok ? mapped : text;
+    for (const QChar ch : text)
+        mapped += ch == written.decimal[0] ? now.decimal : ch == written.group[0] ? now.group : QString(ch);
+    return mapped;
 }
 
 std::optional<CountFormat> storedEntryFormat(SettingsStore& store, const QString& app)
 {
-    std::optional<CountFormat> written;
-    absorbed([&] {
-        const CountFormat f{store.value(app, NumberFormatSection, DecimalMarkKey),
-                            store.value(app, NumberFormatSection, DigitGroupingKey)};
-        if (!f.decimal.isEmpty() && f != currentCountFormat())
-            written = f;
-    });
+    std::optional<CountFormat> written = storedFormat(store, app, NumberFormatSection);
+    if (written && *written == currentCountFormat())
+        written.reset();
     return written;
 }
 
@@ -333,12 +375,12 @@ void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span
     }
     const int rows = g.rows();
     const int cols = g.cols();
-    // Columns are keyed by their header; a header row left empty (the headers are set at the first
-    // activation) must not cost the ore mined, so the column's key stands in for it.
+    // Columns are keyed by the program's own keys: the header row shown (empty before the first
+    // activation, or as a damaged store left it) must not decide where the ore mined is kept.
     QStringList columnKeys;
     for (int c = 0; c < cols; ++c) {
-        const QString header = g.textMatrix(0, c);
-        columnKeys.append(header.isEmpty() && c < static_cast<int>(keys.size()) ? keys[c] : header);
+        const bool keyed = c < static_cast<int>(keys.size()) && !keys[c].isEmpty();
+        columnKeys.append(keyed ? keys[c] : g.textMatrix(0, c));
     }
     for (int r = 0; r < rows; ++r) {
         const QString section = gridSection(grid, r);
@@ -364,13 +406,7 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
     const int cols = g->cols();
     const int keyed = std::min(static_cast<int>(keys.size()), cols);
     const int stored = keyed > 0 ? storedRowCount(store, app, grid, keys[0]) : 0;
-    std::optional<CountFormat> written;
-    absorbed([&] {
-        const CountFormat f{store.value(app, gridSection(grid, 0), DecimalMarkKey),
-                            store.value(app, gridSection(grid, 0), DigitGroupingKey)};
-        if (!f.decimal.isEmpty())
-            written = f;
-    });
+    const std::optional<CountFormat> written = storedFormat(store, app, gridSection(grid, 0));
     auto read = [&](int row, int col) {
         QString text;
         if (!keys[col].isEmpty())
@@ -378,11 +414,11 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
         return text;
     };
 
+    // The stored header row is what this program wrote: its own keys, which the rows are read
+    // under whatever that row now says.
     QStringList header;
-    for (int c = 0; c < cols; ++c) {
-        const QString text = c < keyed && stored != 0 ? read(0, c) : QString();
-        header.append(text.isEmpty() ? g->textMatrix(0, c) : text);
-    }
+    for (int c = 0; c < cols; ++c)
+        header.append(c < keyed && stored != 0 && !keys[c].isEmpty() ? keys[c] : g->textMatrix(0, c));
     // Rows 1 to count + 1 were written; the last of them is the trailing empty row. A row without
     // an ore name is no record of anything (a damaged store, or a count larger than the rows).
     std::vector<QStringList> rows;

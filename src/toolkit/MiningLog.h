@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -50,13 +53,32 @@ public:
     virtual ~MiningLog() = default;
     // Opens the log now rather than at its first use; false when nothing can be kept.
     virtual bool open() = 0;
-    // Keeps one trip, all of it or nothing. False when it could not be kept.
+    // Opens the log and checks its file off the caller's path (on a thread of its own where the
+    // log can); `done` runs on the caller's thread afterwards, when takeNotice() may have news.
+    virtual void checkInBackground(std::function<void()> done)
+    {
+        open();
+        if (done)
+            done();
+    }
+    // Keeps one trip, all of it or nothing. False when it could not be kept in the log now (it
+    // may still wait in memory for a later try).
     virtual bool record(const Trip& trip) = 0;
     // Every trip kept, oldest first.
     std::vector<Trip> trips() { return trips(TripDetail::Full); }
     // Without the minerals (estimate and refined left empty), as the log window reads them.
     enum class TripDetail { Full, WithoutMinerals };
     virtual std::vector<Trip> trips(TripDetail detail) = 0;
+    // The same trips read off the caller's thread where the log can, so that a long log does not
+    // hold up the window and its timers: `done` gets them on the caller's thread, later, unless
+    // `context` is gone by then.
+    using TripsRead = std::function<void(std::vector<Trip>)>;
+    virtual void readInBackground(TripDetail detail, QObject* context, TripsRead done)
+    {
+        QMetaObject::invokeMethod(
+            context, [done = std::move(done), read = trips(detail)]() mutable { done(std::move(read)); },
+            Qt::QueuedConnection);
+    }
     // What the player must hear about the log (it was damaged and set aside, it cannot be
     // written), once: empty when there is nothing new.
     virtual QString takeNotice() = 0;

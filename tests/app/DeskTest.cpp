@@ -156,6 +156,63 @@ TEST_F(Desk, AStoreWithoutTheNumberFormatReadsAsBefore)
     EXPECT_EQ(platform.storeValue(s("mshflexOreMined 0"), s("Rows")), s("1"));
 }
 
+// The stored header row is what the program wrote itself: one damaged header cell changes neither
+// where the counts are read from nor where they are saved.
+TEST_F(Desk, ADamagedHeaderCellCostsNoOreCount)
+{
+    ScopedLocale english(ScopedLocale::english());
+    for (const char* key : {"Units Mined", "Ore Name"}) {
+        SCOPED_TRACE(key);
+        platform.setStoreValue(s("mshflexOreMined 0"), s("Rows"), s("1"));
+        storeRow(1, "Veldspar", "1,245", "333");
+        QString damaged = s(key);
+        damaged[7] = QLatin1Char('X'); // one letter flipped
+        platform.setStoreValue(s("mshflexOreMined 0"), s(key), damaged);
+        for (int run = 0; run < 2; ++run) {
+            start();
+            EXPECT_EQ(grid().textMatrix(1, 0), s("Veldspar")) << run;
+            EXPECT_EQ(grid().textMatrix(1, 1), s("1,245")) << run;
+            EXPECT_EQ(grid().textMatrix(0, 1), s("Units Mined")) << run;
+            close();
+        }
+        EXPECT_EQ(platform.storeValue(s("mshflexOreMined 1"), s("Units Mined")), s("1,245"));
+        EXPECT_EQ(platform.storeValue(s("mshflexOreMined 1"), s("Ore Name")), s("Veldspar"));
+    }
+}
+
+// Number format keys that no locale writes (a digit, one mark for both, a mark of two characters,
+// none) are an unknown format, read as before the keys existed; marks that fit a locale but not
+// the texts (swapped) leave the texts as they are. Either way nothing is changed, told or saved.
+TEST_F(Desk, StoredNumberFormatKeysAreTrustedOnlyWhereTheTextsFitThem)
+{
+    ScopedLocale english(ScopedLocale::english());
+    struct Case {
+        const char* decimal;
+        const char* group;
+    };
+    for (const Case& f : {Case{",", "."}, Case{"0", ","}, Case{".", "."}, Case{",,", " "}, Case{"", ""}}) {
+        SCOPED_TRACE(std::string(f.decimal) + " / " + f.group);
+        platform.setStoreValue(s("mshflexOreMined 0"), s("Rows"), s("1"));
+        storeRow(1, "Veldspar", "772.0000000016", "333");
+        for (const char* section : {"mshflexOreMined 0", "Number Format"}) {
+            platform.setStoreValue(s(section), s("Decimal Mark"), s(f.decimal));
+            platform.setStoreValue(s(section), s("Digit Grouping"), s(f.group));
+        }
+        platform.setStoreValue(s("Settings"), s("txtMarketValue0"), s("1,250.5"));
+        platform.setStoreValue(s("Settings"), s("txtCycleDurationInSeconds0"), s("60"));
+        start();
+        EXPECT_EQ(grid().textMatrix(1, 1), s("772.0000000016"));
+        EXPECT_EQ(c("txtMarketValue", 0).text(), s("1,250.5"));
+        EXPECT_EQ(c("txtCycleDurationInSeconds", 0).text(), s("60"));
+        EXPECT_TRUE(platform.messages().isEmpty()) << messages().toStdString();
+        close();
+        EXPECT_EQ(platform.storeValue(s("mshflexOreMined 1"), s("Units Mined")), s("772.0000000016"));
+        EXPECT_EQ(platform.storeValue(s("Settings"), s("txtMarketValue0")), s("1,250.5"));
+        EXPECT_EQ(platform.storeValue(s("Settings"), s("txtCycleDurationInSeconds0")), s("60"));
+        platform.clearRecords();
+    }
+}
+
 TEST_F(Desk, RefineAddsWhatItTakesWhetherOrNotVirtualRefiningIsTicked)
 {
     ScopedLocale english(ScopedLocale::english());

@@ -5,7 +5,9 @@
 set -euo pipefail
 exe=$1
 needed=$(readelf -d "$exe" | grep NEEDED)
-for lib in Qt6Sql Qt6Charts Qt6Multimedia Qt6Network Qt6OpenGLWidgets sndfile pulse; do
+# Qt Network is the one exception: a second start must find the running copy's local socket
+# before it touches the store, so the single-copy lock needs it from the first moment.
+for lib in Qt6Sql Qt6Charts Qt6Multimedia Qt6OpenGLWidgets sndfile pulse; do
     if grep -q "lib$lib" <<<"$needed"; then
         echo "$exe loads lib$lib at start-up"
         exit 1

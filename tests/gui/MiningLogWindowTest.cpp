@@ -9,7 +9,10 @@
 #include <QChart>
 #include <QChartView>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -51,10 +54,27 @@ struct MiningLogWindowTest : ::testing::Test {
     void TearDown() override { QLocale::setDefault(QLocale::system()); }
 };
 
+// The window reads the log off its thread: wait (without sleeping) for the trips to be shown.
+bool reloaded(MiningLogWindow& window, const QDate& today = Today)
+{
+    QSignalSpy shown(&window, &MiningLogWindow::reloaded);
+    window.reload(today);
+    return shown.wait(10000);
+}
+
+// Starts an export and waits for it; whether it went through.
+bool exported(MiningLogWindow& window, const QString& path)
+{
+    QSignalSpy done(&window, &MiningLogWindow::exported);
+    if (!window.exportCsv(path))
+        return false;
+    return done.wait(10000) && done.first().first().toBool();
+}
+
 TEST_F(MiningLogWindowTest, ShowsTheLogAsChartsTotalsAndASortableTable)
 {
     MiningLogWindow window(log, platform.messageBox());
-    window.reload(Today);
+    ASSERT_TRUE(reloaded(window));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Mining log"));
 
     auto* bars = qobject_cast<QBarSeries*>(window.iskChart().chart()->series().value(0));
@@ -94,7 +114,7 @@ TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
 {
     SqliteMiningLog empty(platform.storeFolder() + QStringLiteral("/empty.sqlite"));
     MiningLogWindow window(empty, platform.messageBox());
-    window.reload(Today);
+    ASSERT_TRUE(reloaded(window));
     for (QChartView* view : {&window.iskChart(), &window.dailyChart()}) {
         const auto axes = view->chart()->axes(Qt::Vertical);
         ASSERT_EQ(axes.size(), 1);
@@ -113,12 +133,14 @@ TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
 TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
 {
     MiningLogWindow window(log, platform.messageBox());
-    window.reload(Today);
+    ASSERT_TRUE(reloaded(window));
     const QString path = platform.storeFolder() + QStringLiteral("/export.csv");
     window.setSaveFileAsker([&] { return path; });
     auto* button = window.findChild<QPushButton*>();
     ASSERT_TRUE(button);
+    QSignalSpy done(&window, &MiningLogWindow::exported);
     button->click();
+    ASSERT_TRUE(done.wait(10000));
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -133,9 +155,42 @@ TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
     }
 
     // A place that cannot be written is refused with a message, not a crash.
-    EXPECT_FALSE(window.exportCsv(platform.storeFolder() + QStringLiteral("/no/such/folder/x.csv")));
+    EXPECT_FALSE(exported(window, platform.storeFolder() + QStringLiteral("/no/such/folder/x.csv")));
     ASSERT_EQ(platform.messages().size(), 1);
     EXPECT_TRUE(platform.messages().first().startsWith(QStringLiteral("The mining log was not exported")));
+}
+
+// Only a regular file or a new one takes an export: a folder, a pipe or a file of the system's own
+// is refused with a message at once and left as it was (a file of /proc could block the window
+// for good; a pipe or a device was replaced by a regular file).
+TEST_F(MiningLogWindowTest, AnExportGoesOnlyToARegularOrNewFile)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    QStringList refused = {platform.storeFolder()};
+    const QString pipe = platform.storeFolder() + QStringLiteral("/pipe.csv");
+    if (QProcess::execute(QStringLiteral("mkfifo"), {pipe}) == 0)
+        refused << pipe;
+    if (QFileInfo::exists(QStringLiteral("/proc/self/status")))
+        refused << QStringLiteral("/proc/self/status");
+    for (const QString& path : refused) {
+        SCOPED_TRACE(path.toStdString());
+        platform.clearRecords();
+        EXPECT_FALSE(window.exportCsv(path));
+        ASSERT_EQ(platform.messages().size(), 1);
+        EXPECT_TRUE(
+            platform.messages().first().startsWith(QStringLiteral("The mining log was not exported")));
+        if (path != QStringLiteral("/proc/self/status")) {
+            EXPECT_FALSE(QFileInfo(path).isFile()); // still what it was
+        }
+    }
+    const QString existing = platform.storeFolder() + QStringLiteral("/old.csv");
+    {
+        QFile f(existing);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("old");
+    }
+    EXPECT_TRUE(exported(window, existing));
+    EXPECT_TRUE(exported(window, platform.storeFolder() + QStringLiteral("/new.csv")));
 }
 
 } // namespace
@@ -165,7 +220,7 @@ TEST_F(MiningLogWindowTest, F2AndTheTitleStripMenuOpenTheWindow)
     MiningLogWindow* window = windows.miningLog()->window();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->tripModel().rowCount(), 60);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->tripModel().rowCount() == 60; }, 10000));
     window->close();
 
     QStringList offered;
@@ -237,7 +292,8 @@ TEST_F(MiningLogWindowTest, TheWindowFromItsModuleOpensAndWithoutItThePlayerIsTo
         EXPECT_FALSE(windows.miningLog()->window()); // the module's class is its own
         auto* table = window->findChild<QTableView*>();
         ASSERT_TRUE(table);
-        EXPECT_EQ(table->model()->rowCount(), 60); // reloaded through the meta-object
+        // reloaded through the meta-object, off the window's thread
+        EXPECT_TRUE(QTest::qWaitFor([&] { return table->model()->rowCount() == 60; }, 10000));
         EXPECT_TRUE(platform.messages().isEmpty());
         window->close();
     }

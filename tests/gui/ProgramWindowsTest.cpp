@@ -265,4 +265,25 @@ TEST_F(Windows, TheMinimisedWindowIsItsPictureWithTheCaptionOnIt)
     EXPECT_GT(view.width(), picture->width());
 }
 
+// What a second start asks of the running copy: its window comes back from the system's minimise
+// and to the front; minimised into its tile, the tile comes up as it is.
+TEST_F(Windows, ASecondStartBringsTheWindowBackAndToTheFront)
+{
+    FormView& view = windows->mainView();
+    view.showMinimized();
+    ASSERT_TRUE(view.isMinimized());
+    windows->bringToFront();
+    EXPECT_FALSE(view.isMinimized());
+    EXPECT_TRUE(view.isVisible());
+
+    click(view, "lblControlButton", 14); // into the tile
+    QApplication::processEvents();
+    const QSize tile = view.size();
+    view.showMinimized();
+    windows->bringToFront();
+    EXPECT_FALSE(view.isMinimized());
+    EXPECT_EQ(view.size(), tile);
+    EXPECT_TRUE(view.widgetFor(QStringLiteral("imgMinimized"))->isVisible());
+}
+
 } // namespace

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -228,7 +229,8 @@ TEST_P(HistoryTest, ADamagedLogIsSetAsideWithOneMessageAndTheSessionGoesOn)
         f.write("not a database at all, but long enough to have a header of sorts............");
     }
     startProgram();
-    QCoreApplication::processEvents(); // the log opens once the window shows
+    // The log is checked in the background once the window shows, before any trip.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !platform.messages().isEmpty(); }, 10000));
     ASSERT_EQ(platform.messages().size(), 1);
     EXPECT_TRUE(platform.messages().first().contains(QStringLiteral("mining log")));
 

@@ -8,9 +8,11 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 
 namespace orebell {
@@ -196,37 +198,181 @@ TEST_F(SqliteMiningLogTest, DamagedOrForeignFilesAreSetAsideWithOneNotice)
     }
 }
 
-TEST_F(SqliteMiningLogTest, ALogFromANewerVersionIsKeptAsideUntouched)
+QByteArray contentsOf(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST_F(SqliteMiningLogTest, ALogOfANewerOrUnknownVersionIsLeftUntouchedAndNothingRecorded)
+{
+    for (int version : {9, -1}) {
+        SCOPED_TRACE(version);
+        QDir(dir.filePath(QStringLiteral("data"))).removeRecursively();
+        {
+            SqliteMiningLog log(path());
+            ASSERT_TRUE(log.record(sampleTrip(0)));
+        }
+        {
+            RawDb raw(path());
+            raw.exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
+        }
+        const QByteArray before = contentsOf(path());
+        {
+            SqliteMiningLog log(path());
+            EXPECT_FALSE(log.open());
+            const QString notice = log.takeNotice();
+            EXPECT_TRUE(notice.contains(QStringLiteral("left as it is"))) << notice.toStdString();
+            EXPECT_TRUE(notice.contains(QStringLiteral("not recorded"))) << notice.toStdString();
+            EXPECT_FALSE(log.record(sampleTrip(1)));
+            EXPECT_TRUE(log.trips().empty());
+            EXPECT_TRUE(log.takeNotice().isEmpty()); // told once
+        }
+        EXPECT_TRUE(setAside().isEmpty());
+        EXPECT_EQ(contentsOf(path()), before);
+        RawDb raw(path());
+        EXPECT_EQ(raw.exec(QStringLiteral("SELECT count(*) FROM trips")).toInt(), 1);
+    }
+}
+
+// Another program (a database browser) holding the file in a write transaction: the file, its
+// journal and its shared memory stay, the trips wait in memory and follow once it lets go.
+TEST_F(SqliteMiningLogTest, ALogHeldByAnotherProgramStaysAndItsTripsWaitUntilItIsFree)
+{
+    auto held = std::make_unique<SqliteMiningLog>(path(), 50);
+    SqliteMiningLog& log = *held;
+    ASSERT_TRUE(log.record(sampleTrip(0)));
+    {
+        RawDb other(path());
+        other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+        EXPECT_FALSE(log.record(sampleTrip(1)));
+        const QString notice = log.takeNotice();
+        EXPECT_TRUE(notice.contains(QStringLiteral("another program holds"))) << notice.toStdString();
+        EXPECT_FALSE(log.record(sampleTrip(2)));
+        EXPECT_TRUE(log.takeNotice().isEmpty()); // told once
+        EXPECT_EQ(log.waitingTrips(), 2u);
+        EXPECT_EQ(log.trips().size(), 3u); // shown meanwhile, from the file and from memory
+        EXPECT_TRUE(setAside().isEmpty());
+        EXPECT_TRUE(QFile::exists(path() + QStringLiteral("-wal")));
+        EXPECT_TRUE(QFile::exists(path() + QStringLiteral("-shm")));
+        other.exec(QStringLiteral("ROLLBACK"));
+    }
+    held.reset(); // the program ends: what waits is written on the way out
+    SqliteMiningLog after(path());
+    const auto trips = after.trips();
+    ASSERT_EQ(trips.size(), 3u);
+    for (int i = 0; i < 3; ++i)
+        expectSameTrip(trips[static_cast<std::size_t>(i)], sampleTrip(i));
+    EXPECT_TRUE(after.takeNotice().isEmpty());
+}
+
+// A log whose writes fail as a full disk or a read-only file makes them (SQLite's own limits on
+// one connection): the file is kept, the trips wait and are written at the next trip once the
+// fault is gone, or when the log is closed.
+struct FaultyLog : SqliteMiningLog {
+    QString fault;
+    using SqliteMiningLog::SqliteMiningLog;
+    void connected(QSqlDatabase& db) override
+    {
+        if (!fault.isEmpty())
+            QSqlQuery(db).exec(fault);
+    }
+};
+
+TEST_F(SqliteMiningLogTest, AFullDiskOrAReadOnlyFileKeepsTheLogAndItsTrips)
+{
+    struct Case {
+        const char* fault;
+        const char* told;
+    };
+    const Case cases[] = {
+        {"PRAGMA max_page_count=1", "the disk is full"},
+        {"PRAGMA query_only=1", "read-only"},
+    };
+    // Each trip needs pages of its own, which a file held at its size cannot give.
+    const auto bigTrip = [](int n) {
+        Trip t = sampleTrip(n);
+        t.ores[0].oreName = QString(20000, QLatin1Char('x')) + QString::number(n);
+        return t;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fault);
+        QDir(dir.filePath(QStringLiteral("data"))).removeRecursively();
+        {
+            SqliteMiningLog log(path());
+            ASSERT_TRUE(log.record(bigTrip(0)));
+        }
+        {
+            FaultyLog log(path());
+            log.fault = QString::fromLatin1(c.fault);
+            EXPECT_FALSE(log.record(bigTrip(1)));
+            const QString notice = log.takeNotice();
+            EXPECT_TRUE(notice.contains(QString::fromLatin1(c.told))) << notice.toStdString();
+            EXPECT_TRUE(notice.contains(QStringLiteral("kept"))) << notice.toStdString();
+            EXPECT_FALSE(log.record(bigTrip(2)));
+            EXPECT_TRUE(log.takeNotice().isEmpty());
+            EXPECT_EQ(log.trips().size(), 3u);
+            EXPECT_TRUE(setAside().isEmpty());
+
+            log.fault.clear(); // space freed: the next trip takes the waiting ones along
+            ASSERT_TRUE(log.record(bigTrip(3)));
+            EXPECT_EQ(log.waitingTrips(), 0u);
+            EXPECT_TRUE(log.takeNotice().isEmpty());
+        }
+        SqliteMiningLog log(path());
+        const auto trips = log.trips();
+        ASSERT_EQ(trips.size(), 4u);
+        for (int i = 0; i < 4; ++i)
+            expectSameTrip(trips[static_cast<std::size_t>(i)], bigTrip(i));
+        EXPECT_TRUE(setAside().isEmpty());
+    }
+}
+
+TEST_F(SqliteMiningLogTest, AReadOnlyFolderKeepsTheLogAndItsTrips)
 {
     {
         SqliteMiningLog log(path());
-        log.record(sampleTrip(0));
+        ASSERT_TRUE(log.record(sampleTrip(0)));
     }
-    {
-        RawDb raw(path());
-        raw.exec(QStringLiteral("PRAGMA user_version=9"));
+    const QString folder = dir.filePath(QStringLiteral("data"));
+    const auto writable = QFile::permissions(folder);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(path(), QFileDevice::ReadOwner);
+    const bool stillWritable = QFile(path()).open(QIODevice::ReadWrite);
+    if (!stillWritable) {
+        SqliteMiningLog log(path());
+        EXPECT_FALSE(log.record(sampleTrip(1)));
+        const QString notice = log.takeNotice();
+        EXPECT_TRUE(notice.contains(QStringLiteral("cannot be written now"))) << notice.toStdString();
+        EXPECT_EQ(log.trips().size(), 2u);
+        EXPECT_TRUE(setAside().isEmpty());
     }
-    SqliteMiningLog log(path());
-    EXPECT_TRUE(log.trips().empty());
-    EXPECT_TRUE(log.takeNotice().contains(QStringLiteral("newer Orebell")));
-    ASSERT_EQ(setAside().size(), 1);
-    // Opening it with the log would move it again; read it raw.
-    RawDb raw(dir.filePath(QStringLiteral("data/") + setAside().first()));
-    EXPECT_EQ(raw.exec(QStringLiteral("SELECT count(*) FROM trips")).toInt(), 1);
+    QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(folder, writable);
+    if (stillWritable)
+        GTEST_SKIP() << "permissions do not hold for this user (root)";
 }
 
-TEST_F(SqliteMiningLogTest, ALogHeldLockedByAnotherProgramIsSetAsideAndTheTripKept)
+// The start-up check: a file that is not a log is found and set aside before any trip, off the
+// caller's thread, and told when the check is done.
+TEST_F(SqliteMiningLogTest, TheBackgroundCheckFindsADamagedLogBeforeAnyTrip)
 {
-    SqliteMiningLog log(path(), 50);
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    {
+        QFile f(path());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("not a database at all, but long enough to have a header of sorts............");
+    }
+    SqliteMiningLog log(path());
+    bool done = false;
+    log.checkInBackground([&] { done = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
+    const QString notice = log.takeNotice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("could not be used"))) << notice.toStdString();
+    EXPECT_EQ(setAside().size(), 1);
     ASSERT_TRUE(log.record(sampleTrip(0)));
-    RawDb other(path());
-    other.exec(QStringLiteral("BEGIN EXCLUSIVE"));
-    ASSERT_TRUE(log.record(sampleTrip(1)));
-    EXPECT_TRUE(log.takeNotice().contains(QStringLiteral("moved to")));
-    const auto trips = log.trips();
-    ASSERT_EQ(trips.size(), 1u);
-    expectSameTrip(trips[0], sampleTrip(1));
-    other.exec(QStringLiteral("ROLLBACK"));
+    EXPECT_EQ(log.trips().size(), 1u);
+    EXPECT_TRUE(log.takeNotice().isEmpty());
 }
 
 TEST_F(SqliteMiningLogTest, AFolderThatCannotBeWrittenIsToldOnceAndNothingBreaks)
@@ -236,9 +382,9 @@ TEST_F(SqliteMiningLogTest, AFolderThatCannotBeWrittenIsToldOnceAndNothingBreaks
     blocker.close();
     SqliteMiningLog log(path());
     EXPECT_FALSE(log.record(sampleTrip(0)));
-    EXPECT_TRUE(log.takeNotice().contains(QStringLiteral("not recorded")));
+    EXPECT_TRUE(log.takeNotice().contains(QStringLiteral("cannot be written now")));
     EXPECT_FALSE(log.record(sampleTrip(1)));
-    EXPECT_TRUE(log.trips().empty());
+    EXPECT_EQ(log.trips().size(), 2u); // shown from memory
     EXPECT_TRUE(log.takeNotice().isEmpty());
 }
 

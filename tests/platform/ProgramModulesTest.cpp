@@ -52,9 +52,17 @@ struct ProgramModulesTest : ::testing::Test {
     }
 };
 
-// A damaged log found at the first trip, not at start-up: the trip is kept in a new file and the
-// player is told once.
-TEST_F(ProgramModulesTest, TheLogLoadsAtItsFirstTripAndItsHealthCheckIsToldThen)
+// Waits (without sleeping) for the log's start-up check; true once it is done.
+bool checked(MiningLog& log)
+{
+    bool done = false;
+    log.checkInBackground([&] { done = true; });
+    return QTest::qWaitFor([&] { return done; }, 10000);
+}
+
+// A damaged log is found by the start-up check, before any trip: the module loads off the
+// caller's thread, the file goes aside, the player is told once, and the trips go to a new file.
+TEST_F(ProgramModulesTest, TheLogIsCheckedAtStartUpAndWhatItFindsIsToldThen)
 {
     const QString path = SqliteMiningLog::defaultPath();
     ASSERT_TRUE(path.startsWith(data.path()));
@@ -66,15 +74,14 @@ TEST_F(ProgramModulesTest, TheLogLoadsAtItsFirstTripAndItsHealthCheckIsToldThen)
     }
     const QString module = programModulePath(QString::fromLatin1(module::Log), BuiltModules);
     auto log = makeModuleMiningLog(BuiltModules);
-    EXPECT_TRUE(log->open());
-    EXPECT_TRUE(log->takeNotice().isEmpty());
     EXPECT_FALSE(mapped(module));
-
-    ASSERT_TRUE(log->record(oneTrip()));
+    ASSERT_TRUE(checked(*log));
     EXPECT_TRUE(mapped(module));
     const QString notice = log->takeNotice();
-    EXPECT_TRUE(notice.contains(QStringLiteral("mining log"))) << notice.toStdString();
+    EXPECT_TRUE(notice.contains(QStringLiteral("could not be used"))) << notice.toStdString();
     EXPECT_TRUE(log->takeNotice().isEmpty());
+
+    ASSERT_TRUE(log->record(oneTrip()));
     ASSERT_TRUE(log->record(oneTrip()));
     const auto trips = log->trips();
     ASSERT_EQ(trips.size(), 2u);
@@ -82,20 +89,20 @@ TEST_F(ProgramModulesTest, TheLogLoadsAtItsFirstTripAndItsHealthCheckIsToldThen)
     EXPECT_TRUE(log->takeNotice().isEmpty());
 }
 
-// A module that is missing, not a library, or another module: the feature says once that it is
-// unavailable and the caller goes on.
-TEST_F(ProgramModulesTest, AMissingOrBrokenLogModuleIsToldOnceAndNothingBreaks)
+// A module that is missing, not a library, or another module: the start-up check says once that
+// the log is unavailable, and the caller goes on.
+TEST_F(ProgramModulesTest, AMissingOrBrokenLogModuleIsToldOnceAtStartUpAndNothingBreaks)
 {
     QTemporaryDir folder;
     const auto check = [&](const char* what) {
         SCOPED_TRACE(what);
         auto log = makeModuleMiningLog(folder.path());
-        EXPECT_TRUE(log->open());
-        EXPECT_FALSE(log->record(oneTrip()));
+        ASSERT_TRUE(checked(*log));
         const QString notice = log->takeNotice();
         EXPECT_TRUE(notice.startsWith(QStringLiteral("The mining log is unavailable")))
             << notice.toStdString();
         EXPECT_TRUE(notice.contains(QStringLiteral("not kept"))) << notice.toStdString();
+        EXPECT_FALSE(log->record(oneTrip()));
         EXPECT_TRUE(log->trips().empty());
         EXPECT_FALSE(log->record(oneTrip()));
         EXPECT_TRUE(log->takeNotice().isEmpty());

@@ -1,0 +1,104 @@
+#include "platform/SingleInstance.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QUuid>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+using namespace orebell;
+
+namespace {
+
+// A copy of the program's single-copy lock in a process of its own (helper/).
+struct Copy {
+    QProcess process;
+
+    explicit Copy(const QString& app)
+    {
+        process.setProgram(QStringLiteral(SINGLE_INSTANCE_HOLDER));
+        process.setArguments({app});
+        process.start();
+    }
+    ~Copy()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished(5000);
+        }
+    }
+    // The next line the copy prints, or empty when none comes in time.
+    QString nextLine(int timeoutMs = 10000)
+    {
+        while (!process.canReadLine())
+            if (!process.waitForReadyRead(timeoutMs))
+                return {};
+        return QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+    // What a copy that ends by itself printed, and how it ended.
+    QString finish()
+    {
+        EXPECT_TRUE(process.waitForFinished(10000));
+        return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+    }
+};
+
+// A name no other test run uses, so that runs side by side do not meet.
+QString freshApp() { return QStringLiteral("OrebellTest-") + QUuid::createUuid().toString(QUuid::Id128); }
+
+} // namespace
+
+TEST(SingleInstanceTest, ASecondCopyRaisesTheFirstAndEnds)
+{
+    const QString app = freshApp();
+    Copy first(app);
+    ASSERT_EQ(first.nextLine(), QStringLiteral("first"));
+    for (int start = 0; start < 2; ++start) {
+        Copy second(app);
+        EXPECT_EQ(second.finish(), QStringLiteral("handed over"));
+        EXPECT_EQ(second.process.exitCode(), 0);
+        EXPECT_EQ(first.nextLine(), QStringLiteral("raised"));
+    }
+    EXPECT_EQ(first.process.state(), QProcess::Running);
+}
+
+TEST(SingleInstanceTest, AKilledCopyLeavesNothingThatKeepsTheNextOut)
+{
+    const QString app = freshApp();
+    {
+        Copy killed(app);
+        ASSERT_EQ(killed.nextLine(), QStringLiteral("first"));
+        EXPECT_TRUE(QFile::exists(SingleInstance(app).lockPath())); // left behind by the kill
+        killed.process.kill();
+        ASSERT_TRUE(killed.process.waitForFinished(5000));
+    }
+    Copy next(app);
+    ASSERT_EQ(next.nextLine(), QStringLiteral("first"));
+    // and it is the one that answers a third start
+    Copy third(app);
+    EXPECT_EQ(third.finish(), QStringLiteral("handed over"));
+    EXPECT_EQ(next.nextLine(), QStringLiteral("raised"));
+}
+
+TEST(SingleInstanceTest, AnotherApplicationNameRunsBesideAndAnOrderlyEndFreesTheLock)
+{
+    const QString app = freshApp();
+    Copy first(app);
+    ASSERT_EQ(first.nextLine(), QStringLiteral("first"));
+    Copy other(app + QStringLiteral("-other"));
+    EXPECT_EQ(other.nextLine(), QStringLiteral("first"));
+
+    const QString third = app + QStringLiteral("-third");
+    auto inProcess = std::make_unique<SingleInstance>(third);
+    ASSERT_TRUE(inProcess->claim());
+    {
+        Copy blocked(third);
+        EXPECT_EQ(blocked.finish(), QStringLiteral("no answer")); // this process runs no event loop
+        EXPECT_EQ(blocked.process.exitCode(), 1);
+    }
+    inProcess.reset();
+    Copy after(third);
+    EXPECT_EQ(after.nextLine(), QStringLiteral("first"));
+}
