@@ -52,7 +52,7 @@ void TestPlatform::setTimeOfDay(double seconds)
 
 void TestPlatform::passTime(double seconds)
 {
-    clock_.steady += std::llround(seconds * 1000);
+    clock_.steady += seconds * 1000;
     clock_.moveWall(seconds);
 }
 

@@ -49,7 +49,7 @@ public:
     // The system clock is set forward (or back, below 0) by NTP or the player: the date and the
     // time of day move, the steady clock does not.
     void correctClock(double seconds);
-    qint64 steadyMs() const { return clock_.steady; }
+    qint64 steadyMs() const { return static_cast<qint64>(clock_.steady); }
     QString miningLogPath() const;
     QString storeValue(const QString& section, const QString& key);
     void setStoreValue(const QString& section, const QString& key, const QString& text);
@@ -80,10 +80,10 @@ private:
     struct SetClock : Clock {
         double seconds = 12 * 3600;
         QDateTime utc = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
-        qint64 steady = 5'000'000; // any origin
+        double steady = 5'000'000; // ms from any origin; steps of 1/16 s add up exactly
         float timeOfDay() override { return static_cast<float>(seconds); }
         QDateTime currentUtc() override { return utc; }
-        qint64 steadyMs() override { return steady; }
+        qint64 steadyMs() override { return static_cast<qint64>(steady); }
         void moveWall(double by);
     };
     struct RecordingDesktop : Desktop {
