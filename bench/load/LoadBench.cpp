@@ -9,18 +9,23 @@
 //                                      the program at 1/16 s with the lasers started about a
 //                                      second apart, as a player clicks them: their ticks fall at
 //                                      seven different moments of each 1/16 s
+//   orebell_load program-staggered-125|-250|-500|-1s [seconds]
+//                                      the same at the other refresh options
 //   orebell_load timers [seconds]      the timers floor: each label shows a number that changes
 //                                      once a second (mostly timer wake-ups); "floor" is its old name
 //   orebell_load work [seconds]        the work floor: each label shows a number that changes on
 //                                      every tick, as an asteroid's remaining units do
 //
-// Prints one line of key=value figures. The settings store goes to a temporary folder, so a
-// run neither reads nor changes the user's settings.
+// Prints one line of key=value figures. The program's modes also give how late its ticks start
+// behind their due times in the measured seconds (late_worst_ms, late_p99_ms, late_median_ms),
+// as the timer driver reports each tick it delivers. The settings store goes to a temporary
+// folder, so a run neither reads nor changes the user's settings.
 
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "gui/FormView.h"
 #include "gui/ProgramWindows.h"
+#include "gui/TimerDriver.h"
 #include "platform/OrderlyExit.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -43,6 +48,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -146,10 +153,11 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
     return 0;
 }
 
-// rate: the index of the refresh-rate option (0 is 1/16 s, 3 is "1 Second"). staggered: the
-// lasers start 1,009 ms apart (phases 9 ms apart within the 62.5 ms tick) and the measurement
-// begins SettleMs after the last one starts; else all start at once.
-int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
+// mode: the name the figures are reported under. rate: the index of the refresh-rate option (0 is
+// 1/16 s, 3 is "1 Second"). staggered: the lasers start 1,009 ms apart (phases 9 ms apart within
+// the 62.5 ms tick) and the measurement begins SettleMs after the last one starts; else all start
+// at once.
+int runProgram(QApplication& app, const char* mode, int seconds, int rate, bool staggered = false)
 {
     orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
@@ -160,6 +168,13 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
         return 1;
     }
     orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
+    std::vector<double> lateness;
+    lateness.reserve(static_cast<std::size_t>(seconds) * 200);
+    bool measuring = false;
+    windows.mainView().timers()->scheduler().setTickObserver([&](const orebell::Control&, double lateMs) {
+        if (measuring)
+            lateness.push_back(lateMs);
+    });
     orebell::Form& form = program.mainForm();
     const auto c = [&](const char* name, int i) -> orebell::Control& {
         return form.control(QLatin1String(name), i);
@@ -191,6 +206,7 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
     for (int j = 0; j < JetCans; ++j)
         c("lblJetButton", j).click();
     runEventsFor(SettleMs);
+    measuring = true;
     const Usage start = usage();
     const double measuredFromMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
 
@@ -218,23 +234,38 @@ int runProgram(QApplication& app, int seconds, int rate, bool staggered = false)
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &sampling,
                      sample);
     const RunEnd end = runFor(app, seconds, wall);
+    measuring = false;
 
     long long ticks = 0;
     for (int i = 0; i < Lasers; ++i)
         ticks += std::llround((startSeconds[i] - program.shared().Lasers[i].SecondsToDeplete) * 1000.0 /
                               program.shared().RefreshInterval);
-    char extra[256];
+    std::sort(lateness.begin(), lateness.end());
+    const auto quantile = [&](double q) {
+        return lateness.empty()
+                   ? 0.0
+                   : lateness[static_cast<std::size_t>(q * static_cast<double>(lateness.size() - 1))];
+    };
+    char late[160];
+    std::snprintf(late, sizeof late,
+                  " ticks_measured=%zu late_worst_ms=%.2f late_p99_ms=%.2f late_median_ms=%.2f",
+                  lateness.size(), quantile(1.0), quantile(0.99), quantile(0.5));
+    char extra[384];
     if (rate == 0)
-        std::snprintf(extra, sizeof extra, " laser_ticks=%lld drift_ms=%.1f lag_worst_ms=%.1f", ticks,
-                      leastLagMs, worstLagMs);
+        std::snprintf(extra, sizeof extra, " laser_ticks=%lld drift_ms=%.1f lag_worst_ms=%.1f%s", ticks,
+                      leastLagMs, worstLagMs, late);
     else
-        std::snprintf(extra, sizeof extra, " laser_ticks=%lld", ticks);
-    report(staggered   ? "program-staggered"
-           : rate == 0 ? "program"
-                       : "program-1s",
-           start, end.usage, (end.wallMs - measuredFromMs) / 1000.0, extra);
+        std::snprintf(extra, sizeof extra, " laser_ticks=%lld%s", ticks, late);
+    report(mode, start, end.usage, (end.wallMs - measuredFromMs) / 1000.0, extra);
     return 0;
 }
+
+// The refresh-rate options by what the modes call them: the option's index and its suffix.
+struct RateMode {
+    const char* suffix;
+    int option;
+};
+constexpr RateMode StaggeredRates[] = {{"", 0}, {"-125", 4}, {"-250", 1}, {"-500", 2}, {"-1s", 3}};
 
 } // namespace
 
@@ -254,11 +285,12 @@ int main(int argc, char** argv)
     if (std::strcmp(mode, "work") == 0)
         return runFloor(app, seconds, true);
     if (std::strcmp(mode, "program-1s") == 0)
-        return runProgram(app, seconds, 3);
+        return runProgram(app, mode, seconds, 3);
     if (std::strcmp(mode, "program") == 0)
-        return runProgram(app, seconds, 0);
-    if (std::strcmp(mode, "program-staggered") == 0)
-        return runProgram(app, seconds, 0, true);
+        return runProgram(app, mode, seconds, 0);
+    for (const RateMode& r : StaggeredRates)
+        if (std::strcmp(mode, (std::string("program-staggered") + r.suffix).c_str()) == 0)
+            return runProgram(app, mode, seconds, r.option, true);
     std::fprintf(stderr, "unknown mode %s\n", mode);
     return 2;
 }

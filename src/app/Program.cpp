@@ -118,6 +118,9 @@ void Program::Impl::pressGlobalKey(const GlobalKeyAction& action)
     Control& button = main.control(action.control, action.index);
     if (!button.visible() || !button.enabled())
         return;
+    main.runDueTicks();
+    if (main.unloaded())
+        return;
     button.click();
 }
 

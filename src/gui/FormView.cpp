@@ -15,7 +15,7 @@ namespace orebell {
 
 int FormView::toPixels(double twips) { return twipsToPixels(twips); }
 
-FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
+FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent, const MonotonicClock* clock)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form_(&form), builder_(form, *this)
 {
     setObjectName(form.name());
@@ -44,7 +44,7 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent)
         if (*alive)
             applyWindow();
     });
-    timers_ = new TimerDriver(form, nullptr, this);
+    timers_ = new TimerDriver(form, clock, this);
     timers_->scheduler().setFailureSink([this](const std::exception& e) { router_->report(e); });
     applyWindow();
 }

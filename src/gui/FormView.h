@@ -13,6 +13,7 @@ namespace orebell {
 
 class GestureRouter;
 class MessageBoxService;
+class MonotonicClock;
 class TimerDriver;
 
 // The window of one model Form: its widgets made by a WidgetBuilder, kept in step with the model by
@@ -23,7 +24,9 @@ class FormView : public QWidget {
     Q_OBJECT
 public:
     // messages: where a failure that escapes an event handler is reported (else the log).
-    explicit FormView(Form& form, MessageBoxService* messages = nullptr, QWidget* parent = nullptr);
+    // clock: what the form's timers run on; null for the system's monotonic clock.
+    explicit FormView(Form& form, MessageBoxService* messages = nullptr, QWidget* parent = nullptr,
+                      const MonotonicClock* clock = nullptr);
     ~FormView() override;
 
     Form* form() const { return form_; }

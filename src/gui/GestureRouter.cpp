@@ -77,6 +77,11 @@ template <class F> void GestureRouter::deliver(F&& f)
 {
     if (!form_)
         return;
+    // A tick already due comes first: a stop or a Refine acts on the ore it brought.
+    if (!HandlerGate::busy())
+        form_->runDueTicks();
+    if (!form_)
+        return;
     HandlerGate gate;
     try {
         f();

@@ -25,13 +25,19 @@ TimerScheduler::TimerScheduler(Form& form, const MonotonicClock& clock) : form_(
             }
         },
         {Prop::Enabled, Prop::Interval});
+    form.onDueTicks([this, alive = alive_] {
+        if (*alive)
+            tickAllDue();
+    });
 }
 
 TimerScheduler::~TimerScheduler()
 {
     *alive_ = false;
-    if (form_)
+    if (form_) {
         form_->unsubscribe(subscription_);
+        form_->onDueTicks({});
+    }
 }
 
 void TimerScheduler::detach()
@@ -86,8 +92,29 @@ int TimerScheduler::tickDue()
     return delivered;
 }
 
+int TimerScheduler::tickAllDue()
+{
+    if (HandlerGate::busy())
+        return 0;
+    // Up to this moment only: a tick that falls due while the others run is left to its wake-up.
+    const double by = clock_.nowMs();
+    int delivered = 0;
+    for (;;) {
+        Entry* first = nullptr;
+        for (Entry& e : entries_)
+            if (e.running && e.due() <= by && (!first || e.due() < first->due()))
+                first = &e;
+        if (!first)
+            return delivered;
+        deliver(*first, by);
+        ++delivered;
+    }
+}
+
 void TimerScheduler::deliver(Entry& e, double now)
 {
+    if (tickObserver_)
+        tickObserver_(*e.timer, clock_.nowMs() - e.due());
     if (now - e.due() > MaxCatchUpMs) // slept: go on from the first grid point after now
         e.next = static_cast<long long>(std::floor((now - e.start) / e.period)) + 1;
     else
@@ -117,38 +144,21 @@ std::optional<double> TimerScheduler::msUntilNext() const
     return best;
 }
 
-template <class Slack> std::optional<double> TimerScheduler::wakeWith(Slack slackOf) const
-{
-    const double now = clock_.nowMs();
-    // The wake-up may come no later than the tightest of the due ticks' allowances, each counted
-    // from its own grid point (also when the schedule is looked at again after it, as a timer
-    // started in between makes it); it comes at the last tick due by then, never later.
-    std::optional<double> deadline;
-    double first = 0;
-    for (const Entry& e : entries_) {
-        if (!e.running)
-            continue;
-        const double latest = e.due() + slackOf(e);
-        first = deadline ? std::min(first, e.due()) : e.due();
-        deadline = deadline ? std::min(*deadline, latest) : latest;
-    }
-    if (!deadline)
-        return deadline;
-    double wake = first;
-    for (const Entry& e : entries_)
-        if (e.running && e.due() <= *deadline)
-            wake = std::max(wake, e.due());
-    return std::max(0.0, wake - now);
-}
-
 std::optional<double> TimerScheduler::msUntilWake(double slackMs) const
 {
-    return wakeWith([slackMs](const Entry&) { return slackMs; });
-}
-
-std::optional<double> TimerScheduler::msUntilWake() const
-{
-    return wakeWith([](const Entry& e) { return lateAllowedMs(e.period); });
+    const double now = clock_.nowMs();
+    std::optional<double> first;
+    for (const Entry& e : entries_)
+        if (e.running && (!first || e.due() < *first))
+            first = e.due();
+    if (!first)
+        return first;
+    // The wake-up comes at the last tick due within the slack of the first, never later.
+    double wake = *first;
+    for (const Entry& e : entries_)
+        if (e.running && e.due() <= *first + slackMs)
+            wake = std::max(wake, e.due());
+    return std::max(0.0, wake - now);
 }
 
 long long TimerScheduler::delivered(const Control& timer) const

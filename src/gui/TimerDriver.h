@@ -50,10 +50,15 @@ private:
 // busy machine) follow one per timer per call and the count of ticks keeps up with the clock
 // without a burst. A stall longer than MaxCatchUpMs (the machine slept) is not made up: the late
 // tick is delivered once and the schedule goes on from the next grid point.
+//
+// While it lives, the form's runDueTicks() runs every tick already due (tickAllDue), so that a
+// gesture or an exit acts after them.
 class TimerScheduler {
 public:
     // Reports a failure that escaped a tick handler; the schedule goes on.
     using FailureSink = std::function<void(const std::exception&)>;
+    // Told of every tick as it is delivered: how late it starts behind its grid point (ms).
+    using TickObserver = std::function<void(const Control& timer, double lateMs)>;
 
     TimerScheduler(Form& form, const MonotonicClock& clock);
     ~TimerScheduler();
@@ -61,33 +66,28 @@ public:
     TimerScheduler& operator=(const TimerScheduler&) = delete;
 
     void setFailureSink(FailureSink sink) { failureSink_ = std::move(sink); }
+    void setTickObserver(TickObserver observer) { tickObserver_ = std::move(observer); }
     // Called when the schedule changed (a timer started, stopped or got a new period).
     void setChangedCallback(std::function<void()> cb) { changed_ = std::move(cb); }
 
     static constexpr double MaxCatchUpMs = 30000;
+    // How far apart ticks may be due and still share a wake-up: the later one waits for the
+    // earlier no more than a system timer's own slack. Each timer's ticks are due at their own
+    // times, whatever the other timers' phases.
+    static constexpr double SlackMs = 4;
 
     // Delivers the tick due at the clock's now of every timer, the most overdue first, each timer
     // at most one; returns how many ran.
     int tickDue();
+    // Delivers every tick due by now, every timer's in the order they fell due, however many
+    // each; returns how many ran.
+    int tickAllDue();
     // Milliseconds from now until the earliest due tick (0 when one is due); empty when none runs.
     std::optional<double> msUntilNext() const;
     // Milliseconds from now until a wake-up that delivers the earliest due tick together with every
     // tick due at most slackMs after it (0 when that is already due); empty when none runs.
     std::optional<double> msUntilWake(double slackMs) const;
-    // The same with each timer's own slack (lateAllowedMs of its period): the wake-up comes at the
-    // latest due tick that leaves no tick waiting longer than its timer allows, so a slow clock
-    // rides on a fast one's wake-up instead of waking the program on its own.
-    std::optional<double> msUntilWake() const;
-
-    // How late a tick may come to share a wake-up: two fifths of its timer's period (25 ms at
-    // 1/16 s), never more than a quarter of a second. Less than half a second also keeps a clock
-    // that rounds the time of day to whole seconds from showing a second early.
-    static constexpr double LateShare = 0.4;
-    static constexpr double MaxLateMs = 250;
-    static constexpr double lateAllowedMs(double periodMs)
-    {
-        return periodMs * LateShare < MaxLateMs ? periodMs * LateShare : MaxLateMs;
-    }
+    std::optional<double> msUntilWake() const { return msUntilWake(SlackMs); }
     // The number of ticks delivered so far to a timer (for tests and diagnostics).
     long long delivered(const Control& timer) const;
     // Stops watching the form (it is going away).
@@ -103,7 +103,6 @@ private:
         long long delivered = 0;
         double due() const { return start + static_cast<double>(next) * period; }
     };
-    template <class Slack> std::optional<double> wakeWith(Slack slackOf) const;
     void arm(Entry& e, double now);
     void deliver(Entry& e, double now);
     Entry* find(const Control& timer);
@@ -120,18 +119,15 @@ private:
     int subscription_ = 0;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true); // read by the form's observer
     FailureSink failureSink_;
+    TickObserver tickObserver_;
     std::function<void()> changed_;
 };
 
-// Drives a form's timers from the Qt event loop with a precise single-shot timer. A tick may come up
-// to its timer's lateAllowedMs after it fell due, so that ticks due close together run in one
-// wake-up and the window repaints once for all of them; the grid the ticks count on is not moved.
-// Lasers a player starts one by one tick at seven moments of each 1/16 s: two fifths of a tick
-// gathers them into two or three wake-ups instead of seven (a third of the CPU), and a 1/16 s
-// countdown is never shown more than 25 ms after its tick fell due. A jet can's 1 s clock, started
-// by a click at any moment, waits for the next laser tick rather than waking the program itself;
-// at the "1 Second" option lasers started apart share wake-ups within a quarter of a second.
-// Other events run between wake-ups.
+// Drives a form's timers from the Qt event loop with a precise single-shot timer. A wake-up comes
+// at the earliest due tick and delivers with it the ticks due within SlackMs after it (lasers
+// started together), so the window repaints once for them; a timer started at another moment (a
+// laser clicked later, a jet can) gets wake-ups of its own, on time. Other events run between
+// wake-ups.
 class TimerDriver : public QObject {
     Q_OBJECT
 public:
@@ -139,8 +135,7 @@ public:
     explicit TimerDriver(Form& form, const MonotonicClock* clock = nullptr, QObject* parent = nullptr);
     ~TimerDriver() override;
 
-    // The slack of a 1/16 s timer.
-    static constexpr double SlackMs = TimerScheduler::lateAllowedMs(62.5);
+    static constexpr double SlackMs = TimerScheduler::SlackMs;
 
     TimerScheduler& scheduler() { return scheduler_; }
     void detach() { scheduler_.detach(); }

@@ -130,12 +130,12 @@ void History::onRunningChanged(int slot, bool running)
     if (mining == wasMining)
         return;
     if (mining) {
-        runningSince_ = platform_.clock().currentUtc();
+        runningSince_ = platform_.clock().steadyMs();
         if (!trip_)
             openTrip();
     } else {
         addMiningTime();
-        runningSince_ = {};
+        runningSince_.reset();
     }
 }
 
@@ -143,16 +143,17 @@ void History::openTrip()
 {
     trip_.emplace();
     trip_->start = platform_.clock().currentUtc();
+    tripSteadyStart_ = platform_.clock().steadyMs();
     if (runningCount() > 0)
-        runningSince_ = trip_->start;
+        runningSince_ = tripSteadyStart_;
 }
 
 void History::addMiningTime()
 {
-    if (!trip_ || !runningSince_.isValid())
+    if (!trip_ || !runningSince_)
         return;
-    const QDateTime now = platform_.clock().currentUtc();
-    trip_->miningSeconds += std::max<qint64>(0, runningSince_.msecsTo(now)) / 1000.0;
+    const qint64 now = platform_.clock().steadyMs();
+    trip_->miningSeconds += static_cast<double>(std::max<qint64>(0, now - *runningSince_)) / 1000.0;
     runningSince_ = now;
 }
 
@@ -186,7 +187,9 @@ void History::closeTrip(const QString& endedBy, bool tell)
     std::erase_if(trip.ores, [](const TripOre& o) { return std::abs(o.units) < 1e-9; });
     if (trip.units() <= 0)
         return; // nothing mined: no trip
-    trip.end = platform_.clock().currentUtc();
+    // The start's date plus the trip's length: a clock set back mid-trip must not end it before
+    // it began, nor one set forward lengthen it.
+    trip.end = trip.start.addMSecs(std::max<qint64>(0, platform_.clock().steadyMs() - tripSteadyStart_));
     trip.endedBy = endedBy;
     if (shared_.routines.ValueOre) {
         if (const auto valuation = shared_.routines.ValueOre(trip.ores)) {

@@ -53,7 +53,9 @@ private:
     std::array<Control*, Slots> countdowns_{};
     std::array<bool, Slots> running_{};
     std::optional<Trip> trip_;
-    QDateTime runningSince_;                                    // valid while a laser runs
+    // On the steady clock: durations must not move when the system clock is set.
+    std::optional<qint64> runningSince_;                        // while a laser runs
+    qint64 tripSteadyStart_ = 0;                                // when the open trip began
     std::optional<std::array<double, Trip::Minerals>> refined_; // of the Refine under way
     int observer_ = 0;
     int formObserver_ = 0;

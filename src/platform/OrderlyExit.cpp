@@ -87,10 +87,17 @@ void OrderlyExit::readSignal()
     terminateOrderly();
 }
 
-void OrderlyExit::saveBeforeQuit() { Shared::call(routines_.SaveOnExit); }
+void OrderlyExit::saveBeforeQuit()
+{
+    if (!main_.unloaded())
+        main_.runDueTicks(); // the ore of ticks already due is saved with the rest
+    Shared::call(routines_.SaveOnExit);
+}
 
 void OrderlyExit::terminateOrderly()
 {
+    if (!main_.unloaded())
+        main_.runDueTicks();
     Shared::call(routines_.SaveOnExit);
     if (!main_.unloaded())
         main_.unload();

@@ -3,6 +3,8 @@
 #include "data/Shared.h"
 #include "toolkit/Conventions.h"
 
+#include <algorithm>
+
 namespace orebell {
 
 namespace {
@@ -39,6 +41,7 @@ void JetCanTimers::lblJetButton_Click(int Index)
     Shared::call(shared_.routines.PlayClickSound);
     c.timer->setInterval(1000);
     c.clock->setTag(numberToText(platform_.clock().timeOfDay()));
+    startedAt_.at(Index) = platform_.clock().steadyMs();
     c.timer->setEnabled(!c.timer->enabled());
     c.button->setToolTipText(QStringLiteral(" Reset Timer "));
     c.button->setCaption(QStringLiteral("X"));
@@ -46,6 +49,7 @@ void JetCanTimers::lblJetButton_Click(int Index)
     if (!c.timer->enabled()) {
         c.clock->setCaption(QStringLiteral("00:00"));
         c.clock->setTag(QStringLiteral("0"));
+        startedAt_.at(Index).reset();
         c.button->setToolTipText(QStringLiteral(" Start Jetcan Timer "));
         c.button->setCaption(QStringLiteral("JET"));
         c.border->setBorderColor(Idle);
@@ -54,15 +58,27 @@ void JetCanTimers::lblJetButton_Click(int Index)
     }
 }
 
+double JetCanTimers::ageSeconds(int Index)
+{
+    std::optional<qint64>& started = startedAt_.at(Index);
+    const qint64 now = platform_.clock().steadyMs();
+    if (!started) {
+        // Running without a click on its button (its timer enabled directly): the age from the
+        // launch time in the tag, once, the time of day starting again at midnight.
+        const Control& clock = *clocks_.at(Index).clock;
+        const double start = isNumeric(clock.tag()) ? textToNumber(clock.tag()) : 0.0;
+        double age = static_cast<double>(platform_.clock().timeOfDay()) - start;
+        if (age < 0)
+            age += SecondsPerDay;
+        started = now - static_cast<qint64>(age * 1000);
+    }
+    return static_cast<double>(std::max<qint64>(0, now - *started)) / 1000.0;
+}
+
 void JetCanTimers::tmrJetCan_Timer(int Index)
 {
     Clock& c = clocks_.at(Index);
-    const double start = isNumeric(c.clock->tag()) ? textToNumber(c.clock->tag()) : 0.0;
-    double age = static_cast<double>(platform_.clock().timeOfDay()) - start;
-    // The time of day starts again at midnight; the container keeps ageing.
-    if (age < 0)
-        age += SecondsPerDay;
-    const long s = toInt32(static_cast<float>(age));
+    const long s = toInt32(static_cast<float>(ageSeconds(Index)));
     const long minutes = (s / 60) % 60;
     const long seconds = s % 60;
     c.clock->setCaption(twoDigits(minutes) + QLatin1Char(':') + twoDigits(seconds));

@@ -87,6 +87,16 @@ public:
     void mouseMove(int button, int shift, double x, double y);
     void mouseDown(int button, int shift, double x, double y);
 
+    // Whoever drives the form's timers runs every tick already due here; an event from outside
+    // (a click, a key, an exit) calls it first, so that it acts after the ticks that fell due
+    // before it, as it would beside timers that are never late.
+    void onDueTicks(std::function<void()> run) { dueTicks_ = std::move(run); }
+    void runDueTicks()
+    {
+        if (dueTicks_)
+            dueTicks_();
+    }
+
     // Focus: the control that has the focus (the view keeps it in step).
     Control* focused() const { return focused_; }
     void setFocus(Control* control);
@@ -128,6 +138,7 @@ private:
     std::function<void()> activate_;
     std::function<void()> unload_;
     std::function<void()> closeRequest_;
+    std::function<void()> dueTicks_;
     MouseHandler mouseMove_;
     MouseHandler mouseDown_;
 

@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include <chrono>
+
 namespace orebell {
 
 QString joinProgramPath(const QString& folder, const QString& fileName)
@@ -24,6 +26,12 @@ QString joinProgramPath(const QString& folder, const QString& fileName)
 } // namespace orebell
 
 namespace orebell {
+
+qint64 Clock::steadyMs()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
 
 namespace {
 struct NoScreens : Screens {

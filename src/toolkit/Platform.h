@@ -79,13 +79,19 @@ public:
     virtual void show(const QString& text) = 0;
 };
 
+// Two clocks: the wall clock, for what the player reads as a date or a time of day, and a steady
+// clock for every duration. The wall clock jumps when it is corrected (NTP, the player, a change
+// of zone); the steady clock never does, so a duration measured on it is never negative and never
+// grows by the size of a correction.
 class Clock {
 public:
     virtual ~Clock() = default;
     // Seconds since local midnight, single precision as the time of day is read.
     virtual float timeOfDay() = 0;
-    // The date and time now, in UTC: when a mining trip starts and ends.
+    // The date and time now, in UTC: when a mining trip starts.
     virtual QDateTime currentUtc() { return QDateTime::currentDateTimeUtc(); }
+    // Milliseconds on the steady clock, from an arbitrary origin: only differences mean anything.
+    virtual qint64 steadyMs();
 };
 
 // Window services: always on top, opening a web address, text widths in the window font.

@@ -56,7 +56,11 @@ struct HistoryTest : ::testing::TestWithParam<QLocale::Language> {
 
     Control& c(const char* name, int i = -1) { return program->mainForm().control(QLatin1String(name), i); }
     Grid& grid() { return program->mainForm().grid(QStringLiteral("mshflexOreMined")); }
-    void at(int seconds) { platform.setUtcNow(T0.addSecs(seconds)); }
+    // Time passes until the clock reads T0 + seconds.
+    void at(int seconds)
+    {
+        platform.passTime(static_cast<double>(platform.utcNow().secsTo(T0.addSecs(seconds))));
+    }
     void enter(int slot, const char* ore, const char* size, const char* rate, const char* cycle)
     {
         c("cboRoidType", slot).setText(QLatin1String(ore));
@@ -161,6 +165,40 @@ TEST_P(HistoryTest, AScriptedSessionIsRecordedAsTheGridAndTheEstimateShowIt)
 
 // The ore-mined count is read back on every tick; a count that another routine (a load, a hand
 // edit) or a change of locale gives between ticks is what the next tick credits from.
+// The system clock set forward an hour during a 16 s trip, then back ten minutes during the
+// next: the trips last what they lasted, and none ends before it began.
+TEST_P(HistoryTest, SettingTheSystemClockMidTripChangesNoDuration)
+{
+    enter(0, "Veldspar", "200000", "1000", "60"); // 10,000 units a minute
+    press(0);
+    tick(0, 128);
+    platform.passTime(8);
+    platform.correctClock(3600);
+    tick(0, 128);
+    platform.passTime(8);
+    press(0);
+    controlButton(15); // Reset
+    press(0);
+    tick(0, 64);
+    platform.passTime(4);
+    platform.correctClock(-600);
+    tick(0, 64);
+    platform.passTime(4);
+    press(0);
+    controlButton(15);
+
+    const auto log = trips();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].miningSeconds, 16);
+    EXPECT_EQ(log[0].start, T0);
+    EXPECT_EQ(log[0].start.msecsTo(log[0].end), 16000);
+    EXPECT_EQ(log[1].miningSeconds, 8);
+    EXPECT_EQ(log[1].start, T0.addSecs(3616)); // the date the player reads: after the correction
+    EXPECT_EQ(log[1].start.msecsTo(log[1].end), 8000);
+    EXPECT_GT(log[0].iskPerHour(), 0);
+    EXPECT_DOUBLE_EQ(log[0].iskPerHour(), log[0].isk * 3600 / 16);
+}
+
 TEST_P(HistoryTest, ATripHoldsWhatTheGridGainedWhenItsCountChangesBetweenTicks)
 {
     enter(0, "Veldspar", "20000", "100", "60");

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <cmath>
+
 namespace orebell::test {
 
 namespace {
@@ -33,6 +35,28 @@ void TestPlatform::clearRecords()
     desktop_.addresses.clear();
     desktop_.onTop.clear();
 }
+
+void TestPlatform::SetClock::moveWall(double by)
+{
+    constexpr double Day = 86400;
+    seconds = std::fmod(std::fmod(seconds + by, Day) + Day, Day);
+    utc = utc.addMSecs(std::llround(by * 1000));
+}
+
+void TestPlatform::setTimeOfDay(double seconds)
+{
+    const double passed = std::fmod(std::fmod(seconds - clock_.seconds, 86400.0) + 86400.0, 86400.0);
+    passTime(passed);
+    clock_.seconds = seconds; // exactly as asked, not as the sum rounds it
+}
+
+void TestPlatform::passTime(double seconds)
+{
+    clock_.steady += seconds * 1000;
+    clock_.moveWall(seconds);
+}
+
+void TestPlatform::correctClock(double seconds) { clock_.moveWall(seconds); }
 
 QString TestPlatform::storeValue(const QString& section, const QString& key)
 {

@@ -37,10 +37,19 @@ public:
     const QStringList& played() const { return player_.paths; }
     const QStringList& messages() const { return messageBox_.texts; }
     void clearRecords();
-    void setTimeOfDay(double seconds) { clock_.seconds = static_cast<float>(seconds); }
-    // The date and time in UTC the platform reports (a fixed moment until set).
+    // Time passes until the clock shows this time of day (across midnight when it is earlier):
+    // the steady clock and the date move on by as much.
+    void setTimeOfDay(double seconds);
+    // The date and time in UTC the platform reports (a fixed moment until set). Setting it moves
+    // the wall clock only, as setting the system clock does.
     void setUtcNow(const QDateTime& now) { clock_.utc = now; }
     QDateTime utcNow() const { return clock_.utc; }
+    // Time passes: the steady clock, the date and the time of day move on together.
+    void passTime(double seconds);
+    // The system clock is set forward (or back, below 0) by NTP or the player: the date and the
+    // time of day move, the steady clock does not.
+    void correctClock(double seconds);
+    qint64 steadyMs() const { return static_cast<qint64>(clock_.steady); }
     QString miningLogPath() const;
     QString storeValue(const QString& section, const QString& key);
     void setStoreValue(const QString& section, const QString& key, const QString& text);
@@ -69,10 +78,13 @@ private:
         void show(const QString& text) override { texts.append(text); }
     };
     struct SetClock : Clock {
-        float seconds = 12 * 3600;
+        double seconds = 12 * 3600;
         QDateTime utc = QDateTime(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
-        float timeOfDay() override { return seconds; }
+        double steady = 5'000'000; // ms from any origin; steps of 1/16 s add up exactly
+        float timeOfDay() override { return static_cast<float>(seconds); }
         QDateTime currentUtc() override { return utc; }
+        qint64 steadyMs() override { return static_cast<qint64>(steady); }
+        void moveWall(double by);
     };
     struct RecordingDesktop : Desktop {
         QStringList addresses;

@@ -217,6 +217,39 @@ TEST_F(JetCanClock, KeepsCountingAcrossMidnight)
     EXPECT_EQ(c("lblClockTimer", 0).caption(), QStringLiteral("02:05"));
 }
 
+// A can 9 s old when NTP or the player sets the clock back ten minutes, then forward an hour: it
+// stays 9 s old, with no reminder, and its launch time stays the time of day it was launched at.
+TEST_F(JetCanClock, SettingTheSystemClockNeitherMakesTheAgeNegativeNorMovesIt)
+{
+    platform.setTimeOfDay(50000);
+    c("lblJetButton", 2).click();
+    const QString launched = c("lblClockTimer", 2).tag();
+    platform.passTime(9);
+    platform.correctClock(-600);
+    c("tmrJetCan", 2).fire();
+    EXPECT_EQ(c("lblClockTimer", 2).caption(), QStringLiteral("00:09"));
+    EXPECT_EQ(c("lblClockTimer", 2).backColor(), 0x404040u);
+    EXPECT_TRUE(events.empty());
+    platform.correctClock(3600);
+    platform.passTime(1);
+    c("tmrJetCan", 2).fire();
+    EXPECT_EQ(c("lblClockTimer", 2).caption(), QStringLiteral("00:10"));
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(c("lblClockTimer", 2).tag(), launched);
+
+    // A clock whose timer was started without its button counts from the launch time in its tag
+    // once, then on the steady clock.
+    c("lblClockTimer", 0).setTag(QStringLiteral("49000"));
+    c("tmrJetCan", 0).setInterval(1000);
+    c("tmrJetCan", 0).setEnabled(true);
+    c("tmrJetCan", 0).fire();
+    EXPECT_EQ(c("lblClockTimer", 0).caption(), QStringLiteral("06:50"));
+    platform.correctClock(-7200);
+    platform.passTime(2);
+    c("tmrJetCan", 0).fire();
+    EXPECT_EQ(c("lblClockTimer", 0).caption(), QStringLiteral("06:52"));
+}
+
 TEST_F(JetCanClock, ReminderOfZeroIsDueOnTheFirstTick)
 {
     jetcanMinutes = 0;
