@@ -139,6 +139,7 @@ void SqliteMiningLog::checkInBackground(std::function<void()> done)
     }
     // A connection of the check's own: Qt SQL's connections belong to the thread that made them.
     const QString connection = connection_ + QStringLiteral("-check");
+    loadDriverOnThisThread();
     check_.reset(QThread::create([this, connection] {
         checked_ = openChecked(connection, true);
         closeConnection(connection);
@@ -267,6 +268,20 @@ void SqliteMiningLog::close()
 {
     open_ = false;
     closeConnection(connection_);
+}
+
+void SqliteMiningLog::loadDriverOnThisThread()
+{
+    // Qt makes a driver plugin's object in the thread that first asks for the driver. Made in a
+    // worker that then ends, it outlives its thread, and on Windows the process then never
+    // finishes exiting. So the thread that outlives the workers asks first.
+    static bool loaded = false;
+    if (loaded)
+        return;
+    loaded = true;
+    const QString warm = QStringLiteral("orebell-driver");
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), warm);
+    QSqlDatabase::removeDatabase(warm);
 }
 
 void SqliteMiningLog::closeConnection(const QString& connection)
@@ -488,6 +503,7 @@ void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, Trip
     }
     open(); // what cannot be written may still be read
     if (!readers_) {
+        loadDriverOnThisThread();
         readers_ = std::make_unique<QThreadPool>();
         readers_->setMaxThreadCount(1);
     }

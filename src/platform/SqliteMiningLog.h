@@ -82,6 +82,7 @@ private:
     bool writeWaiting();
     void close();
     static void closeConnection(const QString& connection);
+    static void loadDriverOnThisThread();
     bool setAside(const QString& why);
     void tell(const Outcome& outcome);
     void finishCheck();
