@@ -2,14 +2,22 @@
 # Installs the Debian 12 packages Orebell needs, skipping what is present.
 #   setup-debian.sh run    only what building and running the program needs
 #   setup-debian.sh test   that, plus the test, packaging and screenshot tools and a German locale
+#   setup-debian.sh windows  the Windows cross build, Wine for its tests, NSIS for its installer
 set -euo pipefail
 what=${1:-test}
 case "$what" in
-  run | test) ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  run | test | windows) ;;
+  *) echo "usage: $0 [run|test|windows]" >&2; exit 2 ;;
 esac
 # The program: compiler and build tools, Qt with its platform plugins, audio decoding, the
 # mining log's SQLite driver, the xcb headers for global keys, and sox for the default sounds.
+if [ "$what" = windows ]; then
+  packages=(
+    mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine nsis
+    cmake ninja-build zip unzip sqlite3 sox xvfb xauth openbox xdotool x11-utils imagemagick
+    fonts-dejavu-core
+  )
+else
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6opengl6-dev libgl-dev libfontconfig-dev
@@ -29,6 +37,7 @@ if [ "$what" = test ]; then
     desktop-file-utils appstream groff-base
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35
   )
+fi
 fi
 missing=()
 for p in "${packages[@]}"; do

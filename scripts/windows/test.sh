@@ -10,7 +10,7 @@ if [ ! -f "$kit/.complete" ]; then
   echo "Windows leg SKIPPED: no Windows kit in $kit (scripts/windows/build-kit.sh builds it)."
   exit 0
 fi
-./scripts/windows/setup-debian.sh
+./scripts/setup-debian.sh windows
 cmake --preset windows -DCMAKE_PREFIX_PATH="$kit" >/dev/null
 cmake --build --preset windows
 ctest --preset windows
