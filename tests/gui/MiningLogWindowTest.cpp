@@ -170,8 +170,10 @@ TEST_F(MiningLogWindowTest, AnExportGoesOnlyToARegularOrNewFile)
     const QString pipe = platform.storeFolder() + QStringLiteral("/pipe.csv");
     if (QProcess::execute(QStringLiteral("mkfifo"), {pipe}) == 0)
         refused << pipe;
+#ifndef Q_OS_WIN // under Wine, /proc is the Linux host's, reached through drive Z:
     if (QFileInfo::exists(QStringLiteral("/proc/self/status")))
         refused << QStringLiteral("/proc/self/status");
+#endif
     for (const QString& path : refused) {
         SCOPED_TRACE(path.toStdString());
         platform.clearRecords();

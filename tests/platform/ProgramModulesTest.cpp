@@ -64,6 +64,10 @@ bool checked(MiningLog& log)
 // caller's thread, the file goes aside, the player is told once, and the trips go to a new file.
 TEST_F(ProgramModulesTest, TheLogIsCheckedAtStartUpAndWhatItFindsIsToldThen)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP()
+        << "the log's folder follows XDG_DATA_HOME on Linux only; SqliteMiningLogTest checks it here";
+#endif
     const QString path = SqliteMiningLog::defaultPath();
     ASSERT_TRUE(path.startsWith(data.path()));
     ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
