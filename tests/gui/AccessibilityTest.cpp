@@ -1,3 +1,4 @@
+#include "ShownProgram.h"
 #include "app/Keyboard.h"
 #include "app/Program.h"
 #include "gui/ProgramWindows.h"
@@ -13,21 +14,7 @@ using namespace orebell;
 
 namespace {
 
-struct Readers : ::testing::Test {
-    test::TestPlatform platform;
-    Program program{platform};
-    std::unique_ptr<ProgramWindows> windows;
-
-    void SetUp() override
-    {
-        program.run();
-        windows = std::make_unique<ProgramWindows>(program, platform.messageBox());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows->mainView()));
-    }
-    Control& c(const char* name, int index = -1)
-    {
-        return program.mainForm().control(QString::fromLatin1(name), index);
-    }
+struct Readers : test::ShownProgram {
 
     struct Seen {
         QString name;

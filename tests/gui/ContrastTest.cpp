@@ -1,3 +1,4 @@
+#include "ShownProgram.h"
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
@@ -64,22 +65,7 @@ Measured measure(const QImage& shot, const QRect& logical)
     return m;
 }
 
-struct Contrast : ::testing::Test {
-    test::TestPlatform platform;
-    Program program{platform};
-    std::unique_ptr<ProgramWindows> windows;
-
-    void SetUp() override
-    {
-        program.run();
-        windows = std::make_unique<ProgramWindows>(program, platform.messageBox());
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&windows->mainView()));
-    }
-    Control& c(const char* name, int index = -1)
-    {
-        return program.mainForm().control(QString::fromLatin1(name), index);
-    }
-    FormView& view() { return windows->mainView(); }
+struct Contrast : test::ShownProgram {
     // The window as the screen shows it at 200 per cent, where a letter's stems cover whole
     // pixels whatever the font's hinting, so that its colour is there to be measured.
     QImage shot()

@@ -1,5 +1,6 @@
 #include "gui/KeyboardAccess.h"
 
+#include "ShownProgram.h"
 #include "app/Program.h"
 #include "gui/ProgramWindows.h"
 #include "support/TestPlatform.h"
@@ -18,22 +19,12 @@ using namespace orebell;
 
 namespace {
 
-struct Keys : ::testing::Test {
-    test::TestPlatform platform;
-    Program program{platform};
-    std::unique_ptr<ProgramWindows> windows;
-
+struct Keys : test::ShownProgram {
     void SetUp() override
     {
-        program.run();
-        windows = std::make_unique<ProgramWindows>(program, platform.messageBox());
+        ShownProgram::SetUp();
         view().activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&view()));
-    }
-    FormView& view() { return windows->mainView(); }
-    Control& c(const char* name, int index = -1)
-    {
-        return program.mainForm().control(QString::fromLatin1(name), index);
     }
     QWidget* w(const char* name, int index = -1)
     {
