@@ -13,4 +13,6 @@ fi
 ./scripts/setup-debian.sh windows
 cmake --preset windows -DCMAKE_PREFIX_PATH="$kit" >/dev/null
 cmake --build --preset windows
+# The Wine prefix and session are made before the tests, so that no test's time-out pays for them.
+./scripts/windows/wine-run.sh wineboot
 ctest --preset windows

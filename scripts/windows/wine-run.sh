@@ -38,5 +38,23 @@ if [ ! -f "$WINEPREFIX/.orebell-ready" ]; then
   ) 9>"$WINEPREFIX.lock"
 fi
 # A wineserver that stays up spares each test program the server's start.
-wineserver -p 600 >/dev/null 2>&1 || true
-exec wine "$@"
+wineserver -p 600 </dev/null >/dev/null 2>&1 || true
+
+# The first program of a session starts the session's own processes (services, explorer), which
+# inherit that program's output and hold it open as long as the session lasts: a caller that
+# reads to the end of the output, as ctest does when it lists a program's tests, would wait for
+# minutes. So the output goes through files, which those processes may keep, and is passed on
+# when the program ends.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" <&0 >"$out" 2>"$err" &
+program=$!
+trap 'kill "$program" 2>/dev/null' INT TERM
+status=0
+while :; do
+  wait "$program" && status=0 || status=$?
+  kill -0 "$program" 2>/dev/null || break # a signal only interrupted the wait
+done
+cat "$out"
+cat "$err" >&2
+exit "$status"
