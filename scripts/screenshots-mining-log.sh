@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes docs/screenshots/{100,200}/mining-log.png: Orebell under Xvfb with a fresh store and a
 # fresh mining log, a short real session driven with xdotool (one laser, then two, Refine twice,
-# stop, Reset), then F2 and the "Mining log" window alone. Needs Xvfb, xdotool, xwininfo and
-# imagemagick, and a built program (default build/dev/bin/Orebell_III).
+# stop, Reset, one laser again), then F2 and the "Mining log" window alone. Needs Xvfb, xdotool,
+# xwininfo and imagemagick, and a built program (default build/dev/bin/Orebell_III).
 # Usage: scripts/screenshots-mining-log.sh [program] [display number]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,6 +34,8 @@ take() {
     click "$(slot 0)" 2415 # both lasers stop
     click "$(slot 1)" 2415
     reset
+    click "$(slot 0)" 2415 # a fourth trip, under way
+    sleep 8
     main
     xdotool mousemove $((WX + 20 * S)) $((WY + 80 * S))
     xdotool key F2

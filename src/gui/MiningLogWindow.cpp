@@ -1,5 +1,6 @@
 #include "gui/MiningLogWindow.h"
 
+#include "data/OreCatalogue.h"
 #include "data/Palette.h"
 #include "gui/Colors.h"
 #include "gui/MiningLogOpener.h"
@@ -7,8 +8,8 @@
 #include "history/TripCsv.h"
 #include "toolkit/Platform.h"
 
-#include <QBarCategoryAxis>
-#include <QBarSeries>
+#include <QCategoryAxis>
+#include <QCursor>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
@@ -25,6 +26,8 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QThread>
+#include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <QValueAxis>
@@ -36,7 +39,19 @@ namespace orebell {
 
 namespace {
 
+const QString InProgress = QStringLiteral("In progress");
+
 QString wholeNumber(double v) { return QLocale().toString(v, 'f', 0); }
+
+QString dayText(const QDate& day) { return QLocale().toString(day, QStringLiteral("d MMM")); }
+
+QString oreText(const Trip& trip)
+{
+    QStringList names;
+    for (const TripOre& ore : trip.ores)
+        names << ore.oreName;
+    return names.join(QStringLiteral(", "));
+}
 
 QString duration(double seconds)
 {
@@ -102,8 +117,67 @@ void useWholeTicks(QValueAxis* axis)
         axis->setTickCount(static_cast<int>(top) + 1);
 }
 
-// Days or trips along the bottom, whole numbers up the side, both in the window's colours.
-void attachAxes(QChart* chart, QAbstractBarSeries* series, QBarCategoryAxis* x, QValueAxis* y)
+// Each ore keeps its colour from one log to the next: a hue per base ore, spread around the
+// circle so that neighbours in the list differ, its two variants a lighter and a deeper shade.
+// A name the ore list does not know gets a pale colour of its own, from its letters.
+QColor oreColor(const QString& oreName)
+{
+    const int base = baseOreIndex(oreName);
+    if (base < 0) {
+        quint32 hash = 2166136261u; // FNV-1a: the same every run, unlike qHash
+        for (QChar c : oreName)
+            hash = (hash ^ c.unicode()) * 16777619u;
+        return QColor::fromHsv(static_cast<int>(hash % 360), 60, 200);
+    }
+    const int hue = (base * 137 + 30) % 360; // the golden angle, near enough
+    const auto& variants = baseOres()[static_cast<std::size_t>(base)].variants;
+    if (oreName == QLatin1String(variants[0]))
+        return QColor::fromHsv(hue, 90, 255);
+    if (oreName == QLatin1String(variants[1]))
+        return QColor::fromHsv(hue, 230, 170);
+    return QColor::fromHsv(hue, 170, 230);
+}
+
+// The trip in progress: hatched, so that it reads as not yet kept.
+void markInProgress(QBarSet* set)
+{
+    const QColor colour = toQColor(palette::LightGrey);
+    set->setBrush(QBrush(colour, Qt::BDiagPattern));
+    set->setBorderColor(colour);
+}
+
+// Bar i stands at i on a value axis that names some of the bars: `labels` holds their indexes and
+// texts, in order; a text already used is left out (the axis needs each once).
+QCategoryAxis* barAxis(int bars, const std::vector<std::pair<int, QString>>& labels)
+{
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setRange(-0.5, std::max(bars, 1) - 0.5);
+    x->setGridLineVisible(false);
+    QStringList used;
+    for (const auto& [index, text] : labels) {
+        if (used.contains(text))
+            continue;
+        used << text;
+        x->append(text, index);
+    }
+    x->setStartValue(-0.5);
+    return x;
+}
+
+// Shows what a bar is while the pointer rests on it.
+void explainBars(QBarSet* set, QWidget* view, std::function<QString(int)> text)
+{
+    QObject::connect(set, &QBarSet::hovered, view, [view, text = std::move(text)](bool on, int index) {
+        if (on)
+            QToolTip::showText(QCursor::pos(), text(index), view);
+        else
+            QToolTip::hideText();
+    });
+}
+
+// Trips or days along the bottom, whole numbers up the side, both in the window's colours.
+void attachAxes(QChart* chart, QAbstractBarSeries* series, QAbstractAxis* x, QValueAxis* y)
 {
     styleAxis(x);
     styleAxis(y);
@@ -133,18 +207,50 @@ void TripTableModel::setTrips(std::vector<Trip> trips)
     trips_ = std::move(trips);
     oreTexts_.clear();
     oreTexts_.reserve(trips_.size());
-    for (const Trip& t : trips_) {
-        QStringList names;
-        for (const TripOre& ore : t.ores)
-            names << ore.oreName;
-        oreTexts_.push_back(names.join(QStringLiteral(", ")));
-    }
+    for (const Trip& t : trips_)
+        oreTexts_.push_back(oreText(t));
     endResetModel();
+}
+
+void TripTableModel::setTripInProgress(std::optional<Trip> trip)
+{
+    const bool had = inProgress_.has_value();
+    if (had && !trip) {
+        beginRemoveRows({}, 0, 0);
+        inProgress_.reset();
+        endRemoveRows();
+        return;
+    }
+    if (!trip)
+        return;
+    if (!had)
+        beginInsertRows({}, 0, 0);
+    inProgress_ = std::move(trip);
+    inProgressOres_ = oreText(*inProgress_);
+    if (!had)
+        endInsertRows();
+    else
+        emit dataChanged(index(0, 0), index(0, ColumnCount - 1));
+}
+
+const Trip& TripTableModel::tripAt(int row) const
+{
+    if (inProgress_ && row == 0)
+        return *inProgress_;
+    // Newest first without sorting: the log hands the trips over oldest first.
+    return trips_[trips_.size() - static_cast<std::size_t>(row) - (inProgress_ ? 0 : 1)];
+}
+
+const QString& TripTableModel::oreTextAt(int row) const
+{
+    if (inProgress_ && row == 0)
+        return inProgressOres_;
+    return oreTexts_[oreTexts_.size() - static_cast<std::size_t>(row) - (inProgress_ ? 0 : 1)];
 }
 
 int TripTableModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(trips_.size());
+    return parent.isValid() ? 0 : static_cast<int>(trips_.size()) + (inProgress_ ? 1 : 0);
 }
 
 int TripTableModel::columnCount(const QModelIndex& parent) const
@@ -156,13 +262,19 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    // Newest first without sorting: the log hands the trips over oldest first.
-    const auto row = trips_.size() - 1 - static_cast<std::size_t>(index.row());
-    const Trip& t = trips_[row];
+    const Trip& t = tripAt(index.row());
+    const bool live = inProgress_ && index.row() == 0;
     if (role == Qt::TextAlignmentRole)
         return index.column() == Ores || index.column() == EndedBy || index.column() == Start
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == Qt::FontRole && live) {
+        QFont italic;
+        italic.setItalic(true);
+        return italic;
+    }
+    if (role == Qt::ForegroundRole && live)
+        return toQColor(palette::Orange);
     if (role != Qt::DisplayRole && role != SortRole)
         return {};
     const bool sort = role == SortRole;
@@ -173,7 +285,7 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
     case MiningTime:
         return sort ? QVariant(t.miningSeconds) : QVariant(duration(t.miningSeconds));
     case Ores:
-        return oreTexts_[row];
+        return oreTextAt(index.row());
     case Units:
         return sort ? QVariant(t.units()) : QVariant(wholeNumber(t.units()));
     case Cycles:
@@ -185,7 +297,7 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
     case IskPerHour:
         return sort ? QVariant(t.iskPerHour()) : QVariant(wholeNumber(t.iskPerHour()));
     case EndedBy:
-        return t.endedBy;
+        return live ? InProgress : t.endedBy;
     default:
         return {};
     }
@@ -217,6 +329,9 @@ MiningLogWindow::MiningLogWindow(MiningLog& log, MessageBoxService& messages, QW
     };
     build();
     resize(960, 700);
+    follow_ = new QTimer(this);
+    follow_->setInterval(1000);
+    connect(follow_, &QTimer::timeout, this, &MiningLogWindow::followTripInProgress);
 }
 
 void MiningLogWindow::build()
@@ -284,22 +399,61 @@ MiningLogWindow::~MiningLogWindow()
 
 void MiningLogWindow::reload(const QDate& today)
 {
+    today_ = today;
     log_.readInBackground(MiningLog::TripDetail::WithoutMinerals, this,
-                          [this, today](std::vector<Trip> trips) { showTrips(std::move(trips), today); });
+                          [this](std::vector<Trip> trips) { showTrips(std::move(trips)); });
 }
 
-void MiningLogWindow::showTrips(std::vector<Trip> trips, const QDate& today)
+void MiningLogWindow::showTrips(std::vector<Trip> trips)
 {
     model_.setTrips(std::move(trips));
+    model_.setTripInProgress(log_.tripInProgress());
     const QString notice = log_.takeNotice();
     if (!notice.isEmpty())
         messages_.show(notice);
-    const LogSummary summary = summarize(model_.trips(), today);
+    showSummary(true);
+    emit reloaded();
+}
+
+void MiningLogWindow::followTripInProgress()
+{
+    const std::optional<Trip> before = model_.tripInProgress();
+    std::optional<Trip> now = log_.tripInProgress();
+    if (before && (!now || now->start != before->start)) {
+        reload(today_); // it has ended and is in the log now
+        return;
+    }
+    if (!before && !now)
+        return;
+    // Time alone moves one bar; ore coming in may change the scale and the ores.
+    const bool redraw = !before || !iskInProgress_ || now->units() != before->units() || now->isk != before->isk;
+    model_.setTripInProgress(std::move(now));
+    showSummary(redraw);
+}
+
+void MiningLogWindow::showSummary(bool redrawCharts)
+{
+    const std::optional<Trip>& live = model_.tripInProgress();
+    const LogSummary summary = summarize(model_.trips(), today_, live ? &*live : nullptr);
     totals_[0]->setText(totalsCaption(QStringLiteral("Today"), summary.today));
     totals_[1]->setText(totalsCaption(QStringLiteral("Last 7 days"), summary.lastSevenDays));
     totals_[2]->setText(totalsCaption(QStringLiteral("All time"), summary.allTime));
-    showCharts(summary);
-    emit reloaded();
+    if (redrawCharts)
+        showCharts(summary);
+    else if (iskInProgress_ && !summary.recent.empty())
+        iskInProgress_->replace(iskInProgress_->count() - 1, summary.recent.back().iskPerHour);
+}
+
+void MiningLogWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    follow_->start();
+}
+
+void MiningLogWindow::hideEvent(QHideEvent* event)
+{
+    follow_->stop();
+    QWidget::hideEvent(event);
 }
 
 QString MiningLogWindow::totalsText() const
@@ -312,69 +466,127 @@ QString MiningLogWindow::totalsText() const
 
 void MiningLogWindow::showCharts(const LogSummary& summary)
 {
-    {
-        auto* chart = new QChart;
-        styleChart(chart,
-                   QStringLiteral("Isk per hour of mining, last %1 trips").arg(LogSummary::RecentTrips));
-        auto* set = new QBarSet(QStringLiteral("Isk per hour"));
-        set->setColor(toQColor(palette::Orange));
-        set->setBorderColor(toQColor(palette::Orange));
-        QStringList trips;
-        for (std::size_t i = 0; i < summary.recentIskPerHour.size(); ++i) {
-            *set << summary.recentIskPerHour[i];
-            trips << QString::number(summary.recentIds[i]);
+    showIskChart(summary);
+    showDailyChart(summary);
+}
+
+void MiningLogWindow::showIskChart(const LogSummary& summary)
+{
+    auto* chart = new QChart;
+    styleChart(chart, QStringLiteral("Isk per hour of mining, last %1 trips").arg(LogSummary::RecentTrips));
+    // Stacked, one of the two empty at each trip, so that the trip in progress has a bar as wide
+    // as the others and a look of its own.
+    auto* ended = new QBarSet(QStringLiteral("Ended trips"));
+    ended->setColor(toQColor(palette::Orange));
+    ended->setBorderColor(toQColor(palette::Orange));
+    auto* live = new QBarSet(InProgress);
+    markInProgress(live);
+    std::vector<double> values;
+    std::vector<QDate> days;
+    for (const LogSummary::RecentTrip& trip : summary.recent) {
+        *ended << (trip.inProgress ? 0.0 : trip.iskPerHour);
+        *live << (trip.inProgress ? trip.iskPerHour : 0.0);
+        values.push_back(trip.iskPerHour);
+        days.push_back(trip.end.toLocalTime().date());
+    }
+    // A date under the first trip of a day, the latest day first, where the next leaves room.
+    const int bars = static_cast<int>(days.size());
+    const int room = std::max(1, bars / 6);
+    std::vector<std::pair<int, QString>> labels;
+    int nextLabel = bars + room;
+    for (int i = bars - 1; i >= 0; --i) {
+        const auto day = days[static_cast<std::size_t>(i)];
+        const bool firstOfDay = i == 0 || days[static_cast<std::size_t>(i) - 1] != day;
+        if (firstOfDay && nextLabel - i >= room) {
+            labels.insert(labels.begin(), {i, dayText(day)});
+            nextLabel = i;
         }
-        auto* series = new QBarSeries;
+    }
+    auto* series = new QStackedBarSeries;
+    series->append(ended);
+    const bool hasLive = !summary.recent.empty() && summary.recent.back().inProgress;
+    if (hasLive)
+        series->append(live);
+    else
+        delete live;
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    const auto tip = [recent = summary.recent](int index) {
+        if (index < 0 || index >= static_cast<int>(recent.size()))
+            return QString();
+        const LogSummary::RecentTrip& trip = recent[static_cast<std::size_t>(index)];
+        if (trip.inProgress)
+            return QStringLiteral("Trip in progress: %1 isk/h so far").arg(wholeNumber(trip.iskPerHour));
+        return QStringLiteral("Trip %1, ended %2: %3 isk/h")
+            .arg(trip.id)
+            .arg(QLocale().toString(trip.end.toLocalTime(), QLocale::ShortFormat), wholeNumber(trip.iskPerHour));
+    };
+    for (QBarSet* set : series->barSets())
+        explainBars(set, iskChart_, tip);
+    auto* y = new QValueAxis;
+    y->setRange(0, axisTop(values));
+    attachAxes(chart, series, barAxis(bars, labels), y);
+    chart->legend()->setVisible(hasLive); // says what the hatched bar is
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    iskInProgress_ = hasLive ? live : nullptr;
+    QChart* old = iskChart_->chart();
+    iskChart_->setChart(chart);
+    delete old;
+}
+
+void MiningLogWindow::showDailyChart(const LogSummary& summary)
+{
+    auto* chart = new QChart;
+    styleChart(chart, QStringLiteral("Units mined per day, last %1 days").arg(LogSummary::Days));
+    auto* series = new QStackedBarSeries;
+    const auto dayTip = [days = summary.days](const QString& what, int index, double units) {
+        const QDate day = index >= 0 && index < static_cast<int>(days.size())
+                              ? days[static_cast<std::size_t>(index)]
+                              : QDate();
+        return QStringLiteral("%1, %2: %3 units")
+            .arg(what, QLocale().toString(day, QLocale::LongFormat), wholeNumber(units));
+    };
+    for (qsizetype o = 0; o < summary.ores.size(); ++o) {
+        auto* set = new QBarSet(summary.ores[o]);
+        set->setColor(oreColor(summary.ores[o]));
+        set->setBorderColor(set->color());
+        for (double units : summary.unitsByOre[static_cast<std::size_t>(o)])
+            *set << units;
         series->append(set);
-        series->setBarWidth(0.8);
-        chart->addSeries(series);
-        // Fifty trip numbers do not fit under the bars; the table has them.
-        auto* x = new QBarCategoryAxis;
-        x->append(trips);
-        x->setLabelsVisible(false);
-        auto* y = new QValueAxis;
-        y->setRange(0, axisTop(summary.recentIskPerHour));
-        attachAxes(chart, series, x, y);
-        chart->legend()->hide();
-        QChart* old = iskChart_->chart();
-        iskChart_->setChart(chart);
-        delete old;
+        explainBars(set, dailyChart_,
+                    [set, dayTip](int index) { return dayTip(set->label(), index, set->at(index)); });
     }
-    {
-        auto* chart = new QChart;
-        // Thirty day labels do not fit under the bars: the title names the days they span.
-        styleChart(chart, QStringLiteral("Units mined per day, %1 - %2")
-                              .arg(QLocale().toString(summary.days.front(), QStringLiteral("d MMM")),
-                                   QLocale().toString(summary.days.back(), QStringLiteral("d MMM yyyy"))));
-        auto* series = new QStackedBarSeries;
-        for (qsizetype o = 0; o < summary.ores.size(); ++o) {
-            auto* set = new QBarSet(summary.ores[o]);
-            for (double units : summary.unitsByOre[static_cast<std::size_t>(o)])
-                *set << units;
-            series->append(set);
-        }
-        series->setBarWidth(0.8);
-        chart->addSeries(series);
-        auto* x = new QBarCategoryAxis;
-        QStringList days;
-        for (const QDate& day : summary.days)
-            days << day.toString(Qt::ISODate);
-        x->append(days);
-        x->setLabelsVisible(false);
-        x->setGridLineVisible(false);
-        auto* y = new QValueAxis;
-        std::vector<double> dayTotals(summary.days.size(), 0.0);
-        for (const auto& ore : summary.unitsByOre)
-            for (std::size_t d = 0; d < ore.size(); ++d)
-                dayTotals[d] += ore[d];
-        y->setRange(0, axisTop(dayTotals));
-        attachAxes(chart, series, x, y);
-        chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
-        chart->legend()->setVisible(!summary.ores.isEmpty());
-        QChart* old = dailyChart_->chart();
-        dailyChart_->setChart(chart);
-        delete old;
+    if (summary.unitsInProgress > 0) {
+        auto* live = new QBarSet(InProgress);
+        markInProgress(live);
+        for (std::size_t d = 0; d + 1 < summary.days.size(); ++d)
+            *live << 0.0;
+        *live << summary.unitsInProgress;
+        series->append(live);
+        explainBars(live, dailyChart_,
+                    [live, dayTip](int index) { return dayTip(QStringLiteral("Trip in progress"), index, live->at(index)); });
     }
+    series->setBarWidth(0.8);
+    chart->addSeries(series);
+    // A date under every fifth day, today's last.
+    std::vector<std::pair<int, QString>> labels;
+    const int days = static_cast<int>(summary.days.size());
+    for (int d = (days - 1) % 5; d < days; d += 5)
+        labels.emplace_back(d, dayText(summary.days[static_cast<std::size_t>(d)]));
+    auto* y = new QValueAxis;
+    std::vector<double> dayTotals(summary.days.size(), 0.0);
+    for (const auto& ore : summary.unitsByOre)
+        for (std::size_t d = 0; d < ore.size(); ++d)
+            dayTotals[d] += ore[d];
+    if (!dayTotals.empty())
+        dayTotals.back() += summary.unitsInProgress;
+    y->setRange(0, axisTop(dayTotals));
+    attachAxes(chart, series, barAxis(days, labels), y);
+    chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
+    chart->legend()->setVisible(!series->barSets().isEmpty());
+    QChart* old = dailyChart_->chart();
+    dailyChart_->setChart(chart);
+    delete old;
 }
 
 void MiningLogWindow::exportRequested()

@@ -9,21 +9,25 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QBarSet;
 class QChartView;
 class QLabel;
 class QProgressDialog;
 class QThread;
 class QSortFilterProxyModel;
 class QTableView;
+class QTimer;
 
 namespace orebell {
 
 class MessageBoxService;
 struct LogSummary;
 
-// The trips as a table: one row per trip, sortable by any column (numbers sort as numbers).
+// The trips as a table: one row per trip, sortable by any column (numbers sort as numbers), the
+// trip in progress first, marked as such.
 class TripTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -32,6 +36,8 @@ public:
 
     void setTrips(std::vector<Trip> trips);
     const std::vector<Trip>& trips() const { return trips_; }
+    void setTripInProgress(std::optional<Trip> trip);
+    const std::optional<Trip>& tripInProgress() const { return inProgress_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -39,12 +45,18 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    const Trip& tripAt(int row) const;
+    const QString& oreTextAt(int row) const;
+
     std::vector<Trip> trips_;
     std::vector<QString> oreTexts_; // made once per trip: the table asks for them on every paint
+    std::optional<Trip> inProgress_;
+    QString inProgressOres_;
 };
 
 // "Mining log": isk per hour of the last 50 trips, units per day of the last 30 days stacked by
-// ore, totals for today, seven days and all time, the sortable trips, and export to CSV.
+// ore, totals for today, seven days and all time, the sortable trips, and export to CSV. While it
+// shows, the trip in progress is followed live in each of them.
 class MiningLogWindow : public QWidget {
     Q_OBJECT
 public:
@@ -69,16 +81,26 @@ public:
     QChartView& iskChart() { return *iskChart_; }
     QChartView& dailyChart() { return *dailyChart_; }
     QString totalsText() const;
+    // Brings the trip in progress up to date (the window does so each second while it shows);
+    // when the trip has ended, the log is read again for it.
+    void followTripInProgress();
 
 signals:
     void reloaded();
     void exported(bool ok);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void build();
     void exportRequested();
-    void showTrips(std::vector<Trip> trips, const QDate& today);
+    void showTrips(std::vector<Trip> trips);
+    void showSummary(bool redrawCharts);
     void showCharts(const LogSummary& summary);
+    void showIskChart(const LogSummary& summary);
+    void showDailyChart(const LogSummary& summary);
     void writeCsv(std::vector<Trip> trips, const QString& path);
     void exportDone(const QString& path, const QString& error);
 
@@ -90,6 +112,9 @@ private:
     QChartView* iskChart_ = nullptr;
     QChartView* dailyChart_ = nullptr;
     QLabel* totals_[3] = {};
+    QDate today_ = QDate::currentDate();
+    QTimer* follow_ = nullptr;
+    QPointer<QBarSet> iskInProgress_; // the bar of the trip in progress, while the chart has one
     std::function<QString()> askSaveFile_;
     bool exporting_ = false;
     std::unique_ptr<QThread> writer_;

@@ -21,6 +21,8 @@ History::History(Form& main, Shared& shared, Platform& platform)
         countdowns_[i] = &main.control(QStringLiteral("lblCycleCountdown"), i);
     }
     wrapRoutines();
+    if (MiningLog* log = platform_.miningLog())
+        log->setTripInProgress([this] { return tripSoFar(); });
     observer_ = main_.subscribe([this](Control& c, Prop prop) { onControl(c, prop); }, {Prop::Caption});
     formObserver_ = main_.subscribeForm([this](Form& f) {
         // An unload that no save announced (the close button saves first) still ends the trip.
@@ -31,6 +33,8 @@ History::History(Form& main, Shared& shared, Platform& platform)
 
 History::~History()
 {
+    if (MiningLog* log = platform_.miningLog())
+        log->setTripInProgress({});
     main_.unsubscribe(observer_);
     main_.unsubscribe(formObserver_);
 }
@@ -150,11 +154,43 @@ void History::openTrip()
 
 void History::addMiningTime()
 {
-    if (!trip_ || !runningSince_)
+    if (!trip_)
         return;
-    const qint64 now = platform_.clock().steadyMs();
-    trip_->miningSeconds += static_cast<double>(std::max<qint64>(0, now - *runningSince_)) / 1000.0;
-    runningSince_ = now;
+    trip_->miningSeconds = miningSecondsSoFar();
+    if (runningSince_)
+        runningSince_ = platform_.clock().steadyMs();
+}
+
+double History::miningSecondsSoFar() const
+{
+    if (!runningSince_)
+        return trip_->miningSeconds;
+    const qint64 running = std::max<qint64>(0, platform_.clock().steadyMs() - *runningSince_);
+    return trip_->miningSeconds + static_cast<double>(running) / 1000.0;
+}
+
+void History::value(Trip& trip) const
+{
+    if (!shared_.routines.ValueOre)
+        return;
+    if (const auto valuation = shared_.routines.ValueOre(trip.ores)) {
+        trip.estimate = valuation->minerals;
+        trip.isk = valuation->isk;
+    }
+}
+
+std::optional<Trip> History::tripSoFar() const
+{
+    if (!trip_)
+        return std::nullopt;
+    Trip trip = *trip_;
+    trip.miningSeconds = miningSecondsSoFar();
+    // The start's date plus the trip's length: a clock set back mid-trip must not end it before
+    // it began, nor one set forward lengthen it.
+    trip.end = trip.start.addMSecs(std::max<qint64>(0, platform_.clock().steadyMs() - tripSteadyStart_));
+    std::erase_if(trip.ores, [](const TripOre& o) { return std::abs(o.units) < 1e-9; });
+    value(trip);
+    return trip;
 }
 
 void History::credit(const QString& oreName, double units)
@@ -179,30 +215,17 @@ double History::gridUnits(const QString& oreName) const
 
 void History::closeTrip(const QString& endedBy, bool tell)
 {
-    if (!trip_)
-        return;
-    addMiningTime();
-    Trip trip = std::move(*trip_);
+    std::optional<Trip> trip = tripSoFar();
     trip_.reset();
-    std::erase_if(trip.ores, [](const TripOre& o) { return std::abs(o.units) < 1e-9; });
-    if (trip.units() <= 0)
+    if (!trip || trip->units() <= 0)
         return; // nothing mined: no trip
-    // The start's date plus the trip's length: a clock set back mid-trip must not end it before
-    // it began, nor one set forward lengthen it.
-    trip.end = trip.start.addMSecs(std::max<qint64>(0, platform_.clock().steadyMs() - tripSteadyStart_));
-    trip.endedBy = endedBy;
-    if (shared_.routines.ValueOre) {
-        if (const auto valuation = shared_.routines.ValueOre(trip.ores)) {
-            trip.estimate = valuation->minerals;
-            trip.isk = valuation->isk;
-        }
-    }
+    trip->endedBy = endedBy;
     if (endedBy == TripEnd::Refine)
-        trip.refined = refined_;
+        trip->refined = refined_;
     MiningLog* log = platform_.miningLog();
     if (!log)
         return;
-    log->record(trip);
+    log->record(*trip);
     if (tell)
         tellNotice();
 }

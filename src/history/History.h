@@ -30,6 +30,8 @@ public:
     // wait for the disk), and tells the player what the log has to say.
     void start();
     bool tripOpen() const { return trip_.has_value(); }
+    // The open trip as it would be recorded now, valued at today's figures; none between trips.
+    std::optional<Trip> tripSoFar() const;
 
 private:
     static constexpr int Slots = 7;
@@ -40,6 +42,8 @@ private:
     void openTrip();
     void closeTrip(const QString& endedBy, bool tell = true);
     void addMiningTime();
+    double miningSecondsSoFar() const;
+    void value(Trip& trip) const;
     void credit(const QString& oreName, double units);
     double gridUnits(const QString& oreName) const;
     void tellNotice();

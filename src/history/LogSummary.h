@@ -26,15 +26,23 @@ struct LogSummary {
     LogTotals today;
     LogTotals lastSevenDays; // today and the six days before
     LogTotals allTime;
-    // Isk per hour of mining of the last RecentTrips trips, oldest first, with their trip numbers.
-    std::vector<double> recentIskPerHour;
-    std::vector<qint64> recentIds;
+    // The last RecentTrips trips, oldest first, the trip in progress last.
+    struct RecentTrip {
+        qint64 id = 0;
+        QDateTime end; // UTC; now for the trip in progress
+        double iskPerHour = 0;
+        bool inProgress = false;
+    };
+    std::vector<RecentTrip> recent;
     // Units mined on each of the last Days days (oldest first, today last), per ore.
     std::vector<QDate> days;
-    QStringList ores;                            // every ore mined in those days, by name
+    QStringList ores;                            // every ore of the ended trips in those days, by name
     std::vector<std::vector<double>> unitsByOre; // [ore][day]
+    double unitsInProgress = 0;                  // of the trip in progress, mined today
 };
 
-LogSummary summarize(const std::vector<Trip>& trips, const QDate& today);
+// `inProgress`, the trip under way, counts in the totals once it holds ore, and is the newest of
+// the recent trips from its first laser start.
+LogSummary summarize(const std::vector<Trip>& trips, const QDate& today, const Trip* inProgress = nullptr);
 
 } // namespace orebell

@@ -1,165 +1,199 @@
 #include "history/TripCsv.h"
 
 #include "data/MineralData.h"
+#include "data/OreCatalogue.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QStorageInfo>
 #include <QStringList>
+
+#include <cmath>
+#include <optional>
 
 namespace orebell {
 
 namespace {
 
-const QString TimeFormat = QStringLiteral("yyyy-MM-dd'T'HH:mm:ss.zzz'Z'");
-constexpr int TripColumns = 10; // trip .. units; then the estimate and the refined minerals
+const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
-QStringList header()
+// Whole numbers and cents are kept as integers, so that a total is exactly the sum of its cells.
+// A figure that is not finite (a damaged log) counts as nothing rather than as noise.
+qint64 whole(double v) { return std::isfinite(v) ? std::llround(v) : 0; }
+qint64 cents(double v) { return whole(v * 100); }
+QString wholeText(qint64 v) { return QString::number(v); }
+QString centsText(qint64 c)
 {
-    QStringList h = {QStringLiteral("trip"),
-                     QStringLiteral("start_utc"),
-                     QStringLiteral("end_utc"),
-                     QStringLiteral("mining_seconds"),
-                     QStringLiteral("ended_by"),
-                     QStringLiteral("cycles"),
-                     QStringLiteral("asteroids_mined_out"),
-                     QStringLiteral("trip_isk"),
-                     QStringLiteral("ore"),
-                     QStringLiteral("units")};
-    for (const char* m : MineralNames)
-        h << QStringLiteral("estimated_") + QLatin1String(m);
-    for (const char* m : MineralNames)
-        h << QStringLiteral("refined_") + QLatin1String(m);
-    return h;
+    const qint64 a = c < 0 ? -c : c;
+    return QStringLiteral("%1%2.%3")
+        .arg(c < 0 ? QStringLiteral("-") : QString())
+        .arg(a / 100)
+        .arg(a % 100, 2, 10, QLatin1Char('0'));
 }
-
-QString number(double v) { return QString::number(v, 'g', 17); }
 
 QString quoted(const QString& field)
 {
     if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
-        !field.contains(QLatin1Char('\n')))
+        !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
         return field;
     QString q = field;
     q.replace(QLatin1String("\""), QLatin1String("\"\""));
     return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
-// The fields of one record starting at `pos`; quoted fields may hold commas, quotes and line breaks.
-QStringList nextRecord(const QString& text, qsizetype& pos)
+// The ores of the trips, each once: those of the ore list in its order, then any other by name.
+QStringList oreColumns(const std::vector<Trip>& trips)
 {
+    QSet<QString> mined;
+    for (const Trip& t : trips)
+        for (const TripOre& ore : t.ores)
+            mined.insert(ore.oreName);
+    QStringList ores;
+    for (const QString& name : oreListNames())
+        if (mined.remove(name))
+            ores << name;
+    QStringList others(mined.begin(), mined.end());
+    others.sort();
+    return ores + others;
+}
+
+// One trip's figures, or the totals of several: the row a trip adds to the file.
+struct Row {
+    qint64 miningSeconds = 0;
+    qint64 cycles = 0;
+    qint64 minedOut = 0;
+    qint64 units = 0;
+    qint64 iskCents = 0;
+    std::vector<qint64> oreUnits;
+    std::array<qint64, Trip::Minerals> estimate{};
+    std::array<std::optional<qint64>, Trip::Minerals> refined{}; // none: not known to the log
+
+    Row& operator+=(const Row& r)
+    {
+        miningSeconds += r.miningSeconds;
+        cycles += r.cycles;
+        minedOut += r.minedOut;
+        units += r.units;
+        iskCents += r.iskCents;
+        for (std::size_t i = 0; i < oreUnits.size(); ++i)
+            oreUnits[i] += r.oreUnits[i];
+        for (int k = 0; k < Trip::Minerals; ++k) {
+            estimate[k] += r.estimate[k];
+            refined[k] = refined[k].value_or(0) + r.refined[k].value_or(0);
+        }
+        return *this;
+    }
+};
+
+Row rowOf(const Trip& t, const QStringList& ores)
+{
+    Row r;
+    r.miningSeconds = whole(t.miningSeconds);
+    r.cycles = t.cycles;
+    r.minedOut = t.asteroidsMinedOut;
+    r.iskCents = cents(t.isk);
+    r.oreUnits.assign(static_cast<std::size_t>(ores.size()), 0);
+    for (const TripOre& ore : t.ores)
+        r.oreUnits[static_cast<std::size_t>(ores.indexOf(ore.oreName))] += whole(ore.units);
+    for (qint64 u : r.oreUnits)
+        r.units += u;
+    for (int k = 0; k < Trip::Minerals; ++k) {
+        r.estimate[k] = whole(t.estimate[k]);
+        // Only a Refine refines; a Refine recorded before the log kept what it refined is unknown.
+        if (t.refined)
+            r.refined[k] = whole((*t.refined)[k]);
+        else if (t.endedBy != TripEnd::Refine)
+            r.refined[k] = 0;
+    }
+    return r;
+}
+
+QStringList figures(const Row& r)
+{
+    QStringList f;
+    for (qint64 u : r.oreUnits)
+        f << wholeText(u);
+    for (qint64 m : r.estimate)
+        f << wholeText(m);
+    for (const auto& m : r.refined)
+        f << (m ? wholeText(*m) : QString());
+    return f;
+}
+
+QString line(const QStringList& fields) { return fields.join(QLatin1Char(',')) + QStringLiteral("\r\n"); }
+
+} // namespace
+
+QString tripsToCsv(const std::vector<Trip>& trips)
+{
+    const QStringList ores = oreColumns(trips);
+    QStringList header = {QStringLiteral("trip"),         QStringLiteral("start_utc"),
+                          QStringLiteral("end_utc"),      QStringLiteral("ended_by"),
+                          QStringLiteral("mining_seconds"), QStringLiteral("cycles"),
+                          QStringLiteral("asteroids_mined_out"), QStringLiteral("units"),
+                          QStringLiteral("isk"),          QStringLiteral("isk_per_hour")};
+    for (const QString& ore : ores)
+        header << quoted(QStringLiteral("units_") + ore);
+    for (const char* m : MineralNames)
+        header << QStringLiteral("estimated_") + QLatin1String(m);
+    for (const char* m : MineralNames)
+        header << QStringLiteral("refined_") + QLatin1String(m);
+
+    QString out = line(header);
+    Row total;
+    total.oreUnits.assign(static_cast<std::size_t>(ores.size()), 0);
+    for (const Trip& t : trips) {
+        const Row r = rowOf(t, ores);
+        total += r;
+        out += line(QStringList{QString::number(t.id), t.start.toUTC().toString(TimeFormat),
+                                t.end.toUTC().toString(TimeFormat), quoted(t.endedBy),
+                                wholeText(r.miningSeconds), wholeText(r.cycles), wholeText(r.minedOut),
+                                wholeText(r.units), centsText(r.iskCents), centsText(cents(t.iskPerHour()))} +
+                    figures(r));
+    }
+    // Isk per hour does not add up; the times and the ending are not figures.
+    out += line(QStringList{QStringLiteral("total"), QString(), QString(), QString(),
+                            wholeText(total.miningSeconds), wholeText(total.cycles), wholeText(total.minedOut),
+                            wholeText(total.units), centsText(total.iskCents), QString()} +
+                figures(total));
+    return out;
+}
+
+std::vector<QStringList> csvRecords(const QString& text)
+{
+    std::vector<QStringList> records;
     QStringList fields;
     QString field;
     bool inQuotes = false;
-    while (pos < text.size()) {
-        const QChar c = text[pos++];
+    const auto endRecord = [&] {
+        fields << field;
+        records.push_back(fields);
+        fields.clear();
+        field.clear();
+    };
+    for (qsizetype pos = 0; pos < text.size(); ++pos) {
+        const QChar c = text[pos];
         if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                if (pos < text.size() && text[pos] == QLatin1Char('"')) {
-                    field += c;
-                    ++pos;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
+            if (c != QLatin1Char('"'))
                 field += c;
-            }
+            else if (pos + 1 < text.size() && text[pos + 1] == QLatin1Char('"'))
+                field += text[++pos];
+            else
+                inQuotes = false;
         } else if (c == QLatin1Char('"')) {
             inQuotes = true;
         } else if (c == QLatin1Char(',')) {
             fields << field;
             field.clear();
         } else if (c == QLatin1Char('\n')) {
-            break;
+            endRecord();
         } else if (c != QLatin1Char('\r')) {
             field += c;
         }
     }
-    fields << field;
-    return fields;
-}
-
-} // namespace
-
-QString tripsToCsv(const std::vector<Trip>& trips)
-{
-    QString out = header().join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    for (const Trip& t : trips) {
-        QStringList tripFields = {QString::number(t.id),
-                                  t.start.toUTC().toString(TimeFormat),
-                                  t.end.toUTC().toString(TimeFormat),
-                                  number(t.miningSeconds),
-                                  quoted(t.endedBy),
-                                  QString::number(t.cycles),
-                                  QString::number(t.asteroidsMinedOut),
-                                  number(t.isk)};
-        QStringList minerals;
-        for (double v : t.estimate)
-            minerals << number(v);
-        for (int k = 0; k < Trip::Minerals; ++k)
-            minerals << (t.refined ? number((*t.refined)[k]) : QString());
-        for (const TripOre& ore : t.ores)
-            out += (tripFields + QStringList{quoted(ore.oreName), number(ore.units)} + minerals)
-                       .join(QLatin1Char(',')) +
-                   QStringLiteral("\r\n");
-    }
-    return out;
-}
-
-std::optional<std::vector<Trip>> tripsFromCsv(const QString& text, QString* error)
-{
-    const auto fail = [error](int line, const QString& why) -> std::optional<std::vector<Trip>> {
-        if (error)
-            *error = QStringLiteral("line %1: %2").arg(line).arg(why);
-        return std::nullopt;
-    };
-    const QStringList expected = header();
-    qsizetype pos = 0;
-    if (nextRecord(text, pos) != expected)
-        return fail(1, QStringLiteral("not a mining log export"));
-    std::vector<Trip> trips;
-    for (int line = 2; pos < text.size(); ++line) {
-        const QStringList f = nextRecord(text, pos);
-        if (f.size() == 1 && f[0].isEmpty())
-            continue;
-        if (f.size() != expected.size())
-            return fail(line, QStringLiteral("%1 fields instead of %2").arg(f.size()).arg(expected.size()));
-        bool ok = true;
-        const auto num = [&ok](const QString& s) {
-            bool good = false;
-            const double v = s.toDouble(&good);
-            ok = ok && good;
-            return v;
-        };
-        const qint64 id = f[0].toLongLong(&ok);
-        if (!ok)
-            return fail(line, QStringLiteral("the trip number is not a number"));
-        if (trips.empty() || trips.back().id != id) {
-            Trip& t = trips.emplace_back();
-            t.id = id;
-            t.start = QDateTime::fromString(f[1], TimeFormat);
-            t.end = QDateTime::fromString(f[2], TimeFormat);
-            t.start.setTimeSpec(Qt::UTC);
-            t.end.setTimeSpec(Qt::UTC);
-            if (!t.start.isValid() || !t.end.isValid())
-                return fail(line, QStringLiteral("a time does not read"));
-            t.miningSeconds = num(f[3]);
-            t.endedBy = f[4];
-            t.cycles = static_cast<int>(num(f[5]));
-            t.asteroidsMinedOut = static_cast<int>(num(f[6]));
-            t.isk = num(f[7]);
-            for (int k = 0; k < Trip::Minerals; ++k)
-                t.estimate[k] = num(f[TripColumns + k]);
-            if (!f[TripColumns + Trip::Minerals].isEmpty()) {
-                t.refined.emplace();
-                for (int k = 0; k < Trip::Minerals; ++k)
-                    (*t.refined)[k] = num(f[TripColumns + Trip::Minerals + k]);
-            }
-        }
-        trips.back().ores.push_back({f[8], num(f[9])});
-        if (!ok)
-            return fail(line, QStringLiteral("a number does not read"));
-    }
-    return trips;
+    if (!field.isEmpty() || !fields.isEmpty())
+        endRecord();
+    return records;
 }
 
 QString csvTargetRefusal(const QString& path)

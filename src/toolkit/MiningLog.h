@@ -82,6 +82,18 @@ public:
     // What the player must hear about the log (it was damaged and set aside, it cannot be
     // written), once: empty when there is nothing new.
     virtual QString takeNotice() = 0;
+
+    // The trip under way, which the log keeps only once it has ended: whoever cuts the session
+    // into trips says where to find it, and the log window shows it live. On the window's thread.
+    using TripInProgress = std::function<std::optional<Trip>()>;
+    void setTripInProgress(TripInProgress source) { tripInProgress_ = std::move(source); }
+    std::optional<Trip> tripInProgress() const
+    {
+        return tripInProgress_ ? tripInProgress_() : std::optional<Trip>();
+    }
+
+private:
+    TripInProgress tripInProgress_;
 };
 
 } // namespace orebell

@@ -1,11 +1,13 @@
 #include "gui/MiningLogWindow.h"
 
+#include "data/OreCatalogue.h"
 #include "history/TripCsv.h"
 #include "platform/ProgramModules.h"
 #include "support/TestPlatform.h"
 
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFile>
@@ -16,9 +18,12 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QToolTip>
 #include <QValueAxis>
 
 #include <cmath>
+#include <map>
+#include <set>
 
 #include <gtest/gtest.h>
 
@@ -77,9 +82,9 @@ TEST_F(MiningLogWindowTest, ShowsTheLogAsChartsTotalsAndASortableTable)
     ASSERT_TRUE(reloaded(window));
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Mining log"));
 
-    auto* bars = qobject_cast<QBarSeries*>(window.iskChart().chart()->series().value(0));
+    auto* bars = qobject_cast<QAbstractBarSeries*>(window.iskChart().chart()->series().value(0));
     ASSERT_TRUE(bars);
-    ASSERT_EQ(bars->barSets().size(), 1);
+    ASSERT_EQ(bars->barSets().size(), 1); // no trip in progress
     const QBarSet* isk = bars->barSets().first();
     ASSERT_EQ(isk->count(), 50);
     EXPECT_EQ(isk->at(0), 22000); // trip 11 of 60: 11,000 isk in half an hour
@@ -107,6 +112,136 @@ TEST_F(MiningLogWindowTest, ShowsTheLogAsChartsTotalsAndASortableTable)
     EXPECT_EQ(table.model()->index(0, TripTableModel::Isk).data().toString(), QStringLiteral("1,000"));
     EXPECT_EQ(table.model()->index(9, TripTableModel::Isk).data().toString(), QStringLiteral("10,000"));
     EXPECT_TRUE(platform.messages().isEmpty());
+}
+
+// A trip under way shows as the first row, a hatched bar and a hatched part of today's bar,
+// marked "In progress", follows its figures while the window shows, and once it has ended is
+// read back from the log like any other trip.
+TEST_F(MiningLogWindowTest, TheTripInProgressIsFollowedLiveAndReadFromTheLogOnceItEnds)
+{
+    std::optional<Trip> live;
+    log.setTripInProgress([&] { return live; });
+    MiningLogWindow window(log, platform.messageBox());
+    ASSERT_TRUE(reloaded(window));
+    ASSERT_EQ(window.tripModel().rowCount(), 60);
+    window.followTripInProgress(); // nothing under way: nothing changes
+    ASSERT_EQ(window.tripModel().rowCount(), 60);
+
+    live.emplace();
+    live->start = QDateTime(Today, QTime(12, 30)).toUTC();
+    live->end = live->start.addSecs(600);
+    live->miningSeconds = 600;
+    live->ores = {{QStringLiteral("Omber"), 30}};
+    live->isk = 600;
+    window.followTripInProgress();
+    const QAbstractItemModel& rows = *window.table().model();
+    ASSERT_EQ(rows.rowCount(), 61);
+    EXPECT_EQ(rows.index(0, TripTableModel::EndedBy).data().toString(), QStringLiteral("In progress"));
+    EXPECT_TRUE(rows.index(0, TripTableModel::Units).data(Qt::FontRole).value<QFont>().italic());
+    EXPECT_FALSE(rows.index(1, TripTableModel::Units).data(Qt::FontRole).isValid());
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("4 trips"))); // today's three and this one
+
+    const auto setNamed = [](QChartView& view, const QString& name) -> QBarSet* {
+        auto* series = qobject_cast<QAbstractBarSeries*>(view.chart()->series().value(0));
+        for (QBarSet* set : series ? series->barSets() : QList<QBarSet*>())
+            if (set->label() == name)
+                return set;
+        return nullptr;
+    };
+    QBarSet* iskBar = setNamed(window.iskChart(), QStringLiteral("In progress"));
+    ASSERT_TRUE(iskBar);
+    ASSERT_EQ(iskBar->count(), 50); // the forty-nine latest and this one
+    EXPECT_EQ(iskBar->at(49), 3600);
+    EXPECT_EQ(iskBar->at(48), 0);
+    EXPECT_EQ(iskBar->brush().style(), Qt::BDiagPattern);
+    QBarSet* todayPart = setNamed(window.dailyChart(), QStringLiteral("In progress"));
+    ASSERT_TRUE(todayPart);
+    EXPECT_EQ(todayPart->at(29), 30);
+
+    // Time passes: the bar follows; ore comes in: the day's part too.
+    live->miningSeconds = 1200;
+    window.followTripInProgress();
+    EXPECT_EQ(setNamed(window.iskChart(), QStringLiteral("In progress"))->at(49), 1800);
+    live->ores.front().units = 90;
+    live->isk = 1800;
+    window.followTripInProgress();
+    EXPECT_EQ(setNamed(window.dailyChart(), QStringLiteral("In progress"))->at(29), 90);
+    EXPECT_EQ(rows.index(0, TripTableModel::Units).data().toString(), QStringLiteral("90"));
+
+    // It ends: kept by the log, it is read back as an ended trip.
+    Trip ended = *live;
+    ended.endedBy = TripEnd::Refine;
+    ASSERT_TRUE(log.record(ended));
+    live.reset();
+    QSignalSpy shown(&window, &MiningLogWindow::reloaded);
+    window.followTripInProgress();
+    ASSERT_TRUE(shown.wait(10000));
+    ASSERT_EQ(rows.rowCount(), 61);
+    EXPECT_EQ(rows.index(0, TripTableModel::EndedBy).data().toString(), QStringLiteral("Refine"));
+    EXPECT_FALSE(setNamed(window.iskChart(), QStringLiteral("In progress")));
+    EXPECT_FALSE(setNamed(window.dailyChart(), QStringLiteral("In progress")));
+    EXPECT_TRUE(window.totalsText().contains(QStringLiteral("4 trips")));
+    log.setTripInProgress({});
+}
+
+// The bottoms of the charts say when: dates under the days and under the trips, each bar
+// explained by a tool tip; an ore has one colour whichever log shows it, and no two ores share one.
+TEST_F(MiningLogWindowTest, ChartsNameTheirDaysAndTripsAndEachOreKeepsItsColour)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    ASSERT_TRUE(reloaded(window));
+    const auto labelsOf = [](QChartView& view) {
+        auto* x = qobject_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal).value(0));
+        return x ? x->categoriesLabels() : QStringList();
+    };
+    const QStringList days = labelsOf(window.dailyChart());
+    EXPECT_EQ(days.size(), 6);
+    EXPECT_EQ(days.last(), QStringLiteral("7 Dec"));
+    EXPECT_TRUE(days.contains(QStringLiteral("2 Dec")));
+    const QStringList trips = labelsOf(window.iskChart());
+    EXPECT_GE(trips.size(), 4);
+    EXPECT_LE(trips.size(), 8); // fifty bars leave room for a few dates
+    EXPECT_TRUE(trips.contains(QStringLiteral("7 Dec")));
+
+    window.show();
+    auto* iskSeries = qobject_cast<QAbstractBarSeries*>(window.iskChart().chart()->series().value(0));
+    ASSERT_TRUE(iskSeries);
+    emit iskSeries->barSets().first()->hovered(true, 49);
+    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Trip 60, ended"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().endsWith(QStringLiteral("120,000 isk/h")));
+    auto* daySeries = qobject_cast<QAbstractBarSeries*>(window.dailyChart().chart()->series().value(0));
+    ASSERT_TRUE(daySeries);
+    emit daySeries->barSets().first()->hovered(true, 29);
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("December 7, 2026"))) << QToolTip::text().toStdString();
+    QToolTip::hideText();
+
+    const auto coloursOf = [](QChartView& view) {
+        std::map<QString, QRgb> colours;
+        for (QBarSet* set : qobject_cast<QAbstractBarSeries*>(view.chart()->series().value(0))->barSets())
+            colours[set->label()] = set->color().rgb();
+        return colours;
+    };
+    const auto first = coloursOf(window.dailyChart());
+    // Every ore of the list mined today, in another log: Omber keeps its colour among them.
+    SqliteMiningLog all(platform.storeFolder() + QStringLiteral("/all.sqlite"));
+    Trip t;
+    t.end = QDateTime(Today, QTime(12, 0)).toUTC();
+    t.start = t.end.addSecs(-600);
+    t.endedBy = TripEnd::Reset;
+    for (const QString& ore : oreListNames())
+        t.ores.push_back({ore, 10});
+    t.ores.push_back({QStringLiteral("Unknown Rock"), 10});
+    ASSERT_TRUE(all.record(t));
+    MiningLogWindow other(all, platform.messageBox());
+    ASSERT_TRUE(reloaded(other));
+    const auto colours = coloursOf(other.dailyChart());
+    ASSERT_EQ(colours.size(), 49u);
+    EXPECT_EQ(colours.at(QStringLiteral("Omber")), first.at(QStringLiteral("Omber")));
+    EXPECT_EQ(colours.at(QStringLiteral("Veldspar")), first.at(QStringLiteral("Veldspar")));
+    std::set<QRgb> distinct;
+    for (const auto& [ore, colour] : colours)
+        distinct.insert(colour);
+    EXPECT_EQ(distinct.size(), colours.size());
 }
 
 // A new player's log: charts with nothing to show still get a range to draw.
@@ -144,15 +279,16 @@ TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
 
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto back = tripsFromCsv(QString::fromUtf8(f.readAll()));
-    ASSERT_TRUE(back);
+    const auto records = csvRecords(QString::fromUtf8(f.readAll()));
     const auto kept = log.trips();
-    ASSERT_EQ(back->size(), kept.size());
+    ASSERT_EQ(records.size(), kept.size() + 2); // the header, every trip, the totals
+    const qsizetype isk = records.front().indexOf(QStringLiteral("isk"));
+    double iskKept = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {
-        EXPECT_EQ((*back)[i].isk, kept[i].isk);
-        EXPECT_EQ((*back)[i].units(), kept[i].units());
-        EXPECT_EQ((*back)[i].end, kept[i].end);
+        EXPECT_EQ(records[i + 1].first(), QString::number(kept[i].id));
+        iskKept += kept[i].isk;
     }
+    EXPECT_EQ(records.back().value(isk), QString::number(iskKept, 'f', 2));
 
     // A place that cannot be written is refused with a message, not a crash.
     EXPECT_FALSE(exported(window, platform.storeFolder() + QStringLiteral("/no/such/folder/x.csv")));

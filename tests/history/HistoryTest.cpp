@@ -282,6 +282,48 @@ TEST_P(HistoryTest, ADamagedLogIsSetAsideWithOneMessageAndTheSessionGoesOn)
     EXPECT_TRUE(platform.storeValue(QStringLiteral("Settings"), QStringLiteral("txtStationTax 0")).isEmpty());
 }
 
+// While the lasers mine, the log can show the trip so far (valued as the window values it), and
+// it keeps nothing until the trip ends; the trip then kept is the one that was shown.
+TEST_P(HistoryTest, TheTripSoFarIsShownLiveAndKeptOnlyWhenItEnds)
+{
+    MiningLog& log = *platform.miningLog();
+    EXPECT_FALSE(log.tripInProgress());
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    at(30);
+    auto live = log.tripInProgress();
+    ASSERT_TRUE(live);
+    EXPECT_EQ(live->units(), 0);
+    EXPECT_EQ(live->miningSeconds, 30);
+    EXPECT_EQ(live->end, T0.addSecs(30));
+    tick(0, 1200); // 75 s: one cycle complete
+    at(75);
+    live = log.tripInProgress();
+    ASSERT_TRUE(live);
+    EXPECT_EQ(unitsOf(*live), gridUnits());
+    EXPECT_GT(live->isk, 0);
+    EXPECT_EQ(live->cycles, 1);
+    EXPECT_EQ(live->miningSeconds, 75);
+    EXPECT_TRUE(live->endedBy.isEmpty());
+    EXPECT_TRUE(trips().empty()); // never written before it ends
+
+    press(0);
+    at(100); // idle time is not mining time
+    live = log.tripInProgress();
+    ASSERT_TRUE(live);
+    EXPECT_EQ(live->miningSeconds, 75);
+    controlButton(15); // Reset
+    EXPECT_FALSE(log.tripInProgress());
+    const auto kept = trips();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].isk, live->isk);
+    EXPECT_EQ(kept[0].miningSeconds, 75);
+    EXPECT_EQ(unitsOf(kept[0]), unitsOf(*live));
+
+    program.reset(); // the log outlives the program: it no longer asks it
+    EXPECT_FALSE(log.tripInProgress());
+}
+
 INSTANTIATE_TEST_SUITE_P(Locales, HistoryTest, ::testing::Values(QLocale::English, QLocale::German),
                          [](const auto& info) {
                              return info.param == QLocale::German ? "German" : "English";

@@ -67,15 +67,45 @@ TEST(LogSummaryTest, TheBarsShowTheLastFiftyTripsOldestFirst)
     for (int i = 0; i < 73; ++i)
         trips.push_back(tripEnding(Today, QTime(1, 0), 100.0 * i, {{QStringLiteral("Veldspar"), 1}}, 1800));
     const LogSummary s = summarize(trips, Today);
-    ASSERT_EQ(s.recentIskPerHour.size(), 50u);
-    EXPECT_EQ(s.recentIds.front(), trips[23].id);
-    EXPECT_EQ(s.recentIds.back(), trips[72].id);
-    EXPECT_EQ(s.recentIskPerHour.front(), 4600);
-    EXPECT_EQ(s.recentIskPerHour.back(), 14400);
+    ASSERT_EQ(s.recent.size(), 50u);
+    EXPECT_EQ(s.recent.front().id, trips[23].id);
+    EXPECT_EQ(s.recent.back().id, trips[72].id);
+    EXPECT_EQ(s.recent.back().end, trips[72].end);
+    EXPECT_EQ(s.recent.front().iskPerHour, 4600);
+    EXPECT_EQ(s.recent.back().iskPerHour, 14400);
 
     trips.resize(3);
-    EXPECT_EQ(summarize(trips, Today).recentIskPerHour.size(), 3u);
-    EXPECT_TRUE(summarize({}, Today).recentIskPerHour.empty());
+    EXPECT_EQ(summarize(trips, Today).recent.size(), 3u);
+    EXPECT_TRUE(summarize({}, Today).recent.empty());
+}
+
+// The trip under way is the newest bar from the first laser start, and counts in the totals
+// once it holds ore; its units are today's, apart from the ended trips' ores.
+TEST(LogSummaryTest, TheTripInProgressIsTheNewestBarAndCountsOnceItHoldsOre)
+{
+    std::vector<Trip> trips;
+    for (int i = 0; i < 60; ++i)
+        trips.push_back(tripEnding(Today, QTime(1, 0), 100.0 * i, {{QStringLiteral("Veldspar"), 1}}, 1800));
+    Trip live = tripEnding(Today, QTime(2, 0), 0, {}, 0);
+    live.id = 0;
+
+    LogSummary s = summarize(trips, Today, &live);
+    ASSERT_EQ(s.recent.size(), 50u);
+    EXPECT_EQ(s.recent[48].id, trips.back().id);
+    EXPECT_TRUE(s.recent.back().inProgress);
+    EXPECT_EQ(s.recent.back().iskPerHour, 0);
+    EXPECT_EQ(s.today.trips, 60); // nothing mined yet: not a trip
+    EXPECT_EQ(s.unitsInProgress, 0);
+
+    live.ores = {{QStringLiteral("Omber"), 30}};
+    live.isk = 500;
+    live.miningSeconds = 900;
+    s = summarize(trips, Today, &live);
+    EXPECT_EQ(s.recent.back().iskPerHour, 2000);
+    EXPECT_EQ(s.today.trips, 61);
+    EXPECT_EQ(s.allTime.units, 90);
+    EXPECT_EQ(s.unitsInProgress, 30);
+    EXPECT_EQ(s.ores, QStringList{QStringLiteral("Veldspar")});
 }
 
 } // namespace

@@ -1,5 +1,4 @@
 #include "platform/SqliteMiningLog.h"
-#include "history/TripCsv.h"
 
 #include <QDir>
 #include <QFile>
@@ -386,28 +385,6 @@ TEST_F(SqliteMiningLogTest, AFolderThatCannotBeWrittenIsToldOnceAndNothingBreaks
     EXPECT_FALSE(log.record(sampleTrip(1)));
     EXPECT_EQ(log.trips().size(), 2u); // shown from memory
     EXPECT_TRUE(log.takeNotice().isEmpty());
-}
-
-TEST_F(SqliteMiningLogTest, CsvReadsBackIntoTheSameNumbers)
-{
-    SqliteMiningLog log(path());
-    Trip odd = sampleTrip(2, true);
-    odd.ores.push_back({QStringLiteral("Ore, \"quoted\"\nname"), 1e-7});
-    for (const Trip& t : {sampleTrip(0), sampleTrip(1, true), odd})
-        ASSERT_TRUE(log.record(t));
-    const auto trips = log.trips();
-    const QString csv = tripsToCsv(trips);
-    EXPECT_EQ(csv.count(QStringLiteral("\r\n")), 1 + 2 + 2 + 3); // header, then one row per trip and ore
-    QString error;
-    const auto back = tripsFromCsv(csv, &error);
-    ASSERT_TRUE(back) << error.toStdString();
-    ASSERT_EQ(back->size(), trips.size());
-    for (std::size_t i = 0; i < trips.size(); ++i) {
-        EXPECT_EQ((*back)[i].id, trips[i].id);
-        expectSameTrip((*back)[i], trips[i]);
-    }
-    EXPECT_FALSE(tripsFromCsv(csv.left(csv.size() - 9), &error));
-    EXPECT_FALSE(tripsFromCsv(QStringLiteral("a,b\r\n1,2\r\n"), &error));
 }
 
 // A kill at any moment loses at most the trip being written: 50 kills of a writer process, each
