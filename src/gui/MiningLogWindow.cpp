@@ -425,10 +425,8 @@ void MiningLogWindow::followTripInProgress()
     }
     if (!before && !now)
         return;
-    // Time alone moves one bar; ore coming in may change the scale and the ores.
-    const bool redraw = !before || !iskInProgress_ || now->units() != before->units() || now->isk != before->isk;
     model_.setTripInProgress(std::move(now));
-    showSummary(redraw);
+    showSummary(!before);
 }
 
 void MiningLogWindow::showSummary(bool redrawCharts)
@@ -438,10 +436,27 @@ void MiningLogWindow::showSummary(bool redrawCharts)
     totals_[0]->setText(totalsCaption(QStringLiteral("Today"), summary.today));
     totals_[1]->setText(totalsCaption(QStringLiteral("Last 7 days"), summary.lastSevenDays));
     totals_[2]->setText(totalsCaption(QStringLiteral("All time"), summary.allTime));
-    if (redrawCharts)
+    if (redrawCharts || !moveBarsInProgress(summary))
         showCharts(summary);
-    else if (iskInProgress_ && !summary.recent.empty())
-        iskInProgress_->replace(iskInProgress_->count() - 1, summary.recent.back().iskPerHour);
+}
+
+// The bars of the trip in progress follow it where they stand, as long as the charts' scales
+// hold them: a chart redrawn each second would cost more than the window's whole reading.
+bool MiningLogWindow::moveBarsInProgress(const LogSummary& summary)
+{
+    if (summary.recent.empty() || !summary.recent.back().inProgress || !iskInProgress_ || !iskScale_ ||
+        !unitsScale_ || (summary.unitsInProgress > 0) != static_cast<bool>(unitsInProgress_))
+        return false;
+    const double isk = summary.recent.back().iskPerHour;
+    double today = summary.unitsInProgress;
+    for (const auto& ore : summary.unitsByOre)
+        today += ore.empty() ? 0.0 : ore.back();
+    if (isk > iskScale_->max() || today > unitsScale_->max())
+        return false;
+    iskInProgress_->replace(iskInProgress_->count() - 1, isk);
+    if (unitsInProgress_)
+        unitsInProgress_->replace(unitsInProgress_->count() - 1, summary.unitsInProgress);
+    return true;
 }
 
 void MiningLogWindow::showEvent(QShowEvent* event)
@@ -529,6 +544,7 @@ void MiningLogWindow::showIskChart(const LogSummary& summary)
     chart->legend()->setVisible(hasLive); // says what the hatched bar is
     chart->legend()->setAlignment(Qt::AlignBottom);
     iskInProgress_ = hasLive ? live : nullptr;
+    iskScale_ = y;
     QChart* old = iskChart_->chart();
     iskChart_->setChart(chart);
     delete old;
@@ -556,8 +572,10 @@ void MiningLogWindow::showDailyChart(const LogSummary& summary)
         explainBars(set, dailyChart_,
                     [set, dayTip](int index) { return dayTip(set->label(), index, set->at(index)); });
     }
+    unitsInProgress_ = nullptr;
     if (summary.unitsInProgress > 0) {
         auto* live = new QBarSet(InProgress);
+        unitsInProgress_ = live;
         markInProgress(live);
         for (std::size_t d = 0; d + 1 < summary.days.size(); ++d)
             *live << 0.0;
@@ -582,6 +600,7 @@ void MiningLogWindow::showDailyChart(const LogSummary& summary)
         dayTotals.back() += summary.unitsInProgress;
     y->setRange(0, axisTop(dayTotals));
     attachAxes(chart, series, barAxis(days, labels), y);
+    unitsScale_ = y;
     chart->legend()->setAlignment(Qt::AlignBottom); // the thirty bars need the width
     chart->legend()->setVisible(!series->barSets().isEmpty());
     QChart* old = dailyChart_->chart();

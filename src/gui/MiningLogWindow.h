@@ -20,6 +20,7 @@ class QThread;
 class QSortFilterProxyModel;
 class QTableView;
 class QTimer;
+class QValueAxis;
 
 namespace orebell {
 
@@ -99,6 +100,7 @@ private:
     void showTrips(std::vector<Trip> trips);
     void showSummary(bool redrawCharts);
     void showCharts(const LogSummary& summary);
+    bool moveBarsInProgress(const LogSummary& summary);
     void showIskChart(const LogSummary& summary);
     void showDailyChart(const LogSummary& summary);
     void writeCsv(std::vector<Trip> trips, const QString& path);
@@ -114,7 +116,11 @@ private:
     QLabel* totals_[3] = {};
     QDate today_ = QDate::currentDate();
     QTimer* follow_ = nullptr;
-    QPointer<QBarSet> iskInProgress_; // the bar of the trip in progress, while the chart has one
+    // The trip in progress in the charts, while they show it, and the scales it must stay within.
+    QPointer<QBarSet> iskInProgress_;
+    QPointer<QBarSet> unitsInProgress_;
+    QPointer<QValueAxis> iskScale_;
+    QPointer<QValueAxis> unitsScale_;
     std::function<QString()> askSaveFile_;
     bool exporting_ = false;
     std::unique_ptr<QThread> writer_;
