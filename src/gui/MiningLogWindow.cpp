@@ -8,11 +8,11 @@
 #include "history/TripCsv.h"
 #include "toolkit/Platform.h"
 
-#include <QCategoryAxis>
-#include <QCursor>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -534,7 +534,8 @@ void MiningLogWindow::showIskChart(const LogSummary& summary)
             return QStringLiteral("Trip in progress: %1 isk/h so far").arg(wholeNumber(trip.iskPerHour));
         return QStringLiteral("Trip %1, ended %2: %3 isk/h")
             .arg(trip.id)
-            .arg(QLocale().toString(trip.end.toLocalTime(), QLocale::ShortFormat), wholeNumber(trip.iskPerHour));
+            .arg(QLocale().toString(trip.end.toLocalTime(), QLocale::ShortFormat),
+                 wholeNumber(trip.iskPerHour));
     };
     for (QBarSet* set : series->barSets())
         explainBars(set, iskChart_, tip);
@@ -581,8 +582,9 @@ void MiningLogWindow::showDailyChart(const LogSummary& summary)
             *live << 0.0;
         *live << summary.unitsInProgress;
         series->append(live);
-        explainBars(live, dailyChart_,
-                    [live, dayTip](int index) { return dayTip(QStringLiteral("Trip in progress"), index, live->at(index)); });
+        explainBars(live, dailyChart_, [live, dayTip](int index) {
+            return dayTip(QStringLiteral("Trip in progress"), index, live->at(index));
+        });
     }
     series->setBarWidth(0.8);
     chart->addSeries(series);

@@ -127,11 +127,16 @@ QString line(const QStringList& fields) { return fields.join(QLatin1Char(',')) +
 QString tripsToCsv(const std::vector<Trip>& trips)
 {
     const QStringList ores = oreColumns(trips);
-    QStringList header = {QStringLiteral("trip"),         QStringLiteral("start_utc"),
-                          QStringLiteral("end_utc"),      QStringLiteral("ended_by"),
-                          QStringLiteral("mining_seconds"), QStringLiteral("cycles"),
-                          QStringLiteral("asteroids_mined_out"), QStringLiteral("units"),
-                          QStringLiteral("isk"),          QStringLiteral("isk_per_hour")};
+    QStringList header = {QStringLiteral("trip"),
+                          QStringLiteral("start_utc"),
+                          QStringLiteral("end_utc"),
+                          QStringLiteral("ended_by"),
+                          QStringLiteral("mining_seconds"),
+                          QStringLiteral("cycles"),
+                          QStringLiteral("asteroids_mined_out"),
+                          QStringLiteral("units"),
+                          QStringLiteral("isk"),
+                          QStringLiteral("isk_per_hour")};
     for (const QString& ore : ores)
         header << quoted(QStringLiteral("units_") + ore);
     for (const char* m : MineralNames)
@@ -152,10 +157,11 @@ QString tripsToCsv(const std::vector<Trip>& trips)
                     figures(r));
     }
     // Isk per hour does not add up; the times and the ending are not figures.
-    out += line(QStringList{QStringLiteral("total"), QString(), QString(), QString(),
-                            wholeText(total.miningSeconds), wholeText(total.cycles), wholeText(total.minedOut),
-                            wholeText(total.units), centsText(total.iskCents), QString()} +
-                figures(total));
+    out +=
+        line(QStringList{QStringLiteral("total"), QString(), QString(), QString(),
+                         wholeText(total.miningSeconds), wholeText(total.cycles), wholeText(total.minedOut),
+                         wholeText(total.units), centsText(total.iskCents), QString()} +
+             figures(total));
     return out;
 }
 

@@ -209,12 +209,14 @@ TEST_F(MiningLogWindowTest, ChartsNameTheirDaysAndTripsAndEachOreKeepsItsColour)
     auto* iskSeries = qobject_cast<QAbstractBarSeries*>(window.iskChart().chart()->series().value(0));
     ASSERT_TRUE(iskSeries);
     emit iskSeries->barSets().first()->hovered(true, 49);
-    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Trip 60, ended"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().startsWith(QStringLiteral("Trip 60, ended")))
+        << QToolTip::text().toStdString();
     EXPECT_TRUE(QToolTip::text().endsWith(QStringLiteral("120,000 isk/h")));
     auto* daySeries = qobject_cast<QAbstractBarSeries*>(window.dailyChart().chart()->series().value(0));
     ASSERT_TRUE(daySeries);
     emit daySeries->barSets().first()->hovered(true, 29);
-    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("December 7, 2026"))) << QToolTip::text().toStdString();
+    EXPECT_TRUE(QToolTip::text().contains(QStringLiteral("December 7, 2026")))
+        << QToolTip::text().toStdString();
     QToolTip::hideText();
 
     const auto coloursOf = [](QChartView& view) {

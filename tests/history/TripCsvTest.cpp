@@ -49,9 +49,11 @@ TEST(TripCsvTest, OneRowPerTripWithFiguresAsShownAndTotalsThatAreTheColumnsSums)
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); // must not reach the file
     const std::vector<Trip> trips = {
-        trip(1, TripEnd::Reset, {{QStringLiteral("Scordite"), 7354.1666666548999}, {QStringLiteral("Veldspar"), 0.4}},
+        trip(1, TripEnd::Reset,
+             {{QStringLiteral("Scordite"), 7354.1666666548999}, {QStringLiteral("Veldspar"), 0.4}},
              429998.35787999997),
-        trip(2, TripEnd::Close, {{QStringLiteral("Veldspar"), 1000.6}, {QStringLiteral("Veldspar"), 0.4}}, 1234567.891),
+        trip(2, TripEnd::Close, {{QStringLiteral("Veldspar"), 1000.6}, {QStringLiteral("Veldspar"), 0.4}},
+             1234567.891),
     };
     const Csv csv(trips);
     QLocale::setDefault(QLocale::system());
@@ -59,7 +61,8 @@ TEST(TripCsvTest, OneRowPerTripWithFiguresAsShownAndTotalsThatAreTheColumnsSums)
     for (const QStringList& record : csv.records)
         EXPECT_EQ(record.size(), csv.header().size());
     // Ores in the order of the ore list, each in a column of its own.
-    EXPECT_LT(csv.header().indexOf(QStringLiteral("units_Veldspar")), csv.header().indexOf(QStringLiteral("units_Scordite")));
+    EXPECT_LT(csv.header().indexOf(QStringLiteral("units_Veldspar")),
+              csv.header().indexOf(QStringLiteral("units_Scordite")));
     EXPECT_EQ(csv.header().count(QStringLiteral("units_Veldspar")), 1);
 
     EXPECT_EQ(csv.at(1, QStringLiteral("start_utc")), QStringLiteral("2026-12-07 21:15:03"));
@@ -73,9 +76,10 @@ TEST(TripCsvTest, OneRowPerTripWithFiguresAsShownAndTotalsThatAreTheColumnsSums)
     EXPECT_EQ(csv.at(2, QStringLiteral("isk_per_hour")), QStringLiteral("2538812.07"));
 
     EXPECT_EQ(csv.at(3, QStringLiteral("trip")), QStringLiteral("total"));
-    for (const QString& column : {QStringLiteral("units"), QStringLiteral("units_Scordite"), QStringLiteral("units_Veldspar"),
-                                  QStringLiteral("isk"), QStringLiteral("cycles"), QStringLiteral("mining_seconds"),
-                                  QStringLiteral("estimated_Zydrine"), QStringLiteral("refined_Zydrine")})
+    for (const QString& column :
+         {QStringLiteral("units"), QStringLiteral("units_Scordite"), QStringLiteral("units_Veldspar"),
+          QStringLiteral("isk"), QStringLiteral("cycles"), QStringLiteral("mining_seconds"),
+          QStringLiteral("estimated_Zydrine"), QStringLiteral("refined_Zydrine")})
         EXPECT_DOUBLE_EQ(csv.at(3, column).toDouble(), csv.sumOf(column)) << column.toStdString();
     EXPECT_EQ(csv.at(3, QStringLiteral("isk")), QStringLiteral("1664566.25"));
     EXPECT_EQ(csv.at(3, QStringLiteral("isk_per_hour")), QString()); // a rate does not add up
@@ -104,10 +108,12 @@ TEST(TripCsvTest, RefinedCellsAreZeroUnlessARefineRefinedAndEmptyOnlyWhenUnknown
 TEST(TripCsvTest, OddNamesAndFiguresAndAnEmptyLogStillMakeAWellFormedFile)
 {
     const QString odd = QStringLiteral("Ore, \"quoted\"\nname");
-    Trip t = trip(1, TripEnd::Reset, {{odd, 3}, {QStringLiteral("Veldspar"), 1}}, std::numeric_limits<double>::infinity());
+    Trip t = trip(1, TripEnd::Reset, {{odd, 3}, {QStringLiteral("Veldspar"), 1}},
+                  std::numeric_limits<double>::infinity());
     const Csv csv({t});
     ASSERT_EQ(csv.records.size(), 3u);
-    EXPECT_EQ(csv.header().indexOf(QStringLiteral("units_") + odd), csv.header().indexOf(QStringLiteral("units_Veldspar")) + 1);
+    EXPECT_EQ(csv.header().indexOf(QStringLiteral("units_") + odd),
+              csv.header().indexOf(QStringLiteral("units_Veldspar")) + 1);
     EXPECT_EQ(csv.at(1, QStringLiteral("units_") + odd), QStringLiteral("3"));
     EXPECT_EQ(csv.at(1, QStringLiteral("isk")), QStringLiteral("0.00"));
 
