@@ -407,6 +407,7 @@ void MiningLogWindow::reload(const QDate& today)
 void MiningLogWindow::showTrips(std::vector<Trip> trips)
 {
     model_.setTrips(std::move(trips));
+    ended_ = summarize(model_.trips(), today_);
     model_.setTripInProgress(log_.tripInProgress());
     const QString notice = log_.takeNotice();
     if (!notice.isEmpty())
@@ -432,7 +433,7 @@ void MiningLogWindow::followTripInProgress()
 void MiningLogWindow::showSummary(bool redrawCharts)
 {
     const std::optional<Trip>& live = model_.tripInProgress();
-    const LogSummary summary = summarize(model_.trips(), today_, live ? &*live : nullptr);
+    const LogSummary summary = live ? withTripInProgress(ended_, *live) : ended_;
     totals_[0]->setText(totalsCaption(QStringLiteral("Today"), summary.today));
     totals_[1]->setText(totalsCaption(QStringLiteral("Last 7 days"), summary.lastSevenDays));
     totals_[2]->setText(totalsCaption(QStringLiteral("All time"), summary.allTime));

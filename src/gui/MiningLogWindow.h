@@ -1,5 +1,6 @@
 #pragma once
 
+#include "history/LogSummary.h"
 #include "toolkit/MiningLog.h"
 
 #include <QAbstractTableModel>
@@ -25,7 +26,6 @@ class QValueAxis;
 namespace orebell {
 
 class MessageBoxService;
-struct LogSummary;
 
 // The trips as a table: one row per trip, sortable by any column (numbers sort as numbers), the
 // trip in progress first, marked as such.
@@ -115,6 +115,7 @@ private:
     QChartView* dailyChart_ = nullptr;
     QLabel* totals_[3] = {};
     QDate today_ = QDate::currentDate();
+    LogSummary ended_; // of the trips read from the log, summed once per reading
     QTimer* follow_ = nullptr;
     // The trip in progress in the charts, while they show it, and the scales it must stay within.
     QPointer<QBarSet> iskInProgress_;

@@ -18,7 +18,7 @@ void add(LogTotals& totals, const Trip& trip)
 
 } // namespace
 
-LogSummary summarize(const std::vector<Trip>& trips, const QDate& today, const Trip* inProgress)
+LogSummary summarize(const std::vector<Trip>& trips, const QDate& today)
 {
     LogSummary s;
     const QDate firstDay = today.addDays(1 - LogSummary::Days);
@@ -69,19 +69,24 @@ LogSummary summarize(const std::vector<Trip>& trips, const QDate& today, const T
     s.ores = ores;
     s.unitsByOre = std::move(units);
 
-    if (inProgress && inProgress->units() > 0) {
-        add(s.allTime, *inProgress);
-        add(s.lastSevenDays, *inProgress);
-        add(s.today, *inProgress);
-        s.unitsInProgress = inProgress->units();
-    }
-
-    const std::size_t wanted = LogSummary::RecentTrips - (inProgress ? 1 : 0);
-    const std::size_t first = trips.size() > wanted ? trips.size() - wanted : 0;
+    const std::size_t first =
+        trips.size() > LogSummary::RecentTrips ? trips.size() - LogSummary::RecentTrips : 0;
     for (std::size_t i = first; i < trips.size(); ++i)
         s.recent.push_back({trips[i].id, trips[i].end, trips[i].iskPerHour(), false});
-    if (inProgress)
-        s.recent.push_back({0, inProgress->end, inProgress->iskPerHour(), true});
+    return s;
+}
+
+LogSummary withTripInProgress(LogSummary s, const Trip& inProgress)
+{
+    if (inProgress.units() > 0) {
+        add(s.allTime, inProgress);
+        add(s.lastSevenDays, inProgress);
+        add(s.today, inProgress);
+        s.unitsInProgress = inProgress.units();
+    }
+    if (s.recent.size() >= LogSummary::RecentTrips)
+        s.recent.erase(s.recent.begin());
+    s.recent.push_back({0, inProgress.end, inProgress.iskPerHour(), true});
     return s;
 }
 

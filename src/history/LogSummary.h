@@ -41,8 +41,11 @@ struct LogSummary {
     double unitsInProgress = 0;                  // of the trip in progress, mined today
 };
 
-// `inProgress`, the trip under way, counts in the totals once it holds ore, and is the newest of
-// the recent trips from its first laser start.
-LogSummary summarize(const std::vector<Trip>& trips, const QDate& today, const Trip* inProgress = nullptr);
+LogSummary summarize(const std::vector<Trip>& trips, const QDate& today);
+
+// The summary of the ended trips with the trip under way added, as it changes from second to
+// second without the ended ones being summed again: it counts in the totals (as today's) once it
+// holds ore, and is the newest of the recent trips from its first laser start.
+LogSummary withTripInProgress(LogSummary ended, const Trip& inProgress);
 
 } // namespace orebell

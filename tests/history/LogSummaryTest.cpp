@@ -89,7 +89,8 @@ TEST(LogSummaryTest, TheTripInProgressIsTheNewestBarAndCountsOnceItHoldsOre)
     Trip live = tripEnding(Today, QTime(2, 0), 0, {}, 0);
     live.id = 0;
 
-    LogSummary s = summarize(trips, Today, &live);
+    const LogSummary ended = summarize(trips, Today);
+    LogSummary s = withTripInProgress(ended, live);
     ASSERT_EQ(s.recent.size(), 50u);
     EXPECT_EQ(s.recent[48].id, trips.back().id);
     EXPECT_TRUE(s.recent.back().inProgress);
@@ -100,7 +101,7 @@ TEST(LogSummaryTest, TheTripInProgressIsTheNewestBarAndCountsOnceItHoldsOre)
     live.ores = {{QStringLiteral("Omber"), 30}};
     live.isk = 500;
     live.miningSeconds = 900;
-    s = summarize(trips, Today, &live);
+    s = withTripInProgress(ended, live);
     EXPECT_EQ(s.recent.back().iskPerHour, 2000);
     EXPECT_EQ(s.today.trips, 61);
     EXPECT_EQ(s.allTime.units, 90);
