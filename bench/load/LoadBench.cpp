@@ -11,6 +11,10 @@
 //                                      seven different moments of each 1/16 s
 //   orebell_load program-staggered-125|-250|-500|-1s [seconds]
 //                                      the same at the other refresh options
+//   orebell_load program-presses [seconds]
+//                                      program-staggered with a JET pressed every 237 ms through
+//                                      the window, as a player's clicks land between the ticks:
+//                                      the ticks' lateness shows what a click costs them
 //   orebell_load timers [seconds]      the timers floor: each label shows a number that changes
 //                                      once a second (mostly timer wake-ups); "floor" is its old name
 //   orebell_load work [seconds]        the work floor: each label shows a number that changes on
@@ -156,8 +160,9 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
 // mode: the name the figures are reported under. rate: the index of the refresh-rate option (0 is
 // 1/16 s, 3 is "1 Second"). staggered: the lasers start 1,009 ms apart (phases 9 ms apart within
 // the 62.5 ms tick) and the measurement begins SettleMs after the last one starts; else all start
-// at once.
-int runProgram(QApplication& app, const char* mode, int seconds, int rate, bool staggered = false)
+// at once. presses: a JET is pressed through the window every PressEveryMs while measuring.
+int runProgram(QApplication& app, const char* mode, int seconds, int rate, bool staggered = false,
+               bool presses = false)
 {
     orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
@@ -233,8 +238,17 @@ int runProgram(QApplication& app, const char* mode, int seconds, int rate, bool 
     QObject sampling; // ends the connection with this run
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &sampling,
                      sample);
+    // A period prime to the tick's, so that the presses fall at every phase of it.
+    constexpr int PressEveryMs = 237;
+    QTimer pressing;
+    int pressed = 0;
+    QObject::connect(&pressing, &QTimer::timeout, &pressing,
+                     [&] { windows.mainView().pressByKey(c("lblJetButton", pressed++ % JetCans)); });
+    if (presses)
+        pressing.start(PressEveryMs);
     const RunEnd end = runFor(app, seconds, wall);
     measuring = false;
+    pressing.stop();
 
     long long ticks = 0;
     for (int i = 0; i < Lasers; ++i)
@@ -288,6 +302,8 @@ int main(int argc, char** argv)
         return runProgram(app, mode, seconds, 3);
     if (std::strcmp(mode, "program") == 0)
         return runProgram(app, mode, seconds, 0);
+    if (std::strcmp(mode, "program-presses") == 0)
+        return runProgram(app, mode, seconds, 0, true, true);
     for (const RateMode& r : StaggeredRates)
         if (std::strcmp(mode, (std::string("program-staggered") + r.suffix).c_str()) == 0)
             return runProgram(app, mode, seconds, r.option, true);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace orebell {
 
@@ -25,9 +26,9 @@ TimerScheduler::TimerScheduler(Form& form, const MonotonicClock& clock) : form_(
             }
         },
         {Prop::Enabled, Prop::Interval});
-    form.onDueTicks([this, alive = alive_] {
+    form.onDueTicks([this, alive = alive_](bool atExit) {
         if (*alive)
-            tickAllDue();
+            tickAllDue(atExit ? InsideHandlers::Too : InsideHandlers::Never);
     });
 }
 
@@ -92,9 +93,9 @@ int TimerScheduler::tickDue()
     return delivered;
 }
 
-int TimerScheduler::tickAllDue()
+int TimerScheduler::tickAllDue(InsideHandlers inside)
 {
-    if (HandlerGate::busy())
+    if (HandlerGate::busy() && inside == InsideHandlers::Never)
         return 0;
     // Up to this moment only: a tick that falls due while the others run is left to its wake-up.
     const double by = clock_.nowMs();
@@ -179,7 +180,21 @@ TimerDriver::TimerDriver(Form& form, const MonotonicClock* clock, QObject* paren
     reschedule();
 }
 
-TimerDriver::~TimerDriver() = default;
+TimerDriver::~TimerDriver() { std::erase(waitingForGate_, this); }
+
+HandlerGate::~HandlerGate()
+{
+    if (--depth_ == 0)
+        TimerDriver::gateOpened();
+}
+
+void TimerDriver::gateOpened()
+{
+    // A driver rescheduled here may, in turn, be asked again: take the list first.
+    const std::vector<TimerDriver*> waiting = std::exchange(waitingForGate_, {});
+    for (TimerDriver* driver : waiting)
+        driver->reschedule();
+}
 
 void TimerDriver::wake()
 {
@@ -189,10 +204,12 @@ void TimerDriver::wake()
 
 void TimerDriver::reschedule()
 {
-    // Inside another handler's nested event loop nothing may tick: look again shortly.
-    constexpr int busyRetryMs = 10;
+    // Inside a handler nothing may tick: the wake-up is set when the gate opens again, at the
+    // due time, rather than polled for.
     if (HandlerGate::busy()) {
-        timer_.start(busyRetryMs);
+        timer_.stop();
+        if (std::find(waitingForGate_.begin(), waitingForGate_.end(), this) == waitingForGate_.end())
+            waitingForGate_.push_back(this);
         return;
     }
     const auto wait = scheduler_.msUntilWake();

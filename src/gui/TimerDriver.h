@@ -34,7 +34,7 @@ private:
 class HandlerGate {
 public:
     HandlerGate() { ++depth_; }
-    ~HandlerGate() { --depth_; }
+    ~HandlerGate(); // the last one out wakes the timers that waited for it
     HandlerGate(const HandlerGate&) = delete;
     HandlerGate& operator=(const HandlerGate&) = delete;
     static bool busy() { return depth_ > 0; }
@@ -80,8 +80,9 @@ public:
     // at most one; returns how many ran.
     int tickDue();
     // Delivers every tick due by now, every timer's in the order they fell due, however many
-    // each; returns how many ran.
-    int tickAllDue();
+    // each; returns how many ran. Inside a handler none runs, unless the session is ending.
+    enum class InsideHandlers { Never, Too };
+    int tickAllDue(InsideHandlers inside = InsideHandlers::Never);
     // Milliseconds from now until the earliest due tick (0 when one is due); empty when none runs.
     std::optional<double> msUntilNext() const;
     // Milliseconds from now until a wake-up that delivers the earliest due tick together with every
@@ -139,11 +140,20 @@ public:
 
     TimerScheduler& scheduler() { return scheduler_; }
     void detach() { scheduler_.detach(); }
+    // Milliseconds until the next wake-up; empty when none is set (for tests and diagnostics).
+    std::optional<int> msUntilWakeUp() const
+    {
+        return timer_.isActive() ? std::optional<int>(timer_.remainingTime()) : std::nullopt;
+    }
+
+    // The handler gate opened: drivers asked to reschedule while it was held do so now.
+    static void gateOpened();
 
 private:
     void wake();
     void reschedule();
 
+    static inline std::vector<TimerDriver*> waitingForGate_;
     ElapsedClock ownClock_;
     TimerScheduler scheduler_;
     QTimer timer_;

@@ -90,14 +90,14 @@ void OrderlyExit::readSignal()
 void OrderlyExit::saveBeforeQuit()
 {
     if (!main_.unloaded())
-        main_.runDueTicks(); // the ore of ticks already due is saved with the rest
+        main_.runDueTicksAtExit(); // the ore of ticks already due is saved with the rest
     Shared::call(routines_.SaveOnExit);
 }
 
 void OrderlyExit::terminateOrderly()
 {
     if (!main_.unloaded())
-        main_.runDueTicks();
+        main_.runDueTicksAtExit();
     Shared::call(routines_.SaveOnExit);
     if (!main_.unloaded())
         main_.unload();

@@ -90,11 +90,18 @@ public:
     // Whoever drives the form's timers runs every tick already due here; an event from outside
     // (a click, a key, an exit) calls it first, so that it acts after the ticks that fell due
     // before it, as it would beside timers that are never late.
-    void onDueTicks(std::function<void()> run) { dueTicks_ = std::move(run); }
+    // `atExit`: the session ends, so the ticks run even while a handler waits on a box (a click
+    // that opened one): what is saved then holds the ore they brought.
+    void onDueTicks(std::function<void(bool atExit)> run) { dueTicks_ = std::move(run); }
     void runDueTicks()
     {
         if (dueTicks_)
-            dueTicks_();
+            dueTicks_(false);
+    }
+    void runDueTicksAtExit()
+    {
+        if (dueTicks_)
+            dueTicks_(true);
     }
 
     // Focus: the control that has the focus (the view keeps it in step).
@@ -138,7 +145,7 @@ private:
     std::function<void()> activate_;
     std::function<void()> unload_;
     std::function<void()> closeRequest_;
-    std::function<void()> dueTicks_;
+    std::function<void(bool)> dueTicks_;
     MouseHandler mouseMove_;
     MouseHandler mouseDown_;
 

@@ -176,4 +176,24 @@ TEST_F(DueTicks, AGlobalKeyAndAnOrderlyExitActAfterTheTicksAlreadyDue)
     EXPECT_DOUBLE_EQ(trips()[0].units(), 2 * 90 + 4 * 90);
 }
 
+// A click that opened a message box holds the handler gate while the box shows. The desktop
+// ending the session then (a signal, a logoff) still saves the ore of every tick already due.
+TEST_F(DueTicks, AnExitWhileAMessageBoxIsOpenActsAfterTheTicksAlreadyDue)
+{
+    OrderlyExit exit(program.mainForm(), program.shared().routines);
+    clock.now = 0;
+    c("btnActivateTimer", 0).click();
+    clock.now = 2800;
+    wakeUpsUntil(2800); // two ticks ran
+    {
+        HandlerGate box;
+        clock.now = 9500; // seven more fell due behind the box
+        exit.terminateOrderly();
+    }
+    ASSERT_EQ(trips().size(), 1u);
+    EXPECT_EQ(trips()[0].endedBy, TripEnd::Exit);
+    EXPECT_DOUBLE_EQ(trips()[0].units(), 9 * 90);
+    EXPECT_DOUBLE_EQ(gridUnits(), 9 * 90);
+}
+
 } // namespace

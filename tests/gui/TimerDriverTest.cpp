@@ -469,6 +469,36 @@ TEST_F(Schedule, AllTicksAlreadyDueRunInTheOrderTheyFellDue)
     EXPECT_EQ(s.tickAllDue(), 13 + 7);
 }
 
+// A click runs behind the gate; a schedule changed inside it (a jet can pressed) still wakes for
+// the laser's tick at its due time once the click returns, not a retry later.
+TEST_F(Schedule, AClickDelaysNoTick)
+{
+    TimerDriver driver(form, &clock);
+    startSixteenth(0); // due at 62.5
+    clock.now = 60;
+    {
+        HandlerGate click;
+        jet.setInterval(1000);
+        jet.setEnabled(true);
+        EXPECT_FALSE(driver.msUntilWakeUp()); // nothing may tick inside the click
+    }
+    ASSERT_TRUE(driver.msUntilWakeUp());
+    EXPECT_LE(*driver.msUntilWakeUp(), 3);
+}
+
+// As the session ends, the ticks already due run even while a click's handler waits on a box.
+TEST_F(Schedule, AnExitRunsTheTicksDueEvenWhileABoxIsOpen)
+{
+    TimerScheduler s(form, clock);
+    startSixteenth(0);
+    HandlerGate box;
+    clock.now = 62.5 * 9;
+    form.runDueTicks();
+    EXPECT_TRUE(laserTicks.empty());
+    form.runDueTicksAtExit();
+    EXPECT_EQ(laserTicks.size(), 9u);
+}
+
 // A form whose scheduler is gone runs no tick when asked.
 TEST_F(Schedule, TheFormForgetsAGoneScheduler)
 {
