@@ -5,6 +5,7 @@
 #include "gui/ControlWidgets.h"
 #include "gui/MiningLogOpener.h"
 #include "gui/Style.h"
+#include "gui/TimerDriver.h"
 
 #include <QApplication>
 #include <QIconEngine>
@@ -112,6 +113,12 @@ void ProgramWindows::bringToFront()
     FormView& window = *main_;
     if (window.isMinimized())
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    // Shrunk into its tile, the window comes back as a click on the tile brings it; not while a
+    // handler waits on a box, whose click would run inside it.
+    Form& form = program_.mainForm();
+    const QString tile = QStringLiteral("imgMinimized");
+    if (form.has(tile) && form.control(tile).visible() && !HandlerGate::busy())
+        window.pressByKey(form.control(tile));
     window.raise();
     window.activateWindow();
     // The chooser, when open, stays above the window it belongs to.
