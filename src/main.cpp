@@ -2,6 +2,7 @@
 #include "app/Program.h"
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
+#include "gui/Style.h"
 #include "platform/FontConfiguration.h"
 #include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
@@ -49,6 +50,8 @@ int main(int argc, char** argv)
         return 1;
     }
     fonts.applicationReady();
+    // Before anything can show a message box: every box in the panels' dark scheme, the first too.
+    orebell::useProgramStyle();
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.orebell.Orebell"));
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());
