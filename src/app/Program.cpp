@@ -95,7 +95,9 @@ void Program::Impl::startGlobalKeys()
         qWarning("Orebell: %s", qPrintable(unavailable));
         return;
     }
-    const QString report = globalKeyReport(globalKeys.start(platform.programFileName()));
+    const QString app = platform.programFileName();
+    const QString report =
+        globalKeyReport(globalKeys.start(app), platform.store().sectionPlace(app, GlobalKeysSection));
     if (report.isEmpty())
         return;
     qWarning("Orebell: %s", qPrintable(report));

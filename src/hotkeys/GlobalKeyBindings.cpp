@@ -58,13 +58,12 @@ void GlobalKeyBindings::pressed(const QString& sequence)
         press_(globalKeyActions()[key->action]);
 }
 
-QString globalKeyReport(const QStringList& problems)
+QString globalKeyReport(const QStringList& problems, const QString& place)
 {
     if (problems.isEmpty())
         return {};
     return QStringLiteral("These global keys are off:\n") + problems.join(QLatin1Char('\n')) +
-           QStringLiteral("\nChange them in the section [") + GlobalKeysSection +
-           QStringLiteral("] of the settings file.");
+           QStringLiteral("\nChange them in %1, with Orebell closed.").arg(place);
 }
 
 } // namespace orebell

@@ -37,7 +37,8 @@ private:
     bool started_ = false;
 };
 
-// The player's message for the keys that are off; empty when there are none.
-QString globalKeyReport(const QStringList& problems);
+// The player's message for the keys that are off, saying where to change them (`place`, as the
+// store words it); empty when there are none.
+QString globalKeyReport(const QStringList& problems, const QString& place);
 
 } // namespace orebell

@@ -88,6 +88,16 @@ QString QtSettingsStore::fileFor(const QString& app) const
     return QDir(folder).filePath(encodeName(app) + QStringLiteral(".ini"));
 }
 
+QString QtSettingsStore::sectionPlace(const QString& app, const QString& section) const
+{
+    if (backend() == Backend::Registry)
+        return QStringLiteral(
+                   "the registry key HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\%1\\%2")
+            .arg(app, path(section, {}));
+    return QStringLiteral("the section [%1] of the settings file %2")
+        .arg(section, QDir::toNativeSeparators(fileFor(app)));
+}
+
 // QSettings locks the file while it writes. A program killed between creating the lock file and
 // writing its process id into it leaves an empty lock, which QSettings would only dare to take
 // over after half a minute: the next save would hang that long. A live writer fills its lock at

@@ -36,6 +36,7 @@ public:
     bool contains(const QString& app, const QString& section, const QString& key) override;
 
     QString fileFor(const QString& app) const;
+    QString sectionPlace(const QString& app, const QString& section) const override;
     // Why the last flush failed, for the player's message; empty after a good flush.
     QString lastError() const override { return lastError_; }
 

@@ -30,6 +30,12 @@ public:
     // over (garbage must not be kept for good); an undamaged store keeps every key.
     using KnownKey = std::function<bool(const QString& section, const QString& key)>;
     virtual void setKnownKeys(KnownKey known) { (void)known; }
+    // Where the player finds a section to edit it by hand, in words for a message.
+    virtual QString sectionPlace(const QString& app, const QString& section) const
+    {
+        (void)app;
+        return QStringLiteral("the section [%1] of the settings file").arg(section);
+    }
     // True when the key is stored, even with an empty text (which value() cannot tell from none).
     virtual bool contains(const QString& app, const QString& section, const QString& key)
     {

@@ -4,6 +4,7 @@
 #include "support/TestPlatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 
@@ -163,7 +164,10 @@ TEST_F(GlobalKeysTest, KeysThatAreOffAgainstTheWishAreReportedOnceByName)
     const QString report = platform.messages().first();
     EXPECT_TRUE(report.contains(s("Laser2: Ctrl+Alt+2 is taken by another program"))) << report.toStdString();
     EXPECT_TRUE(report.contains(s("JetCan2: Ctrl+Alt+T belongs to the desktop"))) << report.toStdString();
-    EXPECT_TRUE(report.contains(s("[GlobalKeys]")));
+    // Where to change them: the section of the very file this store is.
+    EXPECT_TRUE(report.contains(s("the section [GlobalKeys] of the settings file ") +
+                                QDir::toNativeSeparators(platform.storeFile())))
+        << report.toStdString();
     // The others still work.
     ASSERT_TRUE(platform.pressGlobalKey(s("Ctrl+Alt+1")));
     EXPECT_TRUE(running(0));

@@ -37,6 +37,37 @@ struct Shown {
     QTextDocument doc;
 };
 
+QByteArray helpOf(const char* platform)
+{
+    QFile file(QStringLiteral(OREBELL_HELP_DIR "/%1/Help.rtf").arg(QLatin1String(platform)));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(RichText, EachPlatformsHelpSpeaksOfItsOwnPlaces)
+{
+    const QString linuxHelp = Shown(helpOf("linux")).text();
+    const QString windowsHelp = Shown(helpOf("windows")).text();
+    ASSERT_FALSE(linuxHelp.isEmpty());
+    ASSERT_FALSE(windowsHelp.isEmpty());
+    for (const char* words : {"~/.config/Orebell/Orebell_III.ini", "~/.local/share/Orebell/mining-log.sqlite",
+                              "Ctrl+C in its terminal", "XWayland"}) {
+        EXPECT_TRUE(linuxHelp.contains(QLatin1String(words))) << words;
+        EXPECT_FALSE(windowsHelp.contains(QLatin1String(words))) << words;
+    }
+    for (const char* words :
+         {"HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Orebell_III\\GlobalKeys",
+          "%LOCALAPPDATA%\\Orebell\\mining-log.sqlite", "sign out"}) {
+        EXPECT_TRUE(windowsHelp.contains(QLatin1String(words))) << words;
+        EXPECT_FALSE(linuxHelp.contains(QLatin1String(words))) << words;
+    }
+    for (const char* elsewhere : {"X11", "Wayland", "terminal", ".config", "["})
+        EXPECT_FALSE(windowsHelp.contains(QLatin1String(elsewhere))) << elsewhere;
+    EXPECT_FALSE(linuxHelp.contains(QLatin1String("[linux]")) ||
+                 linuxHelp.contains(QLatin1String("[windows]")));
+    // Nothing else differs: the same sections in the same order.
+    EXPECT_EQ(linuxHelp.count(QLatin1Char('\n')), windowsHelp.count(QLatin1Char('\n')));
+}
+
 TEST(RichText, OurHelpFileReadsAsFormattedText)
 {
     QFile file(QDir(QStringLiteral(OREBELL_RUNTIME_DIR)).filePath(QStringLiteral("Help.rtf")));

@@ -75,6 +75,17 @@ TEST_F(RegistryStore, ValuesAreStringsUnderTheSectionWithTheirNamesAsWritten)
     EXPECT_EQ(regQuery(QStringLiteral("frmOrebell"), QStringLiteral("1/8   Sec.")), QStringLiteral("True"));
 }
 
+TEST_F(RegistryStore, ASectionIsNamedToThePlayerAsTheKeyRegShows)
+{
+    QtSettingsStore store;
+    store.setValue(app_, QStringLiteral("GlobalKeys"), QStringLiteral("Laser1"),
+                   QStringLiteral("Ctrl+Alt+Q"));
+    ASSERT_TRUE(store.flush());
+    const QString place = store.sectionPlace(app_, QStringLiteral("GlobalKeys"));
+    EXPECT_EQ(place, QStringLiteral("the registry key ") + Root + app_ + QStringLiteral("\\GlobalKeys"));
+    EXPECT_EQ(regQuery(QStringLiteral("GlobalKeys"), QStringLiteral("Laser1")), QStringLiteral("Ctrl+Alt+Q"));
+}
+
 TEST_F(RegistryStore, AValueThatCannotBeWrittenIsReportedAndTheOthersAreKept)
 {
     {
