@@ -227,29 +227,27 @@ QAudioFormat chooseOutputFormat(const QAudioDevice& device, int rate, int channe
 // ---------------------------------------------------------------------------------------------
 // The player's thread
 
-class AudioWorker : public QObject {
+class AudioWorker : public SoundWorker {
 public:
-    explicit AudioWorker(AudioPlayer& player) : player_(player) {}
+    using SoundWorker::SoundWorker;
 
-    void play(const QString& path, std::uint64_t generation)
+    void play(const QString& path) override
     {
-        if (generation != player_.latest_.load())
-            return; // a newer request is already queued behind this one
         release();
         auto sound = DecodedSound::open(path);
         if (!sound) {
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
         const QAudioDevice device = QMediaDevices::defaultAudioOutput();
         if (device.isNull()) {
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
         const QAudioFormat format =
             chooseOutputFormat(device, sound->fileSampleRate(), sound->fileChannels(), sound->wide());
         if (!format.isValid()) {
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
         sound->setOutputFormat(format);
@@ -268,14 +266,14 @@ public:
         sink_->start(sound_.get());
         if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
             release();
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
-        emit player_.started(path);
+        reportStarted(path);
     }
 
     // Stops and closes whatever plays; callbacks of the old sink still queued become moot.
-    void release()
+    void release() override
     {
         ++token_;
         if (sink_) {
@@ -301,16 +299,15 @@ private:
                 if (token != token_)
                     return;
                 release();
-                emit player_.finished(path);
+                reportFinished(path);
             });
         } else if (sink_->state() == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
             release(); // the device went away; nothing more to play
         }
     }
 
-    void fallBack(const QString& path)
+    void beep() override
     {
-        emit player_.fellBack(path);
         if (QCoreApplication* app = QCoreApplication::instance()) {
             QMetaObject::invokeMethod(
                 app,
@@ -322,7 +319,6 @@ private:
         }
     }
 
-    AudioPlayer& player_;
     std::unique_ptr<DecodedSound> sound_;
     std::unique_ptr<QAudioSink> sink_;
     QString path_;
@@ -332,35 +328,9 @@ private:
 // ---------------------------------------------------------------------------------------------
 // AudioPlayer
 
-AudioPlayer::AudioPlayer(QObject* parent) : QObject(parent), worker_(new AudioWorker(*this))
+AudioPlayer::AudioPlayer(QObject* parent) : ThreadedSoundPlayer(parent)
 {
-    thread_.setObjectName(QStringLiteral("Orebell sound"));
-    worker_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    thread_.start();
-}
-
-AudioPlayer::~AudioPlayer()
-{
-    ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_] { w->release(); }, Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
-}
-
-void AudioPlayer::play(const QString& path)
-{
-    const std::uint64_t generation = ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_, path, generation] { w->play(path, generation); }, Qt::QueuedConnection);
-}
-
-void AudioPlayer::stop()
-{
-    ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_] { w->release(); }, Qt::QueuedConnection);
+    run(std::make_unique<AudioWorker>(*this));
 }
 
 std::unique_ptr<SoundPlayer> makeAudioPlayer() { return std::make_unique<AudioPlayer>(); }

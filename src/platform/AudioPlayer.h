@@ -1,14 +1,10 @@
 #pragma once
 
-#include "toolkit/Platform.h"
+#include "platform/SoundThread.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QIODevice>
-#include <QObject>
-#include <QThread>
-
-#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -71,34 +67,12 @@ private:
     std::vector<float> readBuf_; // one block as the file holds it
 };
 
-class AudioWorker;
-
-// The real sound player: asynchronous, one channel, never blocking the caller. Decoding and the
-// audio device live on a thread of their own; play() only posts the request, and a newer request
-// makes an older one that has not started yet moot. A file that cannot be played, or a machine
-// without an audio device, sounds the system's alert instead.
-class AudioPlayer : public QObject, public SoundPlayer {
-    Q_OBJECT
+// The real sound player on Linux: libsndfile decodes, Qt Multimedia's QAudioSink plays, on the
+// shared sound thread. A file that cannot be played, or a machine without an audio device, sounds
+// the system's alert instead.
+class AudioPlayer : public ThreadedSoundPlayer {
 public:
     explicit AudioPlayer(QObject* parent = nullptr);
-    ~AudioPlayer() override;
-
-    void play(const QString& path) override;
-    void stop();
-
-signals:
-    // Emitted from the player's thread; receivers on other threads get them queued.
-    void started(const QString& path);  // the device began to take the file's samples
-    void finished(const QString& path); // the file played to its end
-    void fellBack(const QString& path); // the file could not be played; the system alert sounded
-
-private:
-    friend class AudioWorker;
-    QThread thread_;
-    // Lives on thread_ and is deleted there as the thread finishes (finished -> deleteLater), so
-    // that the audio objects it owns are destroyed on the thread they belong to.
-    AudioWorker* worker_ = nullptr;
-    std::atomic<std::uint64_t> latest_{0};
 };
 
 // Picks the format to play a file in on the default output: the file's own rate and channels

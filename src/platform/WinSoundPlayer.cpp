@@ -20,61 +20,54 @@ namespace orebell {
 namespace {
 constexpr int BufferCount = 3;
 constexpr int BufferMilliseconds = 100;
+// A device may call a buffer done once it has taken the samples, before they are heard (Wine's
+// does); closing it then cuts the sound's end. Silence after the last samples is what gets cut.
+constexpr int TailMilliseconds = 200;
 } // namespace
 
-class WaveOutWorker : public QObject {
+class WaveOutWorker : public SoundWorker {
 public:
-    explicit WaveOutWorker(WinSoundPlayer& player) : player_(player)
-    {
-        event_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        notifier_ = std::make_unique<QWinEventNotifier>(event_);
-        connect(notifier_.get(), &QWinEventNotifier::activated, this, [this] { buffersDone(); });
-    }
+    using SoundWorker::SoundWorker;
 
     ~WaveOutWorker() override
     {
         release();
         notifier_.reset();
-        CloseHandle(event_);
+        if (event_)
+            CloseHandle(event_);
     }
 
-    void play(const QString& path, std::uint64_t generation)
+    void play(const QString& path) override
     {
-        if (generation != player_.latest_.load())
-            return; // a newer request is already queued behind this one
         release();
-        if (!openFile(path) || !openDevice()) {
+        if (!watchDevice() || !openFile(path) || !openDevice()) {
             release();
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
         path_ = path;
         for (Buffer& b : buffers_)
-            if (!queue(b))
+            if (!queueNext(b))
                 break;
         if (queued() == 0) {
             release();
-            fallBack(path);
+            reportFellBack(path);
             return;
         }
-        emit player_.started(path);
+        reportStarted(path);
     }
 
-    // Stops and closes whatever plays.
-    void release()
+    void release() override
     {
         if (device_) {
             waveOutReset(device_); // marks every queued buffer done
             for (Buffer& b : buffers_)
-                if (b.header.dwFlags & WHDR_PREPARED)
-                    waveOutUnprepareHeader(device_, &b.header, sizeof(WAVEHDR));
+                unprepare(b);
             waveOutClose(device_);
             device_ = nullptr;
         }
-        if (file_) {
-            sf_close(file_);
-            file_ = nullptr;
-        }
+        closeFile();
+        tailQueued_ = false;
         path_.clear();
     }
 
@@ -83,6 +76,20 @@ private:
         WAVEHDR header{};
         std::vector<short> samples;
     };
+
+    // The device signals an event as it finishes each buffer. The notifier is made here, on the
+    // sound thread, so that the signal wakes this thread's own event loop.
+    bool watchDevice()
+    {
+        if (notifier_)
+            return true;
+        event_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+        if (!event_)
+            return false;
+        notifier_ = std::make_unique<QWinEventNotifier>(event_);
+        connect(notifier_.get(), &QWinEventNotifier::activated, this, [this] { buffersDone(); });
+        return true;
+    }
 
     bool openFile(const QString& path)
     {
@@ -101,6 +108,14 @@ private:
         return true;
     }
 
+    void closeFile()
+    {
+        if (file_) {
+            sf_close(file_);
+            file_ = nullptr;
+        }
+    }
+
     bool openDevice()
     {
         if (waveOutGetNumDevs() == 0)
@@ -114,14 +129,34 @@ private:
         return true;
     }
 
-    // Reads the next stretch of the file into `b` and hands it to the device; false at the end.
-    bool queue(Buffer& b)
+    void unprepare(Buffer& b)
     {
         if (b.header.dwFlags & WHDR_PREPARED)
             waveOutUnprepareHeader(device_, &b.header, sizeof(WAVEHDR));
+        b.header = {};
+    }
+
+    // Hands `b` the next stretch of the file, or once the file is read, the silent tail; false
+    // when there is nothing left to play.
+    bool queueNext(Buffer& b)
+    {
+        unprepare(b);
+        if (file_ && readFile(b))
+            return write(b);
+        closeFile();
+        if (tailQueued_)
+            return false;
+        tailQueued_ = true;
+        const auto frames = format_.nSamplesPerSec * TailMilliseconds / 1000;
+        b.samples.assign(static_cast<std::size_t>(frames * format_.nChannels), 0);
+        return write(b);
+    }
+
+    bool readFile(Buffer& b)
+    {
         const sf_count_t frames = format_.nSamplesPerSec * BufferMilliseconds / 1000;
-        std::vector<short> read(static_cast<std::size_t>(frames * fileChannels_));
-        const sf_count_t got = sf_readf_short(file_, read.data(), frames);
+        read_.resize(static_cast<std::size_t>(frames * fileChannels_));
+        const sf_count_t got = sf_readf_short(file_, read_.data(), frames);
         if (got <= 0)
             return false;
         // Mono and stereo play as they are; of more channels, the first two (front left and right).
@@ -129,14 +164,18 @@ private:
         b.samples.resize(static_cast<std::size_t>(got * out));
         for (sf_count_t f = 0; f < got; ++f)
             for (int c = 0; c < out; ++c)
-                b.samples[f * out + c] = read[f * fileChannels_ + c];
-        b.header = {};
+                b.samples[f * out + c] = read_[f * fileChannels_ + c];
+        return true;
+    }
+
+    bool write(Buffer& b)
+    {
         b.header.lpData = reinterpret_cast<LPSTR>(b.samples.data());
         b.header.dwBufferLength = static_cast<DWORD>(b.samples.size() * sizeof(short));
         if (waveOutPrepareHeader(device_, &b.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR)
             return false;
         if (waveOutWrite(device_, &b.header, sizeof(WAVEHDR)) != MMSYSERR_NOERROR) {
-            waveOutUnprepareHeader(device_, &b.header, sizeof(WAVEHDR));
+            unprepare(b);
             return false;
         }
         return true;
@@ -151,32 +190,24 @@ private:
         return n;
     }
 
-    // The device finished one or more buffers: refill them while the file lasts, and once the
-    // last one has played, the file has finished.
+    // The device finished one or more buffers: refill them while there is more to play, and once
+    // the last one has played, the file has finished.
     void buffersDone()
     {
         if (!device_)
             return;
         for (Buffer& b : buffers_)
-            if ((b.header.dwFlags & WHDR_PREPARED) && (b.header.dwFlags & WHDR_DONE) && file_)
-                if (!queue(b) && file_) {
-                    sf_close(file_);
-                    file_ = nullptr;
-                }
+            if ((b.header.dwFlags & WHDR_PREPARED) && (b.header.dwFlags & WHDR_DONE))
+                queueNext(b);
         if (queued() > 0)
             return;
         const QString path = path_;
         release();
-        emit player_.finished(path);
+        reportFinished(path);
     }
 
-    void fallBack(const QString& path)
-    {
-        emit player_.fellBack(path);
-        MessageBeep(MB_OK);
-    }
+    void beep() override { MessageBeep(MB_OK); }
 
-    WinSoundPlayer& player_;
     HANDLE event_ = nullptr;
     std::unique_ptr<QWinEventNotifier> notifier_;
     HWAVEOUT device_ = nullptr;
@@ -184,38 +215,14 @@ private:
     int fileChannels_ = 0;
     WAVEFORMATEX format_{};
     std::array<Buffer, BufferCount> buffers_;
+    std::vector<short> read_;
+    bool tailQueued_ = false;
     QString path_;
 };
 
-WinSoundPlayer::WinSoundPlayer(QObject* parent) : QObject(parent), worker_(new WaveOutWorker(*this))
+WinSoundPlayer::WinSoundPlayer(QObject* parent) : ThreadedSoundPlayer(parent)
 {
-    thread_.setObjectName(QStringLiteral("Orebell sound"));
-    worker_->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
-    thread_.start();
-}
-
-WinSoundPlayer::~WinSoundPlayer()
-{
-    ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_] { w->release(); }, Qt::BlockingQueuedConnection);
-    thread_.quit();
-    thread_.wait();
-}
-
-void WinSoundPlayer::play(const QString& path)
-{
-    const std::uint64_t generation = ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_, path, generation] { w->play(path, generation); }, Qt::QueuedConnection);
-}
-
-void WinSoundPlayer::stop()
-{
-    ++latest_;
-    QMetaObject::invokeMethod(
-        worker_, [w = worker_] { w->release(); }, Qt::QueuedConnection);
+    run(std::make_unique<WaveOutWorker>(*this));
 }
 
 std::unique_ptr<SoundPlayer> makeAudioPlayer() { return std::make_unique<WinSoundPlayer>(); }
