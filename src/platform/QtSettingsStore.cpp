@@ -157,8 +157,9 @@ static void clearAbandonedLock(const QSettings& s)
 std::shared_ptr<QSettings> QtSettingsStore::openFile(const QString& file)
 {
     const QString keep = file + QStringLiteral(".damaged");
+    bool kept = false; // the file as found, before the first repair of this opening
     auto keepCopy = [&] {
-        if (damagedCopies_.contains(file))
+        if (std::exchange(kept, true))
             return;
         QFile::remove(keep);
         if (QFile::copy(file, keep))

@@ -42,7 +42,7 @@ public:
 
     void setKnownKeys(KnownKey known) override { known_ = std::move(known); }
     QStringList sections(const QString& app) override;
-    // The first copy of a session stays: a later repair must not replace the file as it was found.
+    // A copy made when the file was opened and repaired is the file as found: that one is kept.
     QString keepDamagedCopy(const QString& app) override;
 
     // Where a section and key live in QSettings. In an INI file "/" and "\" would split groups, so
