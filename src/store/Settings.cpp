@@ -37,6 +37,9 @@ const QString DecimalMarkKey = QStringLiteral("Decimal Mark");
 const QString DigitGroupingKey = QStringLiteral("Digit Grouping");
 // The same two keys for the entries, in a section of their own that older readers never look at.
 const QString NumberFormatSection = QStringLiteral("Number Format");
+// One text for the entries and the counts alike: the player is told once.
+const QString FormatRepair = QStringLiteral(
+    "The stored number format did not fit the stored numbers: they were read as they were written.");
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -461,8 +464,7 @@ QStringList LoadSettings(SettingsStore& store, const QString& app, Form& form)
     }
     if (!doubted)
         return {};
-    return {QStringLiteral("The stored number format did not fit the entries' numbers: they were read in "
-                           "the format the ore counts were written in.")};
+    return {FormatRepair};
 }
 
 void SaveWindowPosition(SettingsStore& store, const QString& app, Form& form)
@@ -593,8 +595,7 @@ QStringList LoadGrid(SettingsStore& store, const QString& app, Control& grid, st
 
     QStringList notes;
     if (doubted)
-        notes.append(QStringLiteral("The stored number format did not fit the ore counts: they were read in "
-                                    "the format they were written in."));
+        notes.append(FormatRepair);
     if (!recovered.isEmpty())
         notes.append(
             QStringLiteral("Rows of the ore mined stood under a damaged name and were recovered: %1.")

@@ -11,6 +11,10 @@
 
 #include <algorithm>
 #include <array>
+#include <ostream>
+
+// Failures show texts as texts.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace orebell {
 namespace {
