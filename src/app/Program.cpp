@@ -49,6 +49,7 @@ struct Program::Impl {
 
     void startGlobalKeys();
     void reportMissingSounds();
+    void reportStoreRepairs();
     void pressGlobalKey(const GlobalKeyAction& action);
 };
 
@@ -77,6 +78,18 @@ void Program::run()
     d->history.start();
     d->startGlobalKeys();
     d->reportMissingSounds();
+    d->reportStoreRepairs();
+}
+
+void Program::Impl::reportStoreRepairs()
+{
+    const QString notice = sessionStore.takeNotice();
+    if (notice.isEmpty())
+        return;
+    qWarning("Orebell: %s", qPrintable(notice));
+    // Once the window is up, as the global keys' report.
+    QMetaObject::invokeMethod(
+        &context, [this, notice] { platform.messageBox().show(notice); }, Qt::QueuedConnection);
 }
 
 void Program::Impl::reportMissingSounds()

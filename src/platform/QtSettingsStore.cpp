@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QSet>
 #include <QStandardPaths>
 #include <QThread>
 
@@ -70,6 +72,50 @@ std::optional<std::pair<QString, QString>> QtSettingsStore::decodeIniPath(const 
     return out;
 }
 
+std::optional<QByteArray> QtSettingsStore::separateMergingSections(const QByteArray& ini)
+{
+    QList<QByteArray> lines = ini.split('\n');
+    struct Block {
+        QByteArray name;
+        qsizetype header = -1;
+        QSet<QByteArray> keys;
+    };
+    std::vector<Block> blocks(1); // the keys before any section header
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        if (line.startsWith('[')) {
+            const qsizetype end = line.indexOf(']');
+            blocks.push_back({line.mid(1, end < 0 ? -1 : end - 1).trimmed(), i, {}});
+        } else if (const qsizetype eq = line.indexOf('='); eq > 0 && !line.startsWith(';')) {
+            blocks.back().keys.insert(line.left(eq).trimmed());
+        }
+    }
+    QSet<QByteArray> names;
+    for (const Block& b : blocks)
+        names.insert(b.name);
+    QHash<QByteArray, QSet<QByteArray>> seen; // the keys each name holds so far
+    bool renamed = false;
+    for (const Block& b : blocks) {
+        if (b.header < 0)
+            continue;
+        auto earlier = seen.find(b.name);
+        if (earlier == seen.end() || !earlier->intersects(b.keys)) {
+            seen[b.name].unite(b.keys);
+            continue;
+        }
+        QByteArray name;
+        for (int n = 2; name.isEmpty() || names.contains(name); ++n)
+            name = b.name + "%20(" + QByteArray::number(n) + ")";
+        names.insert(name);
+        const bool cr = lines[b.header].endsWith('\r');
+        lines[b.header] = '[' + name + ']' + (cr ? "\r" : "");
+        renamed = true;
+    }
+    if (!renamed)
+        return std::nullopt;
+    return lines.join('\n');
+}
+
 QString QtSettingsStore::keyPath(Backend backend, const QString& section, const QString& key)
 {
     auto name = [backend](QString text) {
@@ -120,6 +166,28 @@ static void clearAbandonedLock(const QSettings& s)
 
 std::shared_ptr<QSettings> QtSettingsStore::openFile(const QString& file)
 {
+    const QString keep = file + QStringLiteral(".damaged");
+    bool kept = false; // the file as found, before the first repair of this opening
+    auto keepCopy = [&] {
+        if (std::exchange(kept, true))
+            return;
+        QFile::remove(keep);
+        if (QFile::copy(file, keep))
+            damagedCopies_.insert(file, keep);
+    };
+    // A damaged section name that repeats another would merge two rows of the ore-mined grid into
+    // one: QSettings keeps one of each key, and the other row would be lost for good.
+    if (QFile raw(file); raw.open(QIODevice::ReadOnly)) {
+        const std::optional<QByteArray> separated = separateMergingSections(raw.readAll());
+        raw.close();
+        if (separated) {
+            keepCopy();
+            QSaveFile out(file);
+            if (out.open(QIODevice::WriteOnly) && out.write(*separated) == separated->size())
+                out.commit();
+        }
+    }
+
     auto s = std::make_shared<QSettings>(file, QSettings::IniFormat);
     s->setAtomicSyncRequired(true);
     // QSettings parses sections lazily and reports a damaged file only once it has read all of
@@ -142,9 +210,7 @@ std::shared_ptr<QSettings> QtSettingsStore::openFile(const QString& file)
     }
     s.reset();
 
-    const QString keep = file + QStringLiteral(".damaged");
-    QFile::remove(keep);
-    QFile::copy(file, keep);
+    keepCopy();
     {
         QSettings rewrite(file, QSettings::IniFormat);
         rewrite.setAtomicSyncRequired(true);
@@ -192,6 +258,34 @@ QtSettingsStore::Backend QtSettingsStore::backend() const
 QString QtSettingsStore::path(const QString& section, const QString& key) const
 {
     return keyPath(backend(), section, key);
+}
+
+QStringList QtSettingsStore::sections(const QString& app)
+{
+    QStringList out;
+    for (const QString& group : settings(app).childGroups()) {
+        if (backend() == Backend::Registry) {
+            out.append(group);
+        } else if (const auto names = decodeIniPath(group + QStringLiteral("/k"))) {
+            out.append(names->first);
+        }
+    }
+    return out;
+}
+
+QString QtSettingsStore::keepDamagedCopy(const QString& app)
+{
+    if (backend() != Backend::Ini)
+        return {};
+    const QString file = fileFor(app);
+    if (const auto kept = damagedCopies_.constFind(file); kept != damagedCopies_.constEnd())
+        return *kept;
+    const QString keep = file + QStringLiteral(".damaged");
+    QFile::remove(keep);
+    if (!QFile::copy(file, keep))
+        return {};
+    damagedCopies_.insert(file, keep);
+    return keep;
 }
 
 QString QtSettingsStore::value(const QString& app, const QString& section, const QString& key)

@@ -20,7 +20,8 @@ namespace orebell {
 // and a rename: a process killed during a save leaves the previous file whole. A file that does
 // not parse is repaired when first opened: what can be read of the keys the program knows is
 // kept (all of it when no one said which those are), the damaged original is copied beside it
-// with the suffix ".damaged".
+// with the suffix ".damaged". So is a file in which a section name repeats with a key of the
+// first (a damaged name): the later section is renamed rather than merged into the first.
 class QtSettingsStore : public SettingsStore {
 public:
     // folder empty: the platform's native per-user location.
@@ -41,6 +42,9 @@ public:
     QString lastError() const override { return lastError_; }
 
     void setKnownKeys(KnownKey known) override { known_ = std::move(known); }
+    QStringList sections(const QString& app) override;
+    // A copy made when the file was opened and repaired is the file as found: that one is kept.
+    QString keepDamagedCopy(const QString& app) override;
 
     // Where a section and key live in QSettings. In an INI file "/" and "\" would split groups, so
     // they (and "%") are escaped. The registry keeps the names the earlier Windows builds wrote
@@ -51,6 +55,10 @@ public:
     static QString encodeName(const QString& name);
     // The section and key of an INI path, or nothing for a path keyPath does not make.
     static std::optional<std::pair<QString, QString>> decodeIniPath(const QString& path);
+    // The INI text with every later section that repeats an earlier one's name and one of its keys
+    // renamed: QSettings would merge the two and keep one value of each shared key. Nothing when
+    // no section repeats so.
+    static std::optional<QByteArray> separateMergingSections(const QByteArray& ini);
 
 private:
     // A write or removal not yet known to be on disk.
@@ -72,6 +80,7 @@ private:
     QHash<QString, std::vector<Change>> pending_;
     QString lastError_;
     KnownKey known_;
+    QHash<QString, QString> damagedCopies_; // by file
 };
 
 } // namespace orebell

@@ -4,6 +4,7 @@
 #include "toolkit/Conventions.h"
 #include "toolkit/RuntimeError.h"
 
+#include <QDir>
 #include <QLocale>
 #include <QSet>
 #include <QtGlobal>
@@ -36,6 +37,9 @@ const QString DecimalMarkKey = QStringLiteral("Decimal Mark");
 const QString DigitGroupingKey = QStringLiteral("Digit Grouping");
 // The same two keys for the entries, in a section of their own that older readers never look at.
 const QString NumberFormatSection = QStringLiteral("Number Format");
+// One text for the entries and the counts alike: the player is told once.
+const QString FormatRepair = QStringLiteral(
+    "The stored number format did not fit the stored numbers: they were read as they were written.");
 
 QString truthText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
 
@@ -100,15 +104,13 @@ std::optional<int> storedTwips(const QString& text)
     }
 }
 
-QString gridSection(const Control& grid, int row)
-{
-    return grid.name() + QLatin1Char(' ') + QString::number(row);
-}
+QString gridSection(const QString& grid, int row) { return grid + QLatin1Char(' ') + QString::number(row); }
+QString gridSection(const Control& grid, int row) { return gridSection(grid.name(), row); }
 
 // How many data rows the store holds. Its "Rows" count is taken when it is a sane number; a count
 // that is missing while rows are there, negative or absurd (a damaged store) would lose every row
 // mined, so the rows are then looked for, up to MaxStoredRows.
-int storedRowCount(SettingsStore& store, const QString& app, const Control& grid, const QString& nameKey)
+int storedRowCount(SettingsStore& store, const QString& app, const QString& grid, const QString& nameKey)
 {
     const QString text = store.value(app, gridSection(grid, 0), RowsKey);
     const auto count = numericValue(text);
@@ -204,6 +206,19 @@ std::optional<QString> plainNumber(const QString& text, const CountFormat& forma
     return plain;
 }
 
+CountFormat mirrored(const CountFormat& f) { return {f.group, f.decimal}; }
+
+// Counts are written whole ("1,656", or "245" after Refine) or with exactly ten decimals: a text
+// that reads in a format only with other decimals was not written in it.
+bool fitsCount(const QString& text, const CountFormat& format)
+{
+    const std::optional<QString> plain = plainNumber(text, format);
+    if (!plain)
+        return false;
+    const qsizetype dot = plain->indexOf(QLatin1Char('.'));
+    return dot < 0 || plain->size() - dot - 1 == 10;
+}
+
 // A count written in another number format, read in that format and shown in the current one.
 QString countInCurrentFormat(const QString& text, const CountFormat& written)
 {
@@ -254,12 +269,115 @@ QString entryInCurrentFormat(const QString& text, const CountFormat& written, co
     return mapped;
 }
 
-std::optional<CountFormat> storedEntryFormat(SettingsStore& store, const QString& app)
+// A stored count shown in the current format. The format it was written in is the stored one, or
+// the stored one's marks swapped when only that fits the text (damaged keys): a count must never
+// lose units to keys that say otherwise. `doubted` is set when the keys would read another number.
+QString storedCount(const QString& text, const std::optional<CountFormat>& written, bool& doubted)
 {
-    std::optional<CountFormat> written = storedFormat(store, app, NumberFormatSection);
-    if (written && *written == currentCountFormat())
-        written.reset();
-    return written;
+    if (text.trimmed().isEmpty())
+        return text;
+    const CountFormat now = currentCountFormat();
+    const CountFormat base = written ? *written : now;
+    for (const CountFormat& format : {base, mirrored(base)}) {
+        if (!isRealFormat(format) || !fitsCount(text, format))
+            continue;
+        if (written && format != base && plainNumber(text, base))
+            doubted = true;
+        return format == now ? text : countInCurrentFormat(text, format);
+    }
+    // No count of ours in either: read as before.
+    if (!written)
+        return recoveredCount(text);
+    return *written == now ? text : countInCurrentFormat(text, *written);
+}
+
+// The format the stored counts show, when they show one: some count fits it alone and none fits
+// only its mirror. Counts without marks fit both and show nothing.
+std::optional<CountFormat> formatOfCounts(SettingsStore& store, const QString& app, const CountFormat& base)
+{
+    const CountFormat mirror = mirrored(base);
+    if (!isRealFormat(base))
+        return std::nullopt;
+    bool onlyBase = false;
+    bool onlyMirror = false;
+    const int rows = storedRowCount(store, app, GridName, CloseGridKeys[0]);
+    for (int r = 1; r <= rows + 1; ++r) {
+        QString count;
+        absorbed([&] { count = store.value(app, gridSection(GridName, r), CloseGridKeys[CountColumn]); });
+        const bool inBase = fitsCount(count, base);
+        const bool inMirror = fitsCount(count, mirror);
+        onlyBase = onlyBase || (inBase && !inMirror);
+        onlyMirror = onlyMirror || (inMirror && !inBase);
+    }
+    if (onlyBase == onlyMirror)
+        return std::nullopt;
+    return onlyBase ? base : mirror;
+}
+
+// The number format the entries were written in, as the stored keys say it (`keys`) and as the
+// store as a whole shows it (`read`); either empty means "as they are". The same save writes the
+// grid's format keys: when the two sections disagree or the counts contradict them, the counts
+// decide, and without counts to tell, the keys that agree with the current format.
+struct EntryFormat {
+    std::optional<CountFormat> keys;
+    std::optional<CountFormat> read;
+};
+
+EntryFormat storedEntryFormat(SettingsStore& store, const QString& app)
+{
+    const CountFormat now = currentCountFormat();
+    auto unlessCurrent = [&](std::optional<CountFormat> f) {
+        if (f && *f == now)
+            f.reset();
+        return f;
+    };
+    const std::optional<CountFormat> written = storedFormat(store, app, NumberFormatSection);
+    if (!written)
+        return {};
+    const std::optional<CountFormat> grid = storedFormat(store, app, gridSection(GridName, 0));
+    std::optional<CountFormat> truth = formatOfCounts(store, app, grid ? *grid : *written);
+    if (!truth)
+        truth = grid && *grid != *written && *grid == now ? now : *written;
+    return {unlessCurrent(written), unlessCurrent(truth)};
+}
+
+QString entryIn(const QString& text, const std::optional<CountFormat>& written)
+{
+    return written ? entryInCurrentFormat(text, *written, currentCountFormat()) : text;
+}
+
+// The row a section of the grid holds by its name, when the name is one SaveGrid writes.
+std::optional<int> rowOfSection(const QString& grid, const QString& section)
+{
+    const QString prefix = grid + QLatin1Char(' ');
+    if (!section.startsWith(prefix))
+        return std::nullopt;
+    bool ok = false;
+    const int row = QStringView(section).mid(prefix.size()).toInt(&ok);
+    if (!ok || row < 0 || QString::number(row) != section.mid(prefix.size()))
+        return std::nullopt;
+    return row;
+}
+
+// Rows of the grid kept where the rows are not read: under a damaged section name, or, while a
+// row the count reaches is missing, under a row number past the count (a damaged number). A
+// header row under a damaged name names its column, not an ore.
+std::vector<QString> strayRowSections(SettingsStore& store, const QString& app, const Control& grid,
+                                      std::span<const QString> keys, int stored, bool rowMissing)
+{
+    std::vector<QString> strays;
+    QStringList sections;
+    absorbed([&] { sections = store.sections(app); });
+    for (const QString& section : sections) {
+        const std::optional<int> row = rowOfSection(grid.name(), section);
+        if (row && (*row <= stored + 1 || !rowMissing))
+            continue;
+        QString name;
+        absorbed([&] { name = store.value(app, section, keys[0]); });
+        if (!name.isEmpty() && name != keys[0])
+            strays.push_back(section);
+    }
+    return strays;
 }
 
 } // namespace
@@ -295,10 +413,11 @@ void SaveSettings(SettingsStore& store, const QString& app, Form& form)
     });
 }
 
-void LoadSettings(SettingsStore& store, const QString& app, Form& form)
+QStringList LoadSettings(SettingsStore& store, const QString& app, Form& form)
 {
-    const std::optional<CountFormat> written = storedEntryFormat(store, app);
-    const CountFormat now = currentCountFormat();
+    EntryFormat written;
+    absorbed([&] { written = storedEntryFormat(store, app); });
+    bool doubted = false;
     for (const auto& owned : form.controls()) {
         Control& c = *owned;
         switch (c.kind()) {
@@ -327,9 +446,13 @@ void LoadSettings(SettingsStore& store, const QString& app, Form& form)
             if (c.isArrayElement())
                 absorbed([&] {
                     const QString text = store.value(app, SettingsSection, nameAndIndex(c));
-                    c.setText(written && c.kind() == ControlKind::TextBox
-                                  ? entryInCurrentFormat(text, *written, now)
-                                  : text);
+                    if (c.kind() != ControlKind::TextBox) {
+                        c.setText(text);
+                        return;
+                    }
+                    const QString entry = entryIn(text, written.read);
+                    doubted = doubted || entry != entryIn(text, written.keys);
+                    c.setText(entry);
                 });
             break;
         case ControlKind::Frame:
@@ -339,6 +462,9 @@ void LoadSettings(SettingsStore& store, const QString& app, Form& form)
             break;
         }
     }
+    if (!doubted)
+        return {};
+    return {FormatRepair};
 }
 
 void SaveWindowPosition(SettingsStore& store, const QString& app, Form& form)
@@ -364,7 +490,7 @@ void LoadWindowPosition(SettingsStore& store, const QString& app, Form& form)
 void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys)
 {
     const Grid& g = grid.grid();
-    const int old = storedRowCount(store, app, grid, keys.empty() ? QString() : keys[0]);
+    const int old = storedRowCount(store, app, grid.name(), keys.empty() ? QString() : keys[0]);
     // The previous save's rows go first, so that rows removed since (Reset, Refine) do not come
     // back. Its trailing empty row is one past the count.
     for (int r = 1; r <= old + 1; ++r) {
@@ -395,23 +521,32 @@ void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span
     store.setValue(app, gridSection(grid, 0), DigitGroupingKey, format.group);
 }
 
-void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys)
+QStringList LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys)
 {
     Grid* g = nullptr;
     try {
         g = &grid.grid();
     } catch (const std::exception&) {
-        return;
+        return {};
     }
     const int cols = g->cols();
     const int keyed = std::min(static_cast<int>(keys.size()), cols);
-    const int stored = keyed > 0 ? storedRowCount(store, app, grid, keys[0]) : 0;
+    const int stored = keyed > 0 ? storedRowCount(store, app, grid.name(), keys[0]) : 0;
     const std::optional<CountFormat> written = storedFormat(store, app, gridSection(grid, 0));
-    auto read = [&](int row, int col) {
+    bool doubted = false;
+    auto readIn = [&](const QString& section, int col) {
         QString text;
         if (!keys[col].isEmpty())
-            absorbed([&] { text = store.value(app, gridSection(grid, row), keys[col]); });
+            absorbed([&] { text = store.value(app, section, keys[col]); });
         return text;
+    };
+    auto readRow = [&](const QString& section) {
+        QStringList cells;
+        for (int c = 0; c < cols; ++c)
+            cells.append(c < keyed ? readIn(section, c) : QString());
+        if (cols > CountColumn)
+            cells[CountColumn] = storedCount(cells[CountColumn], written, doubted);
+        return cells;
     };
 
     // The stored header row is what this program wrote: its own keys, which the rows are read
@@ -422,18 +557,29 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
     // Rows 1 to count + 1 were written; the last of them is the trailing empty row. A row without
     // an ore name is no record of anything (a damaged store, or a count larger than the rows).
     std::vector<QStringList> rows;
+    bool rowMissing = false;
     for (int r = 1; stored != 0 && r <= stored + 1; ++r) {
-        QStringList cells;
-        for (int c = 0; c < cols; ++c)
-            cells.append(c < keyed ? read(r, c) : QString());
-        if (cols == 0 || cells[0].isEmpty())
-            continue;
-        if (cols > CountColumn)
-            cells[CountColumn] = !written ? recoveredCount(cells[CountColumn])
-                                 : *written == currentCountFormat()
-                                     ? cells[CountColumn]
-                                     : countInCurrentFormat(cells[CountColumn], *written);
-        rows.push_back(cells);
+        if (cols == 0)
+            break;
+        const QStringList cells = readRow(gridSection(grid, r));
+        if (!cells[0].isEmpty())
+            rows.push_back(cells);
+        else
+            rowMissing = rowMissing || r <= stored;
+    }
+    // Rows under a damaged section name come back after the others, once: their sections are
+    // dropped at the next save, which writes them under their own names.
+    QStringList recovered;
+    for (const QString& section :
+         keyed > 0 ? strayRowSections(store, app, grid, keys, stored, rowMissing) : std::vector<QString>()) {
+        const QStringList cells = readRow(section);
+        if (std::find(rows.begin(), rows.end(), cells) == rows.end()) {
+            rows.push_back(cells);
+            recovered.append(cells[0]);
+        }
+        for (int c = 0; c < keyed; ++c)
+            if (!keys[c].isEmpty())
+                absorbed([&] { store.remove(app, section, keys[c]); });
     }
 
     absorbed([&] {
@@ -446,6 +592,15 @@ void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span
             for (int c = 0; c < cols; ++c)
                 g->setTextMatrix(r + 1, c, rows[r][c]);
     });
+
+    QStringList notes;
+    if (doubted)
+        notes.append(FormatRepair);
+    if (!recovered.isEmpty())
+        notes.append(
+            QStringLiteral("Rows of the ore mined stood under a damaged name and were recovered: %1.")
+                .arg(recovered.join(QStringLiteral(", "))));
+    return notes;
 }
 
 SettingsStore::KnownKey KnownStoreKeys(const Form& form)
@@ -474,13 +629,17 @@ SettingsStore::KnownKey KnownStoreKeys(const Form& form)
     const QString gridPrefix = GridName + QLatin1Char(' ');
     const QSet<QString> gridKeys = {CloseGridKeys[0], CloseGridKeys[1], CloseGridKeys[2],
                                     RowsKey,          DecimalMarkKey,   DigitGroupingKey};
-    return [settings, window, gridPrefix, gridKeys](const QString& section, const QString& key) {
+    const QSet<QString> rowKeys = {CloseGridKeys[0], CloseGridKeys[1], CloseGridKeys[2]};
+    return [settings, window, gridPrefix, gridKeys, rowKeys](const QString& section, const QString& key) {
         if (section == SettingsSection)
             return settings.contains(key);
         if (section == window)
             return key == QLatin1String("Xpos") || key == QLatin1String("Ypos");
         if (section == NumberFormatSection)
             return key == DecimalMarkKey || key == DigitGroupingKey;
+        // A row under a damaged section name is carried over for LoadGrid to recover.
+        if (rowKeys.contains(key))
+            return true;
         if (!section.startsWith(gridPrefix) || !gridKeys.contains(key))
             return false;
         bool ok = false;
@@ -532,7 +691,30 @@ SessionStore::~SessionStore()
 
 QString SessionStore::app() const { return platform_.programFileName(); }
 
-void SessionStore::loadSettings() { LoadSettings(platform_.store(), app(), main_); }
+void SessionStore::loadSettings() { note(LoadSettings(platform_.store(), app(), main_)); }
+
+void SessionStore::note(const QStringList& repairs)
+{
+    for (const QString& repair : repairs)
+        if (!told_ && !repairs_.contains(repair))
+            repairs_.append(repair);
+}
+
+QString SessionStore::takeNotice()
+{
+    if (repairs_.isEmpty())
+        return {};
+    told_ = true;
+    const QString copy = platform_.store().keepDamagedCopy(app());
+    QString text = QStringLiteral("Orebell's settings were damaged and have been repaired");
+    text += copy.isEmpty()
+                ? QStringLiteral(".")
+                : QStringLiteral("; the damaged file is kept as %1.").arg(QDir::toNativeSeparators(copy));
+    text += QStringLiteral("\n\n") + repairs_.join(QStringLiteral("\n")) +
+            QStringLiteral("\n\nPlease check the ore mined and your entries.");
+    repairs_.clear();
+    return text;
+}
 
 void SessionStore::loadWindowPosition()
 {
@@ -553,7 +735,7 @@ void SessionStore::loadGrid()
     // Headers not set yet would read nothing, and the next save would then drop the stored rows.
     const bool noHeaders = std::all_of(shared_.GridHeaders.begin(), shared_.GridHeaders.end(),
                                        [](const QString& h) { return h.isEmpty(); });
-    LoadGrid(platform_.store(), app(), control, noHeaders ? CloseGridKeys : shared_.GridHeaders);
+    note(LoadGrid(platform_.store(), app(), control, noHeaders ? CloseGridKeys : shared_.GridHeaders));
     // A batch that is not a positive number would stop the Refine command; the mineral table
     // knows the right one.
     if (!shared_.mineralYields.loaded())

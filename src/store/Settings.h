@@ -23,8 +23,9 @@ struct Shared;
 void SaveSettings(SettingsStore& store, const QString& app, Form& form);
 // Puts every stored item back, firing the controls' handlers as a user's change would. Each step
 // absorbs its own failure. A missing key empties a text box or a frame tag; a check box or
-// option button keeps its value when the stored text is empty or unfit.
-void LoadSettings(SettingsStore& store, const QString& app, Form& form);
+// option button keeps its value when the stored text is empty or unfit. Returns what it found
+// damaged and repaired, in words for the player (a number format contradicted by the store).
+QStringList LoadSettings(SettingsStore& store, const QString& app, Form& form);
 
 // "Xpos" and "Ypos" in the section named after the window, as single-precision number text.
 void SaveWindowPosition(SettingsStore& store, const QString& app, Form& form);
@@ -39,8 +40,10 @@ void LoadWindowPosition(SettingsStore& store, const QString& app, Form& form);
 void SaveGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys);
 // Restores the rows of the last save. Never fails: a missing or damaged store gives the empty
 // grid (header row and one empty row) or empty cells; rows without an ore name are dropped and
-// count cells that are not numbers are emptied (an empty count reads as 0).
-void LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys);
+// count cells that are not numbers are emptied (an empty count reads as 0). Rows under a damaged
+// section name are recovered after the others and their sections removed; counts are read in the
+// format they fit when the stored one does not. Returns what it repaired, in words for the player.
+QStringList LoadGrid(SettingsStore& store, const QString& app, Control& grid, std::span<const QString> keys);
 
 // The keys SaveSettings, SaveWindowPosition and SaveGrid write for this window, for repairing a
 // damaged store. Holds copies only, so it outlives the window.
@@ -74,11 +77,15 @@ public:
     void loadGrid();
 
     bool restored() const { return restored_; }
+    // What the restore found damaged and repaired, once, in words for the player (a copy of the
+    // store as found is kept first); empty when there is nothing to tell.
+    QString takeNotice();
 
 private:
     // The failures, in words; empty when everything was written.
     QStringList save();
     QString app() const;
+    void note(const QStringList& repairs);
 
     Form& main_;
     Shared& shared_;
@@ -88,6 +95,8 @@ private:
     bool positionRestored_ = false;
     bool restored_ = false;
     bool savedOnce_ = false;
+    bool told_ = false;
+    QStringList repairs_;
     quint64 changes_ = 0;
     quint64 changesAtSave_ = 0;
 };

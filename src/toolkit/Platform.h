@@ -4,6 +4,7 @@
 #include <QList>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -40,6 +41,20 @@ public:
     virtual bool contains(const QString& app, const QString& section, const QString& key)
     {
         return !value(app, section, key).isEmpty();
+    }
+    // The sections the store holds, for finding what a damaged section name hid; none where the
+    // store cannot list them.
+    virtual QStringList sections(const QString& app)
+    {
+        (void)app;
+        return {};
+    }
+    // Keeps a copy of the store as it is now beside it, before a repair changes it; the copy's
+    // path, or empty when none could be kept (or the store is no file).
+    virtual QString keepDamagedCopy(const QString& app)
+    {
+        (void)app;
+        return {};
     }
 };
 

@@ -1,5 +1,6 @@
 #include "store/FlexGridControl.h"
 #include "data/MineralData.h"
+#include "support/ScopedLocale.h"
 
 #include <QLocale>
 
@@ -17,6 +18,8 @@ using namespace orebell;
 namespace {
 
 struct OreMinedGrid : ::testing::Test {
+    // Put back afterwards: the tests after these read the desk's own format.
+    test::ScopedLocale english{test::ScopedLocale::english()};
     Grid grid;
     MineralYields yields;
     const std::array<QString, 4> headers = {QStringLiteral("Ore Name"), QStringLiteral("Units Mined"),
@@ -24,7 +27,6 @@ struct OreMinedGrid : ::testing::Test {
 
     void SetUp() override
     {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         grid.setCols(3);
         grid.setRows(2);
         SetGridHeaders(grid, headers);

@@ -1,8 +1,15 @@
 #include "app/Program.h"
 #include "data/Shared.h"
+#include "store/SampleForm.h"
+#include "store/Settings.h"
+#include "support/ScopedLocale.h"
 #include "support/TestPlatform.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace orebell {
 namespace {
@@ -168,6 +175,55 @@ TEST_F(RoundTrip, LaterRunsKeepWhatEachRunSaved)
     const Grid& grid = third.mainForm().grid(s("mshflexOreMined"));
     ASSERT_EQ(grid.rows(), 3) << "the rows before the reset came back";
     EXPECT_EQ(grid.textMatrix(1, 0), "Arkonor");
+}
+
+// The damaged file is found when the store first opens it, so the previous run's save is written
+// beside the program, as its close button writes it.
+TEST_F(RoundTrip, ARowUnderADamagedSectionNameComesBackAndThePlayerIsToldOnce)
+{
+    test::ScopedLocale english(test::ScopedLocale::english());
+    {
+        Form before{s("frmOrebell")};
+        test::buildSampleForm(before);
+        Grid& g = before.grid(s("mshflexOreMined"));
+        const std::array<QString, 4> keys = {s("Ore Name"), s("Units Mined"), s("R/Units"), QString()};
+        g.setRows(4);
+        for (int col = 0; col < 3; ++col)
+            g.setTextMatrix(0, col, keys[col]);
+        for (const int row : {1, 2})
+            g.setTextMatrix(row, 0, row == 1 ? s("Veldspar") : s("Scordite"));
+        g.setTextMatrix(1, 1, s("521.6700000000"));
+        g.setTextMatrix(2, 1, s("300.0000000000"));
+        QtSettingsStore store(platform.storeFolder());
+        SaveGrid(store, platform.programFileName(), before.control(s("mshflexOreMined")), keys);
+        ASSERT_TRUE(store.flush());
+    }
+    {
+        QFile file(platform.storeFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QByteArray text = file.readAll();
+        ASSERT_TRUE(text.contains("[mshflexOreMined%202]"));
+        text.replace("[mshflexOreMined%202]", "[mshflexOreMined%201]"); // one byte
+        file.resize(0);
+        file.write(text);
+    }
+    for (int run = 0; run < 2; ++run) {
+        Program program(platform);
+        if (!start(program))
+            GTEST_SKIP() << "the load and activation sequences are not in this build";
+        EXPECT_EQ(platform.messages().size(), run) << "a box before the window is up";
+        QCoreApplication::processEvents();
+        const QStringList told = platform.messages();
+        ASSERT_EQ(told.size(), 1) << run;
+        EXPECT_TRUE(told[0].contains(platform.storeFile() + ".damaged")) << told[0].toStdString();
+        const Grid& grid = program.mainForm().grid(s("mshflexOreMined"));
+        ASSERT_EQ(grid.rows(), 4) << run;
+        EXPECT_EQ(grid.textMatrix(1, 0), "Veldspar");
+        EXPECT_EQ(QLocale().toDouble(grid.textMatrix(1, 1)), 521.67);
+        EXPECT_EQ(grid.textMatrix(2, 0), "Scordite");
+        closeWithTheCloseButton(program);
+    }
+    EXPECT_TRUE(QFile(platform.storeFile() + ".damaged").size() > 0);
 }
 
 } // namespace
