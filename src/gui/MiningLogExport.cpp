@@ -39,7 +39,7 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const
 
 QString askExportFile(QWidget* parent, const QString& folder)
 {
-    static NameOnlyIconProvider icons; // the dialog does not own it, and it holds nothing
+    NameOnlyIconProvider icons; // not owned by the dialog: made first, it outlives it
     QFileDialog dialog(parent, QStringLiteral("Export mining log"),
                        QDir(folder).filePath(QStringLiteral("mining-log.csv")),
                        QStringLiteral("CSV files (*.csv)"));

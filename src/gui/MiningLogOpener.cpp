@@ -129,6 +129,7 @@ void MiningLogOpener::prepare(QWidget& window)
     // known before the first showing, so that the title bar stays on the screen wherever the
     // place was remembered (at another scale, or where no window manager drew a frame).
     const QRect inside = available.marginsRemoved(QMargins(4, 32, 4, 4));
+    window.ensurePolished(); // the style's margins count in the least size
     const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
     window.setGeometry(placeBeside(mainView_.frameGeometry(), inside, window.size(), remembered, smallest));
 
