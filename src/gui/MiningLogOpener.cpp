@@ -83,6 +83,7 @@ void MiningLogOpener::open()
         window_->setAttribute(Qt::WA_DeleteOnClose, false);
         prepare(*window_);
     }
+    keepAboveMain(*window_);
     QMetaObject::invokeMethod(window_, "reload");
     window_->show();
     window_->raise();
@@ -124,11 +125,40 @@ void MiningLogOpener::prepare(QWidget& window)
     }
     const QScreen* screen = mainView_.screen() ? mainView_.screen() : QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(0, 0), window.size());
-    // Room for the window manager's frame, which is not known before the first showing; a
-    // remembered place was the window's inside its frame already.
-    constexpr int TitleBar = 32;
-    const QRect inside = remembered ? available : available.adjusted(0, TitleBar, 0, 0);
-    window.setGeometry(placeBeside(mainView_.frameGeometry(), inside, window.size(), remembered));
+    // The place is the window's inside; room is kept for the window manager's frame, which is not
+    // known before the first showing, so that the title bar stays on the screen wherever the
+    // place was remembered (at another scale, or where no window manager drew a frame).
+    const QRect inside = available.marginsRemoved(QMargins(4, 32, 4, 4));
+    window.ensurePolished(); // the style's margins count in the least size
+    const QSize smallest = window.minimumSizeHint().expandedTo(window.minimumSize());
+    window.setGeometry(placeBeside(mainView_.frameGeometry(), inside, window.size(), remembered, smallest));
+
+    if (store_) {
+        const QString folder = store_->value(app_, exportSection(), QStringLiteral("Folder"));
+        if (!folder.isEmpty())
+            window.setProperty("exportFolder", folder);
+        connect(&window, SIGNAL(exportFolderChanged(QString)), this, SLOT(rememberExportFolder(QString)));
+    }
+}
+
+void MiningLogOpener::keepAboveMain(QWidget& window)
+{
+    // Where there was no room beside it, the log lies over the main window, which is kept on top
+    // of every other: the log must be too, or the main window hides what it was opened for.
+    const bool over = mainView_.windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+                      window.frameGeometry().intersects(mainView_.frameGeometry());
+    if (window.windowFlags().testFlag(Qt::WindowStaysOnTopHint) != over) {
+        // A new flag makes a new native window, placed by its frame: the inside stays where it was.
+        const QRect place = window.geometry();
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, over);
+        window.setGeometry(place);
+    }
+}
+
+void MiningLogOpener::rememberExportFolder(const QString& folder)
+{
+    if (store_)
+        store_->setValue(app_, exportSection(), QStringLiteral("Folder"), folder);
 }
 
 void MiningLogOpener::rememberPlace()

@@ -44,6 +44,8 @@ public:
 
     // The store section of the window's place and size.
     static QString storeSection() { return QStringLiteral("MiningLogWindow"); }
+    // The store section of the folder last exported to (key "Folder").
+    static QString exportSection() { return QStringLiteral("MiningLogExport"); }
     QWidget* windowWidget() const { return window_; }
     // Null when the window came from a module, whose classes are its own.
     MiningLogWindow* window() const { return qobject_cast<MiningLogWindow*>(window_.data()); }
@@ -51,8 +53,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+private slots:
+    void rememberExportFolder(const QString& folder);
+
 private:
     void prepare(QWidget& window);
+    void keepAboveMain(QWidget& window);
     void rememberPlace();
 
     QWidget& mainView_;

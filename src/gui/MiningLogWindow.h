@@ -1,65 +1,34 @@
 #pragma once
 
+#include "gui/TripTableModel.h"
 #include "history/LogSummary.h"
 #include "toolkit/MiningLog.h"
 
-#include <QAbstractTableModel>
 #include <QDate>
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
-#include <optional>
-#include <vector>
 
-class QBarSet;
 class QChartView;
 class QLabel;
-class QProgressDialog;
-class QThread;
 class QSortFilterProxyModel;
 class QTableView;
 class QTimer;
-class QValueAxis;
 
 namespace orebell {
 
 class MessageBoxService;
-
-// The trips as a table: one row per trip, sortable by any column (numbers sort as numbers), the
-// trip in progress first, marked as such.
-class TripTableModel : public QAbstractTableModel {
-    Q_OBJECT
-public:
-    enum Column { Start, MiningTime, Ores, Units, Cycles, MinedOut, Isk, IskPerHour, EndedBy, ColumnCount };
-    static constexpr int SortRole = Qt::UserRole;
-
-    void setTrips(std::vector<Trip> trips);
-    const std::vector<Trip>& trips() const { return trips_; }
-    void setTripInProgress(std::optional<Trip> trip);
-    const std::optional<Trip>& tripInProgress() const { return inProgress_; }
-
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
-    QVariant data(const QModelIndex& index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-
-private:
-    const Trip& tripAt(int row) const;
-    const QString& oreTextAt(int row) const;
-
-    std::vector<Trip> trips_;
-    std::vector<QString> oreTexts_; // made once per trip: the table asks for them on every paint
-    std::optional<Trip> inProgress_;
-    QString inProgressOres_;
-};
+class MiningLogCharts;
+class TripExport;
 
 // "Mining log": isk per hour of the last 50 trips, units per day of the last 30 days stacked by
 // ore, totals for today, seven days and all time, the sortable trips, and export to CSV. While it
 // shows, the trip in progress is followed live in each of them.
 class MiningLogWindow : public QWidget {
     Q_OBJECT
+    // The folder the export dialog starts in: the last one exported to. The opener keeps it
+    // between runs through the meta-object, since a window made by a module is of its own class.
+    Q_PROPERTY(QString exportFolder READ exportFolder WRITE setExportFolder NOTIFY exportFolderChanged)
 public:
     MiningLogWindow(MiningLog& log, MessageBoxService& messages, QWidget* parent = nullptr);
 
@@ -68,20 +37,26 @@ public:
     // reaches a window made by a module through the meta-object.
     Q_INVOKABLE void reload(const QDate& today = QDate::currentDate());
     // Writes the trips to `path` as CSV, reading and writing off the window's thread with a
-    // progress box while it lasts; exported() tells how it went. False, after telling the
-    // player why, when `path` is refused at once (not a regular or new file, an export under way).
+    // progress box while it lasts; exported() tells how it went, and so does the status line.
+    // False, after telling the player why, when `path` is refused at once (not a regular or new
+    // file, an export under way).
     bool exportCsv(const QString& path);
-    bool exporting() const { return exporting_; }
+    bool exporting() const;
     ~MiningLogWindow() override;
 
     // How the export asks for a file name; a dialog unless a test replaces it.
     void setSaveFileAsker(std::function<QString()> asker) { askSaveFile_ = std::move(asker); }
+    // A folder that is gone (or none) reads as the Documents folder.
+    QString exportFolder() const;
+    void setExportFolder(const QString& folder);
 
     TripTableModel& tripModel() { return model_; }
     QTableView& table() { return *table_; }
-    QChartView& iskChart() { return *iskChart_; }
-    QChartView& dailyChart() { return *dailyChart_; }
+    MiningLogCharts& charts() { return *charts_; }
+    QChartView& iskChart();
+    QChartView& dailyChart();
     QString totalsText() const;
+    QString statusText() const;
     // Brings the trip in progress up to date (the window does so each second while it shows);
     // when the trip has ended, the log is read again for it.
     void followTripInProgress();
@@ -89,6 +64,7 @@ public:
 signals:
     void reloaded();
     void exported(bool ok);
+    void exportFolderChanged(const QString& folder);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -97,35 +73,24 @@ protected:
 private:
     void build();
     void exportRequested();
+    void exportDone(const QString& path, int trips, const QString& error);
     void showTrips(std::vector<Trip> trips);
     void showSummary(bool redrawCharts);
-    void showCharts(const LogSummary& summary);
-    bool moveBarsInProgress(const LogSummary& summary);
-    void showIskChart(const LogSummary& summary);
-    void showDailyChart(const LogSummary& summary);
-    void writeCsv(std::vector<Trip> trips, const QString& path);
-    void exportDone(const QString& path, const QString& error);
 
     MiningLog& log_;
     MessageBoxService& messages_;
     TripTableModel model_;
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
-    QChartView* iskChart_ = nullptr;
-    QChartView* dailyChart_ = nullptr;
+    MiningLogCharts* charts_ = nullptr;
     QLabel* totals_[3] = {};
+    QLabel* status_ = nullptr;
     QDate today_ = QDate::currentDate();
     LogSummary ended_; // of the trips read from the log, summed once per reading
     QTimer* follow_ = nullptr;
-    // The trip in progress in the charts, while they show it, and the scales it must stay within.
-    QPointer<QBarSet> iskInProgress_;
-    QPointer<QBarSet> unitsInProgress_;
-    QPointer<QValueAxis> iskScale_;
-    QPointer<QValueAxis> unitsScale_;
     std::function<QString()> askSaveFile_;
-    bool exporting_ = false;
-    std::unique_ptr<QThread> writer_;
-    QPointer<QProgressDialog> progress_;
+    QString exportFolder_;
+    TripExport* export_ = nullptr;
 };
 
 } // namespace orebell

@@ -70,4 +70,63 @@ TEST_F(LogWindowKeys, TheLogWindowFitsTheScreenAnswersTheKeyboardAndKeepsItsPlac
     EXPECT_EQ(log->geometry(), leftAt);
 }
 
+// Room beside the main window as at 200 per cent on a 1920x1080 screen (960 x 540 logical pixels,
+// about 480 beside a main window 457 wide): the log opens there, narrower, rather than under the
+// main window, which is kept on top; where there is no room at all, it opens over the main window
+// and is kept on top as well, never under it.
+TEST_F(LogWindowKeys, TheLogOpensBesideTheMainWindowOrOnTopOfIt)
+{
+    for (const bool roomBeside : {true, false}) {
+        SCOPED_TRACE(roomBeside ? "room beside" : "no room beside");
+        platform.store().remove(platform.programFileName(), MiningLogOpener::storeSection(), {});
+        // No room: the main window in the middle and a log that cannot be narrower than the
+        // screen less the main window (as with a large font).
+        const MiningLogWindowMaker linked = linkedMiningLogWindow();
+        const auto maker = [&](MiningLog& log, MessageBoxService& messages, QWidget* parent, QString* error) {
+            QWidget* window = linked(log, messages, parent, error);
+            if (window && !roomBeside)
+                window->setMinimumWidth(parent->screen()->availableGeometry().width() - parent->width());
+            return window;
+        };
+        ProgramWindows windows(program, platform.messageBox(), maker);
+        FormView& main = windows.mainView();
+        ASSERT_TRUE(main.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        const QRect available = main.screen()->availableGeometry();
+        main.move(roomBeside ? available.topLeft()
+                             : QPoint(available.center().x() - main.width() / 2, available.top()));
+        press(&main, Qt::Key_F2);
+        QWidget* log = windows.miningLog()->windowWidget();
+        ASSERT_TRUE(log);
+        ASSERT_TRUE(log->isVisible());
+        EXPECT_TRUE(available.contains(log->frameGeometry()));
+        EXPECT_GE(log->width(), log->minimumSizeHint().width());
+        EXPECT_GE(log->height(), log->minimumSizeHint().height());
+        EXPECT_EQ(log->frameGeometry().intersects(main.frameGeometry()), !roomBeside)
+            << log->geometry().x() << "," << log->geometry().y() << " " << log->width() << "x"
+            << log->height() << " beside " << main.width() << "x" << main.height();
+        // Over the main window: on top as it is. Beside it: an ordinary window, under the game's.
+        EXPECT_EQ(log->windowFlags().testFlag(Qt::WindowStaysOnTopHint), !roomBeside);
+        log->close();
+    }
+}
+
+// A place and size kept at another scale, or where no window manager framed the window (0,0 and
+// the whole screen), come back whole: inside the screen, with room above for the title bar.
+TEST_F(LogWindowKeys, ARememberedPlaceComesBackWithItsTitleBarOnTheScreen)
+{
+    const std::pair<const char*, const char*> kept[] = {
+        {"Left", "0"}, {"Top", "0"}, {"Width", "1920"}, {"Height", "1016"}};
+    for (const auto& [key, value] : kept)
+        platform.setStoreValue(MiningLogOpener::storeSection(), QString::fromLatin1(key),
+                               QString::fromLatin1(value));
+    ProgramWindows windows(program, platform.messageBox());
+    press(&windows.mainView(), Qt::Key_F2);
+    QWidget* log = windows.miningLog()->windowWidget();
+    ASSERT_TRUE(log);
+    const QRect available = windows.mainView().screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(log->geometry()));
+    EXPECT_GE(log->geometry().top() - available.top(), 24) << "no room for the title bar";
+    EXPECT_LE(log->width(), available.width());
+}
+
 } // namespace

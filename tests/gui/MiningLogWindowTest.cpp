@@ -1,5 +1,7 @@
 #include "gui/MiningLogWindow.h"
 
+#include "gui/MiningLogCharts.h"
+
 #include "data/OreCatalogue.h"
 #include "history/TripCsv.h"
 #include "platform/ProgramModules.h"
@@ -10,12 +12,15 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLegend>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedBarSeries>
+#include <QTabBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -269,6 +274,86 @@ TEST_F(MiningLogWindowTest, AnEmptyLogDrawsEmptyChartsWithUsableAxes)
     EXPECT_TRUE(window.totalsText().contains(QStringLiteral("0 trips")));
 }
 
+// After an export the window says what it wrote, and the next starts in that folder; a failure
+// keeps its message box and claims nothing, and its folder is not remembered.
+TEST_F(MiningLogWindowTest, AnExportSaysWhatItWroteAndTheNextStartsInItsFolder)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    ASSERT_TRUE(reloaded(window));
+    EXPECT_TRUE(window.statusText().isEmpty());
+    const QString folder = platform.storeFolder() + QStringLiteral("/exports");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/trips.csv");
+    QSignalSpy folderChanged(&window, &MiningLogWindow::exportFolderChanged);
+    ASSERT_TRUE(exported(window, path));
+    EXPECT_EQ(window.statusText(), QStringLiteral("Exported 60 trips to ") + QDir::toNativeSeparators(path));
+    EXPECT_EQ(window.exportFolder(), folder);
+    ASSERT_EQ(folderChanged.size(), 1);
+    EXPECT_EQ(folderChanged.first().first().toString(), folder);
+
+    EXPECT_FALSE(exported(window, platform.storeFolder())); // a folder is refused
+    EXPECT_TRUE(window.statusText().isEmpty());
+    EXPECT_EQ(platform.messages().size(), 1);
+    EXPECT_EQ(window.exportFolder(), folder);
+
+    // A remembered folder that is gone: the Documents folder (or home) again, never the current one.
+    window.setExportFolder(folder + QStringLiteral("/gone"));
+    EXPECT_NE(window.exportFolder(), folder + QStringLiteral("/gone"));
+    EXPECT_TRUE(QFileInfo(window.exportFolder()).isDir());
+}
+
+// The charts give way to a small window: side by side where both fit, else one at a time under
+// tabs, with fewer dates and no legend; the window's least size leaves room beside the main
+// window at 200 per cent on a 1920x1080 screen (960 x 540 logical pixels, a main window 457 wide).
+TEST_F(MiningLogWindowTest, TheChartsGiveWayToASmallWindow)
+{
+    MiningLogWindow window(log, platform.messageBox());
+    ASSERT_TRUE(reloaded(window));
+    window.resize(960, 700);
+    window.show();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const auto dates = [](QChartView& view) {
+        auto* x = qobject_cast<QCategoryAxis*>(view.chart()->axes(Qt::Horizontal).value(0));
+        return x ? x->categoriesLabels().size() : -1;
+    };
+    MiningLogCharts& charts = window.charts();
+    EXPECT_TRUE(charts.sideBySide());
+    EXPECT_TRUE(window.iskChart().isVisible() && window.dailyChart().isVisible());
+    const int wideDates = dates(window.dailyChart());
+    EXPECT_EQ(wideDates, 6);
+
+    const QSize least = window.minimumSizeHint();
+    EXPECT_LE(least.width(), 440);
+    EXPECT_LE(least.height(), 440);
+    window.resize(least);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_EQ(window.size(), least);
+    EXPECT_FALSE(charts.sideBySide());
+    auto* tabs = charts.findChild<QTabBar*>();
+    ASSERT_TRUE(tabs);
+    EXPECT_TRUE(tabs->isVisible());
+    for (int tab : {1, 0}) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QChartView& shown = tab == 0 ? window.iskChart() : window.dailyChart();
+        QChartView& hidden = tab == 0 ? window.dailyChart() : window.iskChart();
+        EXPECT_TRUE(shown.isVisible());
+        EXPECT_FALSE(hidden.isVisible());
+        EXPECT_GE(shown.width(), MiningLogCharts::chartMinimum().width());
+        EXPECT_GE(shown.height(), MiningLogCharts::chartMinimum().height());
+    }
+    EXPECT_LT(dates(window.dailyChart()), wideDates);
+    EXPECT_GE(dates(window.dailyChart()), 2);
+    EXPECT_FALSE(window.dailyChart().chart()->legend()->isVisible());
+
+    // Wide again: both charts, every date.
+    window.resize(960, 700);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    EXPECT_TRUE(charts.sideBySide());
+    EXPECT_EQ(dates(window.dailyChart()), wideDates);
+    EXPECT_TRUE(window.dailyChart().chart()->legend()->isVisible());
+}
+
 TEST_F(MiningLogWindowTest, ExportWritesTheTripsTheLogHolds)
 {
     MiningLogWindow window(log, platform.messageBox());
@@ -439,6 +524,29 @@ TEST_F(MiningLogWindowTest, TheWindowFromItsModuleOpensAndWithoutItThePlayerIsTo
         EXPECT_TRUE(platform.messages().isEmpty());
         window->close();
     }
+}
+
+// The folder of the last export is kept between runs, in a section of its own.
+TEST_F(MiningLogWindowTest, TheExportFolderIsKeptBetweenRuns)
+{
+    Program program(platform);
+    program.run();
+    const QString folder = platform.storeFolder() + QStringLiteral("/exports");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    {
+        ProgramWindows windows(program, platform.messageBox());
+        QApplication::setActiveWindow(&windows.mainView());
+        QTest::keyClick(&windows.mainView(), Qt::Key_F2);
+        MiningLogWindow* window = windows.miningLog()->window();
+        ASSERT_TRUE(window);
+        ASSERT_TRUE(exported(*window, folder + QStringLiteral("/a.csv")));
+        EXPECT_EQ(platform.storeValue(MiningLogOpener::exportSection(), QStringLiteral("Folder")), folder);
+    }
+    ProgramWindows again(program, platform.messageBox());
+    QApplication::setActiveWindow(&again.mainView());
+    QTest::keyClick(&again.mainView(), Qt::Key_F2);
+    ASSERT_TRUE(again.miningLog()->window());
+    EXPECT_EQ(again.miningLog()->window()->exportFolder(), folder);
 }
 
 } // namespace

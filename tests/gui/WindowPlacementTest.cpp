@@ -19,6 +19,20 @@ TEST(WindowPlacement, BesideTheMainWindowWhereThereIsRoomInsideTheScreen)
     EXPECT_EQ(placeBeside({500, 0, 900, 300}, Screen1080, LogSize), QRect(480, 175, 960, 700));
 }
 
+// Too wide for either side: narrowed on the side with more room, as far as the window allows,
+// and over the main window only when even that does not fit.
+TEST(WindowPlacement, NarrowerBesideTheMainWindowRatherThanOverIt)
+{
+    const QRect main{600, 0, 900, 300}; // 412 free on the right, 592 on the left
+    EXPECT_EQ(placeBeside(main, Screen1080, LogSize, std::nullopt, {400, 300}), QRect(0, 0, 592, 700));
+    EXPECT_EQ(placeBeside({100, 0, 900, 300}, Screen1080, LogSize, std::nullopt, {400, 300}),
+              QRect(1008, 0, 912, 700));
+    EXPECT_EQ(placeBeside(main, Screen1080, LogSize, std::nullopt, {600, 300}), QRect(480, 175, 960, 700));
+    // A remembered size below the least comes back at the least.
+    EXPECT_EQ(placeBeside(main, Screen1080, LogSize, QRect(10, 10, 100, 100), {400, 300}),
+              QRect(10, 10, 400, 300));
+}
+
 TEST(WindowPlacement, NeverLargerThanTheScreenNorPartlyOffIt)
 {
     // 200 per cent on a 1080-pixel screen: 960 x 540 logical pixels, less a panel.
