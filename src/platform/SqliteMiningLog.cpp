@@ -263,6 +263,14 @@ SqliteMiningLog::Outcome SqliteMiningLog::tryOpen(const QString& connection, boo
                            "trip_ores) + (SELECT count(*) FROM trip_minerals WHERE refined IS NULL)")))
         return failed(true);
     q.finish();
+    // A file that reads but cannot be written (its folder read-only, the journal's files already
+    // there) shows now rather than at the first trip. Beginning alone takes no write lock there.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")) || !q.exec(QStringLiteral("DELETE FROM trips WHERE 0"))) {
+        const Outcome outcome = failed();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    }
+    q.exec(QStringLiteral("ROLLBACK"));
     if (checkIntegrity) {
         if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
             return failed();

@@ -689,6 +689,56 @@ TEST_F(SqliteMiningLogTest, AFullDiskKeepsTheTripsInTheirFileOrSaysTheyAreAtRisk
     EXPECT_FALSE(QFile::exists(pendingPath()));
 }
 
+// A log left by a copy that was killed has its journal's files beside it. With its folder
+// read-only, the start-up check must still find that it cannot be written (it used to read the
+// file and say nothing until the first trip); the trips then wait in their file.
+TEST_F(SqliteMiningLogTest, TheStartUpCheckFindsAReadOnlyFolderWithTheJournalBeside)
+{
+    QProcess writer;
+    writer.start(QStringLiteral(MINING_LOG_WRITER), {path(), QStringLiteral("1")});
+    ASSERT_TRUE(writer.waitForReadyRead(10000));
+    writer.kill();
+    writer.waitForFinished();
+    ASSERT_TRUE(QFile::exists(path() + QStringLiteral("-wal")));
+    ASSERT_TRUE(QFile::exists(path() + QStringLiteral("-shm")));
+    const QString data = QFileInfo(path()).absolutePath();
+    std::vector<std::pair<QString, QFileDevice::Permissions>> before;
+    for (const QString& f : {data, path(), path() + QStringLiteral("-wal"), path() + QStringLiteral("-shm")})
+        before.emplace_back(f, QFile::permissions(f));
+    for (const auto& [f, p] : before)
+        QFile::setPermissions(f, p & ~(QFileDevice::WriteOwner | QFileDevice::WriteGroup |
+                                       QFileDevice::WriteOther | QFileDevice::WriteUser));
+    std::optional<Mount> readOnly;
+    if (canCreateIn(data))
+        readOnly.emplace(
+            data, QStringList{QStringLiteral("--bind"), QStringLiteral("-o"), QStringLiteral("ro"), data});
+    const bool held = !canCreateIn(data);
+    if (held) {
+        SqliteMiningLog log(path(), 50, pendingPath());
+        log.setClosingBusyTimeout(50);
+        bool done = false;
+        log.checkInBackground([&] { done = true; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 10000));
+        const QString notice = log.takeNotice();
+        EXPECT_TRUE(notice.contains(QStringLiteral("cannot be written now"))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(QStringLiteral("read-only"))) << notice.toStdString();
+        EXPECT_FALSE(log.record(sampleTrip(0)));
+        EXPECT_TRUE(log.atRisk().isEmpty());
+        EXPECT_TRUE(setAside().isEmpty());
+        EXPECT_GE(log.trips().size(), 2u); // the killed writer's and this one
+    }
+    readOnly.reset();
+    for (const auto& [f, p] : before)
+        QFile::setPermissions(f, p);
+    if (!held)
+        GTEST_SKIP() << "the folder cannot be made read-only here";
+    SqliteMiningLog log(path(), 50, pendingPath());
+    const auto trips = log.trips();
+    ASSERT_FALSE(trips.empty());
+    expectSameTrip(trips.back(), sampleTrip(0));
+    EXPECT_FALSE(QFile::exists(pendingPath()));
+}
+
 // Kills while trips go to their file (the log held by another program) lose none that the
 // writer reported kept, and the merges after count each once.
 TEST_F(SqliteMiningLogTest, KillsWhileTripsWaitInTheirFileLoseNoneAndCountNoneTwice)
