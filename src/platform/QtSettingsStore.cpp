@@ -88,6 +88,15 @@ QString QtSettingsStore::fileFor(const QString& app) const
     return QDir(folder).filePath(encodeName(app) + QStringLiteral(".ini"));
 }
 
+QString QtSettingsStore::lockFileFor(const QString& app) const
+{
+    if (backend() == Backend::Registry)
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/Orebell/") + encodeName(app) + QStringLiteral(".running");
+    return QFileInfo(fileFor(app)).absolutePath() + QLatin1Char('/') + encodeName(app) +
+           QStringLiteral(".running");
+}
+
 // QSettings locks the file while it writes. A program killed between creating the lock file and
 // writing its process id into it leaves an empty lock, which QSettings would only dare to take
 // over after half a minute: the next save would hang that long. A live writer fills its lock at

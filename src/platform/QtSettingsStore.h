@@ -36,6 +36,10 @@ public:
     bool contains(const QString& app, const QString& section, const QString& key) override;
 
     QString fileFor(const QString& app) const;
+    // The lock a running copy holds on the store of `app` (SingleInstance): beside the settings
+    // file, or where they are in the registry, in the program's data folder (the mining log's).
+    // The QSettings lock beside the file is another one.
+    QString lockFileFor(const QString& app) const;
     // Why the last flush failed, for the player's message; empty after a good flush.
     QString lastError() const override { return lastError_; }
 
