@@ -236,9 +236,10 @@ void History::tellNotice(bool closing)
     MiningLog* log = platform_.miningLog();
     if (!log)
         return;
-    QString notice = log->takeNotice();
     // Told at the close even when it was told before: the player is about to lose them.
-    if (const QString risk = closing ? log->atRisk() : QString(); !risk.isEmpty())
+    const QString risk = closing ? log->atRisk() : QString();
+    QString notice = log->takeNotice();
+    if (!risk.isEmpty())
         notice += (notice.isEmpty() ? QString() : QStringLiteral("\n\n")) + risk;
     if (!notice.isEmpty())
         platform_.messageBox().show(notice);

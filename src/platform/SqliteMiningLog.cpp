@@ -124,7 +124,10 @@ QString SqliteMiningLog::defaultPendingPath()
 QString SqliteMiningLog::takeNotice()
 {
     std::lock_guard lock(noticeMutex_);
-    return std::exchange(notice_, QString());
+    const QString pending = std::exchange(pendingNotice_, QString());
+    if (pending.isEmpty() || notice_.isEmpty())
+        return std::exchange(notice_, QString()) + pending;
+    return std::exchange(notice_, QString()) + QLatin1Char('\n') + pending;
 }
 
 bool SqliteMiningLog::open()
@@ -399,28 +402,24 @@ void SqliteMiningLog::tell(const Outcome& outcome)
         return;
     case Problem::Unavailable: {
         const bool kept = pendingWhy_.isEmpty();
-        if (unavailable_ && (kept || pendingTold_))
-            return;
         const QString pending = QDir::toNativeSeparators(pending_.path());
-        if (!kept)
-            pendingTold_ = true;
+        if (!kept && !std::exchange(pendingTold_, true)) {
+            // Kept apart: at the close, atRisk() says it more exactly.
+            std::lock_guard lock(noticeMutex_);
+            pendingNotice_ =
+                QStringLiteral("The trips waiting for it cannot be kept in %1 either (%2).\nThey "
+                               "wait in memory; if Orebell closes before the log can take them, "
+                               "they are lost.")
+                    .arg(pending, pendingWhy_);
+        }
         if (std::exchange(unavailable_, true))
-            text = QStringLiteral(
-                       "The trips waiting for the mining log in %1 cannot be kept in %2 either (%3).\n"
-                       "They wait in memory; if Orebell closes before the log can take them, they "
-                       "are lost.")
-                       .arg(file, pending, pendingWhy_);
-        else if (kept)
-            text =
-                QStringLiteral("The mining log in %1 cannot be written now (%2).\nThe trips of this session "
-                               "are kept in %3 and go into the log as soon as it can take them.")
-                    .arg(file, outcome.why, pending);
-        else
-            text = QStringLiteral(
-                       "The mining log in %1 cannot be written now (%2), and the trips cannot be kept "
-                       "in %3 either (%4).\nThey wait in memory; if Orebell closes before the log "
-                       "can take them, they are lost.")
-                       .arg(file, outcome.why, pending, pendingWhy_);
+            return;
+        text = QStringLiteral("The mining log in %1 cannot be written now (%2).").arg(file, outcome.why);
+        if (kept)
+            text +=
+                QStringLiteral("\nThe trips of this session are kept in %1 and go into the log as soon as it "
+                               "can take them.")
+                    .arg(pending);
         break;
     }
     case Problem::Foreign:
@@ -449,6 +448,10 @@ QString SqliteMiningLog::atRisk()
     finishCheck();
     if (waiting_.empty() || pendingKept_)
         return {};
+    {
+        std::lock_guard lock(noticeMutex_);
+        pendingNotice_.clear();
+    }
     return QStringLiteral("%1 trip(s) could not be written to the mining log in %2 nor kept in %3 (%4).\n"
                           "Orebell tries once more as it closes; what the log cannot take then is lost.")
         .arg(waiting_.size())

@@ -127,6 +127,7 @@ private:
     QObject context_; // the background check reports on the thread that asked for it
     mutable std::mutex noticeMutex_;
     QString notice_;
+    QString pendingNotice_; // that waiting trips cannot be kept on disk either
 };
 
 } // namespace orebell

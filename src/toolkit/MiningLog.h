@@ -83,7 +83,8 @@ public:
             Qt::QueuedConnection);
     }
     // What would be lost if the program ended now: trips neither in the log nor kept on disk for
-    // it. Empty when there are none. For the close's message.
+    // it. Empty when there are none. For the close's message, where it stands for any notice that
+    // said the same.
     virtual QString atRisk() { return {}; }
     // What the player must hear about the log (it was damaged and set aside, it cannot be
     // written), once: empty when there is nothing new.
