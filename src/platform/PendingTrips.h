@@ -28,6 +28,8 @@ public:
     public:
         explicit Guard(const QString& path);
         bool held() const { return held_; }
+        // Held by another copy, rather than impossible to make.
+        bool busy() const { return lock_.error() == QLockFile::LockFailedError; }
         QString why() const;
 
     private:

@@ -491,9 +491,15 @@ void SqliteMiningLog::mergePending(const QString& connection)
     if (!QFileInfo::exists(pending_.path()))
         return;
     const PendingTrips::Guard guard(pending_.path());
-    if (!guard.held())
+    if (!guard.held() && guard.busy())
         return; // another copy has it now: a later opening tries again
     const PendingTrips::Contents contents = pending_.read();
+    if (!guard.held()) {
+        // Its folder cannot be written, so no copy can change it; a damaged one is still told.
+        if (!contents.damage.isEmpty())
+            setPendingAside(contents.damage);
+        return;
+    }
     if (!contents.damage.isEmpty()) {
         setPendingAside(contents.damage);
         return;
@@ -514,6 +520,8 @@ void SqliteMiningLog::mergePending(const QString& connection)
 bool SqliteMiningLog::setPendingAside(const QString& why)
 {
     const std::optional<QString> aside = pending_.setAside();
+    if (!aside && std::exchange(pendingStuckTold_, true))
+        return false; // every opening finds it again: told once
     const QString file = QDir::toNativeSeparators(pending_.path());
     std::lock_guard lock(noticeMutex_);
     if (!notice_.isEmpty())

@@ -116,9 +116,10 @@ private:
     bool unavailable_ = false; // told; cleared once a write goes through
     std::vector<Trip> waiting_;
     PendingTrips pending_;
-    bool pendingKept_ = false; // the pending file holds every waiting trip
-    QString pendingWhy_;       // why it could not, the last time it was tried
-    bool pendingTold_ = false; // that it could not
+    bool pendingKept_ = false;      // the pending file holds every waiting trip
+    QString pendingWhy_;            // why it could not, the last time it was tried
+    bool pendingTold_ = false;      // that it could not
+    bool pendingStuckTold_ = false; // that a damaged file could not be moved aside
     std::unique_ptr<QThread> check_;
     std::unique_ptr<QThreadPool> readers_; // one at a time, in the order asked
     int reads_ = 0;

@@ -689,6 +689,27 @@ TEST_F(SqliteMiningLogTest, AFullDiskKeepsTheTripsInTheirFileOrSaysTheyAreAtRisk
     EXPECT_FALSE(QFile::exists(pendingPath()));
 }
 
+// A damaged file of waiting trips in a folder that cannot be written stays as it is, and is told.
+TEST_F(SqliteMiningLogTest, ADamagedFileOfWaitingTripsThatCannotBeMovedIsLeftAndTold)
+{
+    const QString config = QFileInfo(pendingPath()).absolutePath();
+    QDir().mkpath(config);
+    {
+        QFile f(pendingPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("orebell-pending-trips 1 0000\n[]");
+    }
+    Mount readOnly(config, {QStringLiteral("--bind"), QStringLiteral("-o"), QStringLiteral("ro"), config});
+    if (canCreateIn(config))
+        GTEST_SKIP() << "the folder cannot be made read-only here";
+    SqliteMiningLog log(path(), 50, pendingPath());
+    ASSERT_TRUE(log.record(sampleTrip(0)));
+    const QString notice = log.takeNotice();
+    EXPECT_TRUE(notice.contains(QStringLiteral("could not be moved aside"))) << notice.toStdString();
+    EXPECT_EQ(log.trips().size(), 1u);
+    EXPECT_EQ(contentsOf(pendingPath()), QByteArray("orebell-pending-trips 1 0000\n[]"));
+}
+
 // A log left by a copy that was killed has its journal's files beside it. With its folder
 // read-only, the start-up check must still find that it cannot be written (it used to read the
 // file and say nothing until the first trip); the trips then wait in their file.
