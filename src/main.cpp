@@ -6,12 +6,15 @@
 #include "platform/FontConfiguration.h"
 #include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <optional>
@@ -42,11 +45,21 @@ int main(int argc, char** argv)
     // One copy per user and store: a second start brings the running window up, and ends
     // before it reads or writes anything of the store or the log (and before the font loader
     // is told to fill Qt's font database, which must not outlive the application).
-    orebell::SingleInstance instance(QFileInfo(QApplication::applicationFilePath()).completeBaseName());
+    const QString store = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    orebell::SingleInstance instance(orebell::QtSettingsStore().lockFileFor(store));
     if (!instance.claim()) {
         if (instance.handOver())
             return 0;
-        std::fputs("Orebell is already running but does not answer; this copy ends.\n", stderr);
+        // Running on the same store would overwrite what the other copy saves.
+        const QString text =
+            QStringLiteral(
+                "Orebell is already running with these settings (%1) but does not answer.\nThis copy "
+                "ends. Close the other copy, or end its process, and start Orebell again.")
+                .arg(QDir::toNativeSeparators(instance.lockPath()));
+        std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+        QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        box.exec();
         return 1;
     }
     fonts.applicationReady();

@@ -78,7 +78,8 @@ void History::wrapRoutines()
     // A save that fails keeps the program open with its lasers running: they mine into a new
     // trip, which the unload ends when the close goes through.
     r.SaveAll = [this, next = r.SaveAll] {
-        closeTrip(TripEnd::Close);
+        closeTrip(TripEnd::Close, false);
+        tellNotice(true);
         if (runningCount() > 0)
             openTrip();
         Shared::call(next);
@@ -230,9 +231,16 @@ void History::closeTrip(const QString& endedBy, bool tell)
         tellNotice();
 }
 
-void History::tellNotice()
+void History::tellNotice(bool closing)
 {
-    const QString notice = platform_.miningLog()->takeNotice();
+    MiningLog* log = platform_.miningLog();
+    if (!log)
+        return;
+    // Told at the close even when it was told before: the player is about to lose them.
+    const QString risk = closing ? log->atRisk() : QString();
+    QString notice = log->takeNotice();
+    if (!risk.isEmpty())
+        notice += (notice.isEmpty() ? QString() : QStringLiteral("\n\n")) + risk;
     if (!notice.isEmpty())
         platform_.messageBox().show(notice);
 }

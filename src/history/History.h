@@ -46,7 +46,7 @@ private:
     void value(Trip& trip) const;
     void credit(const QString& oreName, double units);
     double gridUnits(const QString& oreName) const;
-    void tellNotice();
+    void tellNotice(bool closing = false);
     int runningCount() const;
 
     Form& main_;

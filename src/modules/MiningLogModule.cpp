@@ -5,5 +5,6 @@
 extern "C" Q_DECL_EXPORT orebell::MiningLog* orebell_make_mining_log()
 {
     static_assert(std::is_same_v<decltype(&orebell_make_mining_log), orebell::module::MakeMiningLogFn>);
-    return new orebell::SqliteMiningLog(orebell::SqliteMiningLog::defaultPath());
+    return new orebell::SqliteMiningLog(orebell::SqliteMiningLog::defaultPath(), 250,
+                                        orebell::SqliteMiningLog::defaultPendingPath());
 }

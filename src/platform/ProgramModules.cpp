@@ -236,6 +236,7 @@ public:
             MiningLog::readInBackground(detail, context, std::move(done));
     }
     QString takeNotice() override { return log_ ? log_->takeNotice() : std::exchange(notice_, QString()); }
+    QString atRisk() override { return log_ ? log_->atRisk() : QString(); }
 
 private:
     void finishLoading()

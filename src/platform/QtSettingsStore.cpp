@@ -144,6 +144,15 @@ QString QtSettingsStore::sectionPlace(const QString& app, const QString& section
         .arg(section, QDir::toNativeSeparators(fileFor(app)));
 }
 
+QString QtSettingsStore::lockFileFor(const QString& app) const
+{
+    if (backend() == Backend::Registry)
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+               QStringLiteral("/Orebell/") + encodeName(app) + QStringLiteral(".running");
+    return QFileInfo(fileFor(app)).absolutePath() + QLatin1Char('/') + encodeName(app) +
+           QStringLiteral(".running");
+}
+
 // QSettings locks the file while it writes. A program killed between creating the lock file and
 // writing its process id into it leaves an empty lock, which QSettings would only dare to take
 // over after half a minute: the next save would hang that long. A live writer fills its lock at

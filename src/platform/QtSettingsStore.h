@@ -38,6 +38,10 @@ public:
 
     QString fileFor(const QString& app) const;
     QString sectionPlace(const QString& app, const QString& section) const override;
+    // The lock a running copy holds on the store of `app` (SingleInstance): beside the settings
+    // file, or where they are in the registry, in the program's data folder (the mining log's).
+    // The QSettings lock beside the file is another one.
+    QString lockFileFor(const QString& app) const;
     // Why the last flush failed, for the player's message; empty after a good flush.
     QString lastError() const override { return lastError_; }
 

@@ -10,7 +10,8 @@ RealPlatformParts linkedParts()
 {
     return {[](MessageBoxService&) { return makeAudioPlayer(); },
             []() -> std::unique_ptr<MiningLog> {
-                return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath());
+                return std::make_unique<SqliteMiningLog>(SqliteMiningLog::defaultPath(), 250,
+                                                         SqliteMiningLog::defaultPendingPath());
             }};
 }
 

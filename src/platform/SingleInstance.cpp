@@ -3,9 +3,13 @@
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QThread>
 
 #include <algorithm>
@@ -17,47 +21,60 @@ namespace {
 const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
 const QByteArray RaiseDone = QByteArrayLiteral("raised\n");
 
-QString userName()
+// The same store reached through a link is the same store.
+QString canonical(const QString& path)
 {
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    return user;
+    const QFileInfo info(path);
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
+}
+
+QString socketName(const QString& lockPath)
+{
+    const QString name =
+        QStringLiteral("orebell-") +
+        QString::fromLatin1(QCryptographicHash::hash(canonical(lockPath).toUtf8(), QCryptographicHash::Sha256)
+                                .toHex()
+                                .left(24));
+#ifdef Q_OS_WIN
+    return name; // a named pipe: the system's, per session
+#else
+    // In the user's own runtime folder, which no other account can write, rather than the shared
+    // temporary folder.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    return runtime.isEmpty() ? name : QDir(runtime).filePath(name);
+#endif
 }
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& applicationName)
-{
-    const QByteArray key = (userName() + QLatin1Char('\n') + applicationName).toUtf8();
-    serverName_ =
-        QStringLiteral("orebell-") +
-        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(24));
-}
+SingleInstance::SingleInstance(const QString& lockPath)
+    : lockPath_(lockPath), serverName_(socketName(lockPath))
+{}
 
 SingleInstance::~SingleInstance()
 {
-    if (server_)
+    if (server_) {
         server_->close();
-}
-
-QString SingleInstance::lockPath() const
-{
-    return QDir(QDir::tempPath()).filePath(serverName_ + QStringLiteral(".lock"));
+        QFile::remove(socketNotePath());
+    }
 }
 
 bool SingleInstance::claim()
 {
     if (lock_)
         return true;
-    auto lock = std::make_unique<QLockFile>(lockPath());
+    QDir().mkpath(QFileInfo(lockPath_).absolutePath());
+    auto lock = std::make_unique<QLockFile>(lockPath_);
     // Held for the whole session: only a holder that no longer runs makes it stale, never its age.
     lock->setStaleLockTime(0);
     if (!lock->tryLock(0)) {
         if (lock->error() == QLockFile::LockFailedError)
             return false;
-        // A temporary folder we cannot write to must not keep the player from the program.
-        qWarning("Orebell: cannot make %s; a second copy will not be noticed", qPrintable(lockPath()));
+        // A store whose folder cannot be written cannot be overwritten by a second copy either:
+        // the player keeps the program, and hears of the store when it is saved.
+        qWarning("Orebell: cannot make %s; a second copy will not be noticed",
+                 qPrintable(QDir::toNativeSeparators(lockPath_)));
         return true;
     }
     lock_ = std::move(lock);
@@ -66,8 +83,15 @@ bool SingleInstance::claim()
     server_ = std::make_unique<QLocalServer>();
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_.get(), &QLocalServer::newConnection, this, [this] { acceptConnections(); });
-    if (!server_->listen(serverName_))
+    if (!server_->listen(serverName_)) {
         qWarning("Orebell: a second copy cannot hand over (%s)", qPrintable(server_->errorString()));
+        return true;
+    }
+    QSaveFile note(socketNotePath());
+    if (!note.open(QIODevice::WriteOnly) || note.write(server_->fullServerName().toUtf8()) < 0 ||
+        !note.commit())
+        qWarning("Orebell: cannot write %s; a second copy started elsewhere may not reach this one",
+                 qPrintable(QDir::toNativeSeparators(socketNotePath())));
     return true;
 }
 
@@ -93,9 +117,15 @@ bool SingleInstance::handOver(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
     // The running copy may have taken the lock and not be listening yet: try until it answers.
+    // It says where it listens, which for a copy started with another runtime folder is not
+    // where this one would.
+    int attempt = 0;
     do {
+        QString name = serverName_;
+        if (QFile note(socketNotePath()); attempt++ % 2 == 0 && note.open(QIODevice::ReadOnly))
+            name = QString::fromUtf8(note.read(4096)).trimmed();
         QLocalSocket socket;
-        socket.connectToServer(serverName_);
+        socket.connectToServer(name);
         if (socket.waitForConnected(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
             socket.write(RaiseRequest);
             if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))

@@ -11,17 +11,22 @@ class QLockFile;
 
 namespace orebell {
 
-// One copy of the program per user and application name. The first copy holds a lock file and
-// listens on a local socket (a named pipe on Windows); a later start finds the lock held, asks
-// the running copy to come to the front and ends without touching the store or the log.
+// One copy of the program per settings store. The first copy holds a lock file beside the store
+// and listens on a local socket (in the user's runtime folder; a named pipe on Windows); a later
+// start finds the lock held, asks the running copy to come to the front and ends without touching
+// the store or the log.
+//
+// The lock belongs to the store, not to the environment a copy was started in: any copy that
+// would write that store sees it, whatever its TMPDIR, USER or runtime folder, and another
+// store (another XDG_CONFIG_HOME) runs beside. The socket's name is written beside the lock, so
+// that a copy started with another runtime folder still reaches the first.
 //
 // The lock is a QLockFile whose holder is checked by process: a copy that crashed or was killed
 // leaves a lock that the next start finds stale and takes over, with the socket it left behind.
 class SingleInstance : public QObject {
 public:
-    // `applicationName`: the store's application name (the program's file name), so a copy
-    // started under another file name keeps a store of its own and runs beside this one.
-    explicit SingleInstance(const QString& applicationName);
+    // `lockPath`: the store's lock file (QtSettingsStore::lockFileFor).
+    explicit SingleInstance(const QString& lockPath);
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
@@ -34,14 +39,17 @@ public:
     // Called in the first copy, on its event loop, each time a later start hands over.
     void onActivationRequested(std::function<void()> raise) { raise_ = std::move(raise); }
 
-    // The socket's name and the lock file's path: the user and the application name, hashed
-    // so that any name makes a valid pipe and file name.
+    // The socket this copy listens on (or would): named from the lock's path, hashed so that any
+    // path makes a valid pipe and file name.
     QString serverName() const { return serverName_; }
-    QString lockPath() const;
+    QString lockPath() const { return lockPath_; }
+    // Where the holder writes the socket it listens on.
+    QString socketNotePath() const { return lockPath_ + QStringLiteral("-socket"); }
 
 private:
     void acceptConnections();
 
+    QString lockPath_;
     QString serverName_;
     std::unique_ptr<QLockFile> lock_;
     std::unique_ptr<QLocalServer> server_;

@@ -11,9 +11,11 @@
 #include <QThreadPool>
 #include <QTimer>
 #include <QUrl>
+#include <QUuid>
 #include <QVariant>
 
 #include <atomic>
+#include <set>
 #include <utility>
 
 namespace orebell {
@@ -39,6 +41,13 @@ const char* const SchemaV2[] = {
     "CREATE INDEX trip_ores_trip ON trip_ores(trip_id)",
     "CREATE INDEX trip_minerals_trip ON trip_minerals(trip_id)",
     "CREATE INDEX trips_start ON trips(start_ms)",
+};
+
+// Version 3 gives every trip an identity, so that one kept twice (waiting in a file and written
+// by another copy, or merged again after a kill) is counted once.
+const char* const SchemaV3[] = {
+    "ALTER TABLE trips ADD COLUMN uid TEXT",
+    "CREATE UNIQUE INDEX trips_uid ON trips(uid)",
 };
 
 // What stands between the log and its file, from SQLite's result code: only a file that is not
@@ -74,9 +83,10 @@ QString errorText(const QSqlError& error)
 
 } // namespace
 
-SqliteMiningLog::SqliteMiningLog(QString path, int busyTimeoutMs)
+SqliteMiningLog::SqliteMiningLog(QString path, int busyTimeoutMs, QString pendingPath)
     : path_(std::move(path)), connection_(QStringLiteral("orebell-mining-log-%1").arg(++connectionCount)),
-      busyTimeoutMs_(busyTimeoutMs)
+      busyTimeoutMs_(busyTimeoutMs),
+      pending_(pendingPath.isEmpty() ? path_ + QStringLiteral(".pending") : std::move(pendingPath))
 {}
 
 SqliteMiningLog::~SqliteMiningLog()
@@ -88,10 +98,13 @@ SqliteMiningLog::~SqliteMiningLog()
         // The last chance for the trips kept in memory: another program may hold the file a
         // while longer, and no window waits any more.
         close();
-        busyTimeoutMs_ = ClosingBusyTimeoutMs;
-        if (!writeWaiting())
-            qWarning("Orebell: %d trip(s) could not be written to the mining log %s",
-                     static_cast<int>(waiting_.size()), qPrintable(QDir::toNativeSeparators(path_)));
+        busyTimeoutMs_ = closingBusyTimeoutMs_;
+        if (!writeWaiting() && !pendingKept_)
+            qWarning(
+                "Orebell: %d trip(s) could not be written to the mining log %s nor kept in %s (%s): they "
+                "are lost",
+                static_cast<int>(waiting_.size()), qPrintable(QDir::toNativeSeparators(path_)),
+                qPrintable(QDir::toNativeSeparators(pending_.path())), qPrintable(pendingWhy_));
     }
     close();
 }
@@ -102,10 +115,19 @@ QString SqliteMiningLog::defaultPath()
            QStringLiteral("/Orebell/mining-log.sqlite");
 }
 
+QString SqliteMiningLog::defaultPendingPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/Orebell/mining-log-pending.txt");
+}
+
 QString SqliteMiningLog::takeNotice()
 {
     std::lock_guard lock(noticeMutex_);
-    return std::exchange(notice_, QString());
+    const QString pending = std::exchange(pendingNotice_, QString());
+    if (pending.isEmpty() || notice_.isEmpty())
+        return std::exchange(notice_, QString()) + pending;
+    return std::exchange(notice_, QString()) + QLatin1Char('\n') + pending;
 }
 
 bool SqliteMiningLog::open()
@@ -115,17 +137,27 @@ bool SqliteMiningLog::open()
         return true;
     if (foreign_)
         return false;
+    const Outcome outcome = openLog();
+    if (outcome.problem == Problem::None)
+        return true;
+    tell(outcome);
+    return false;
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::openLog()
+{
+    if (open_)
+        return {};
     const Outcome outcome = openChecked(connection_, !checkedOnce_);
     checkedOnce_ = true;
     if (outcome.problem == Problem::None) {
         open_ = true;
-        return true;
+        return outcome;
     }
     closeConnection(connection_);
     if (outcome.problem == Problem::Foreign)
         foreign_ = true;
-    tell(outcome);
-    return false;
+    return outcome;
 }
 
 void SqliteMiningLog::checkInBackground(std::function<void()> done)
@@ -166,13 +198,16 @@ void SqliteMiningLog::finishCheck()
 
 SqliteMiningLog::Outcome SqliteMiningLog::openChecked(const QString& connection, bool checkIntegrity)
 {
-    const Outcome outcome = tryOpen(connection, checkIntegrity);
-    if (outcome.problem != Problem::Damaged)
-        return outcome;
-    closeConnection(connection);
-    if (!setAside(outcome.why))
-        return {Problem::Unavailable, outcome.why + QStringLiteral("; it is left where it is for now")};
-    return tryOpen(connection, false);
+    Outcome outcome = tryOpen(connection, checkIntegrity);
+    if (outcome.problem == Problem::Damaged) {
+        closeConnection(connection);
+        if (!setAside(outcome.why))
+            return {Problem::Unavailable, outcome.why + QStringLiteral("; it is left where it is for now")};
+        outcome = tryOpen(connection, false);
+    }
+    if (outcome.problem == Problem::None)
+        mergePending(connection);
+    return outcome;
 }
 
 SqliteMiningLog::Outcome SqliteMiningLog::tryOpen(const QString& connection, bool checkIntegrity)
@@ -226,10 +261,19 @@ SqliteMiningLog::Outcome SqliteMiningLog::tryOpen(const QString& connection, boo
             return migrated;
     }
     // Reads every table once, so that a damaged schema shows now rather than mid-trip.
-    if (!q.exec(QStringLiteral("SELECT (SELECT count(*) FROM trips) + (SELECT count(*) FROM trip_ores)"
-                               " + (SELECT count(*) FROM trip_minerals WHERE refined IS NULL)")))
+    if (!q.exec(
+            QStringLiteral("SELECT (SELECT count(*) FROM trips WHERE uid IS NULL) + (SELECT count(*) FROM "
+                           "trip_ores) + (SELECT count(*) FROM trip_minerals WHERE refined IS NULL)")))
         return failed(true);
     q.finish();
+    // A file that reads but cannot be written (its folder read-only, the journal's files already
+    // there) shows now rather than at the first trip. Beginning alone takes no write lock there.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")) || !q.exec(QStringLiteral("DELETE FROM trips WHERE 0"))) {
+        const Outcome outcome = failed();
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return outcome;
+    }
+    q.exec(QStringLiteral("ROLLBACK"));
     if (checkIntegrity) {
         if (!q.exec(QStringLiteral("PRAGMA quick_check")) || !q.next())
             return failed();
@@ -253,6 +297,9 @@ SqliteMiningLog::Outcome SqliteMiningLog::migrate(QSqlDatabase& db, int from)
             ok = ok && q.exec(QLatin1String(sql));
     if (from < 2)
         for (const char* sql : SchemaV2)
+            ok = ok && q.exec(QLatin1String(sql));
+    if (from < 3)
+        for (const char* sql : SchemaV3)
             ok = ok && q.exec(QLatin1String(sql));
     ok = ok && q.exec(QStringLiteral("PRAGMA user_version=%1").arg(SchemaVersion));
     if (ok && q.exec(QStringLiteral("COMMIT")))
@@ -353,14 +400,28 @@ void SqliteMiningLog::tell(const Outcome& outcome)
     case Problem::None:
     case Problem::Damaged: // setAside() has said it
         return;
-    case Problem::Unavailable:
+    case Problem::Unavailable: {
+        const bool kept = pendingWhy_.isEmpty();
+        const QString pending = QDir::toNativeSeparators(pending_.path());
+        if (!kept && !std::exchange(pendingTold_, true)) {
+            // Kept apart: at the close, atRisk() says it more exactly.
+            std::lock_guard lock(noticeMutex_);
+            pendingNotice_ =
+                QStringLiteral("The trips waiting for it cannot be kept in %1 either (%2).\nThey "
+                               "wait in memory; if Orebell closes before the log can take them, "
+                               "they are lost.")
+                    .arg(pending, pendingWhy_);
+        }
         if (std::exchange(unavailable_, true))
             return;
-        text =
-            QStringLiteral("The mining log in %1 cannot be written now (%2).\nThe trips of this session are "
-                           "kept and written as soon as it can be, at the latest when Orebell closes.")
-                .arg(file, outcome.why);
+        text = QStringLiteral("The mining log in %1 cannot be written now (%2).").arg(file, outcome.why);
+        if (kept)
+            text +=
+                QStringLiteral("\nThe trips of this session are kept in %1 and go into the log as soon as it "
+                               "can take them.")
+                    .arg(pending);
         break;
+    }
     case Problem::Foreign:
         text = QStringLiteral(
                    "The mining log in %1 is left as it is: %2.\nTrips of this session are not recorded.")
@@ -376,8 +437,106 @@ bool SqliteMiningLog::record(const Trip& trip)
     finishCheck();
     if (foreign_)
         return false;
-    waiting_.push_back(trip);
+    Trip& kept = waiting_.emplace_back(trip);
+    if (kept.uid.isEmpty())
+        kept.uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     return writeWaiting();
+}
+
+QString SqliteMiningLog::atRisk()
+{
+    finishCheck();
+    if (waiting_.empty() || pendingKept_)
+        return {};
+    {
+        std::lock_guard lock(noticeMutex_);
+        pendingNotice_.clear();
+    }
+    return QStringLiteral("%1 trip(s) could not be written to the mining log in %2 nor kept in %3 (%4).\n"
+                          "Orebell tries once more as it closes; what the log cannot take then is lost.")
+        .arg(waiting_.size())
+        .arg(QDir::toNativeSeparators(path_), QDir::toNativeSeparators(pending_.path()), pendingWhy_);
+}
+
+bool SqliteMiningLog::keepWaiting()
+{
+    QString why;
+    {
+        const PendingTrips::Guard guard(pending_.path());
+        PendingTrips::Contents contents;
+        if (!guard.held())
+            why = guard.why();
+        else if (contents = pending_.read(); !contents.damage.isEmpty() && !setPendingAside(contents.damage))
+            why = QStringLiteral("a damaged file is in its place");
+        if (why.isEmpty()) {
+            // What waits there already (of an earlier session or another copy) stays.
+            std::set<QString> uids;
+            for (const Trip& t : contents.trips)
+                uids.insert(t.uid);
+            for (const Trip& t : waiting_)
+                if (uids.insert(t.uid).second)
+                    contents.trips.push_back(t);
+            pending_.write(contents.trips, &why);
+        }
+    }
+    pendingKept_ = why.isEmpty();
+    pendingWhy_ = why;
+    if (pendingKept_)
+        pendingTold_ = false;
+    return pendingKept_;
+}
+
+void SqliteMiningLog::mergePending(const QString& connection)
+{
+    if (!QFileInfo::exists(pending_.path()))
+        return;
+    const PendingTrips::Guard guard(pending_.path());
+    if (!guard.held() && guard.busy())
+        return; // another copy has it now: a later opening tries again
+    const PendingTrips::Contents contents = pending_.read();
+    if (!guard.held()) {
+        // Its folder cannot be written, so no copy can change it; a damaged one is still told.
+        if (!contents.damage.isEmpty())
+            setPendingAside(contents.damage);
+        return;
+    }
+    if (!contents.damage.isEmpty()) {
+        setPendingAside(contents.damage);
+        return;
+    }
+    // All of the file or none of it, and a trip already there (merged before a kill, written by
+    // the copy that kept it) is skipped: the file goes only once the log holds every trip.
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery q(db);
+    bool ok = q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    for (auto trip = contents.trips.begin(); ok && trip != contents.trips.end(); ++trip)
+        ok = insert(db, *trip).problem == Problem::None;
+    if (ok && q.exec(QStringLiteral("COMMIT")))
+        pending_.remove();
+    else
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+}
+
+bool SqliteMiningLog::setPendingAside(const QString& why)
+{
+    const std::optional<QString> aside = pending_.setAside();
+    if (!aside && std::exchange(pendingStuckTold_, true))
+        return false; // every opening finds it again: told once
+    const QString file = QDir::toNativeSeparators(pending_.path());
+    std::lock_guard lock(noticeMutex_);
+    if (!notice_.isEmpty())
+        notice_ += QStringLiteral("\n\n");
+    if (aside)
+        notice_ +=
+            QStringLiteral("The trips waiting for the mining log in %1 could not be read (%2).\nThe file was "
+                           "moved to %3; none of its trips was added to the log.")
+                .arg(file, why, QDir::toNativeSeparators(*aside));
+    else
+        notice_ +=
+            QStringLiteral("The trips waiting for the mining log in %1 could not be read (%2), and the "
+                           "file could not be moved aside. It is left as it is.")
+                .arg(file, why);
+    return aside.has_value();
 }
 
 bool SqliteMiningLog::writeWaiting()
@@ -388,23 +547,34 @@ bool SqliteMiningLog::writeWaiting()
         close();
     bool setAsideOnce = false;
     while (!waiting_.empty()) {
-        if (!open())
+        if (foreign_)
             return false;
-        Outcome outcome = write(waiting_.front());
+        Outcome outcome = openLog();
         if (outcome.problem == Problem::None) {
-            waiting_.erase(waiting_.begin());
-            unavailable_ = false;
-            continue;
+            outcome = write(waiting_.front());
+            if (outcome.problem == Problem::None) {
+                waiting_.erase(waiting_.begin());
+                unavailable_ = false;
+                continue;
+            }
+            close();
+            // The file went bad while in use: it goes aside and the trips into a new log.
+            if (outcome.problem == Problem::Damaged && !std::exchange(setAsideOnce, true) &&
+                setAside(outcome.why))
+                continue;
         }
-        close();
-        // The file went bad while in use: it goes aside and the trips into a new log.
-        if (outcome.problem == Problem::Damaged && !std::exchange(setAsideOnce, true) &&
-            setAside(outcome.why))
-            continue;
+        if (outcome.problem == Problem::Foreign) {
+            tell(outcome);
+            return false;
+        }
+        // Kept before the player is told, who hears whether the trips are safe meanwhile.
         outcome.problem = Problem::Unavailable;
+        keepWaiting();
         tell(outcome);
         return false;
     }
+    if (std::exchange(pendingKept_, false))
+        mergePending(connection_); // what the file still holds is in the log now: it goes
     return true;
 }
 
@@ -419,9 +589,34 @@ SqliteMiningLog::Outcome SqliteMiningLog::write(const Trip& trip)
     };
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return fail();
+    if (const Outcome inserted = insert(db, trip); inserted.problem != Problem::None) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return inserted;
+    }
+    if (!q.exec(QStringLiteral("COMMIT")))
+        return fail();
+    return {};
+}
+
+SqliteMiningLog::Outcome SqliteMiningLog::insert(const QSqlDatabase& db, const Trip& trip)
+{
+    QSqlQuery q(db);
+    const auto fail = [&] {
+        const QSqlError error = q.lastError();
+        return Outcome{damages(error) ? Problem::Damaged : Problem::Unavailable, errorText(error)};
+    };
+    if (!trip.uid.isEmpty()) {
+        q.prepare(QStringLiteral("SELECT 1 FROM trips WHERE uid = ?"));
+        q.addBindValue(trip.uid);
+        if (!q.exec())
+            return fail();
+        if (q.next())
+            return {}; // there already: merged from the file of waiting trips, or by another copy
+        q.finish();
+    }
     q.prepare(QStringLiteral(
-        "INSERT INTO trips (start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        "INSERT INTO trips (start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by, uid)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     q.addBindValue(trip.start.toMSecsSinceEpoch());
     q.addBindValue(trip.end.toMSecsSinceEpoch());
     q.addBindValue(trip.miningSeconds);
@@ -429,6 +624,7 @@ SqliteMiningLog::Outcome SqliteMiningLog::write(const Trip& trip)
     q.addBindValue(trip.asteroidsMinedOut);
     q.addBindValue(trip.isk);
     q.addBindValue(trip.endedBy);
+    q.addBindValue(trip.uid.isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(trip.uid));
     if (!q.exec())
         return fail();
     const qint64 id = q.lastInsertId().toLongLong();
@@ -451,8 +647,6 @@ SqliteMiningLog::Outcome SqliteMiningLog::write(const Trip& trip)
             return fail();
     }
     q.finish();
-    if (!q.exec(QStringLiteral("COMMIT")))
-        return fail();
     return {};
 }
 
@@ -476,8 +670,22 @@ std::vector<Trip> SqliteMiningLog::trips(TripDetail detail)
                Problem::None) {
         out.clear(); // what cannot be written may still be read; told by open() when it cannot
     }
-    out.insert(out.end(), waiting_.begin(), waiting_.end());
+    addWaiting(out, waiting_, pending_.read().trips);
     return out;
+}
+
+void SqliteMiningLog::addWaiting(std::vector<Trip>& out, const std::vector<Trip>& waiting,
+                                 const std::vector<Trip>& pending)
+{
+    // A trip may be in the log, in memory and in the file at once: it is shown once.
+    std::set<QString> uids;
+    for (const Trip& t : out)
+        if (!t.uid.isEmpty())
+            uids.insert(t.uid);
+    for (const auto* list : {&waiting, &pending})
+        for (const Trip& t : *list)
+            if (uids.insert(t.uid).second)
+                out.push_back(t);
 }
 
 void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, TripsRead done)
@@ -513,7 +721,7 @@ void SqliteMiningLog::readInBackground(TripDetail detail, QObject* context, Trip
         const Outcome outcome = readFile(path_, busyTimeoutMs_, connection, out, detail);
         if (outcome.problem != Problem::None)
             out.clear();
-        out.insert(out.end(), waiting.begin(), waiting.end());
+        addWaiting(out, waiting, pending_.read().trips);
         deliver(std::move(out), outcome);
     });
 }
@@ -560,8 +768,15 @@ SqliteMiningLog::Outcome SqliteMiningLog::read(const QSqlDatabase& db, std::vect
             return {};
         return {damages(error) ? Problem::Damaged : Problem::Unavailable, errorText(error)};
     };
-    if (!q.exec(QStringLiteral("SELECT id, start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by"
-                               " FROM trips ORDER BY id")))
+    // A file read as it stands may be of an earlier version, without the trips' identities.
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return done(false);
+    const bool identified = q.value(0).toInt() >= 3;
+    q.finish();
+    if (!q.exec(
+            QStringLiteral("SELECT id, start_ms, end_ms, mining_seconds, cycles, asteroids, isk, ended_by, %1"
+                           " FROM trips ORDER BY id")
+                .arg(identified ? QStringLiteral("uid") : QStringLiteral("NULL"))))
         return done(false);
     while (q.next()) {
         Trip& t = out.emplace_back();
@@ -573,6 +788,7 @@ SqliteMiningLog::Outcome SqliteMiningLog::read(const QSqlDatabase& db, std::vect
         t.asteroidsMinedOut = q.value(5).toInt();
         t.isk = q.value(6).toDouble();
         t.endedBy = q.value(7).toString();
+        t.uid = q.value(8).toString();
     }
     if (q.lastError().isValid())
         return done(false);

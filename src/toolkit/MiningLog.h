@@ -34,6 +34,9 @@ struct Trip {
     double isk = 0;                                      // the estimate's value at the prices of the end
     QString endedBy;                                     // one of the TripEnd texts
     std::optional<std::array<double, Minerals>> refined; // what a Refine moved into the refined amounts
+    // Given by the log when the trip is handed to it: a trip kept twice (waiting in a file, written
+    // by another copy) is still counted once.
+    QString uid;
 
     double units() const;
     // Isk of the estimate per hour with a laser running; 0 for a trip without mining time.
@@ -79,6 +82,10 @@ public:
             context, [done = std::move(done), read = trips(detail)]() mutable { done(std::move(read)); },
             Qt::QueuedConnection);
     }
+    // What would be lost if the program ended now: trips neither in the log nor kept on disk for
+    // it. Empty when there are none. For the close's message, where it stands for any notice that
+    // said the same.
+    virtual QString atRisk() { return {}; }
     // What the player must hear about the log (it was damaged and set aside, it cannot be
     // written), once: empty when there is nothing new.
     virtual QString takeNotice() = 0;

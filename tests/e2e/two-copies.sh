@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # One copy per user and store, with real processes under Xvfb and openbox: a second start brings
 # the running window back from minimised and to the front, ends at once and leaves the store as
-# it was; a copy killed outright leaves nothing that keeps the next start out; a copy under
-# another file name keeps a store of its own and runs beside. Exit 77 (skipped) only when a tool
-# is missing.
+# it was, also when started with another TMPDIR, USER or runtime folder; a copy killed outright
+# leaves nothing that keeps the next start out; a copy under another file name, or on another
+# store (another XDG_CONFIG_HOME), keeps a store of its own and runs beside. Exit 77 (skipped)
+# only when a tool is missing.
 set -uo pipefail
 program=$1
 source "$(dirname "$0")/session-common.sh"
@@ -36,6 +37,22 @@ xprop -id "$first_wid" _NET_WM_STATE | grep -q HIDDEN && fail "the first window 
 [ "$(xdotool getactivewindow 2>/dev/null)" = "$first_wid" ] || fail "the first window is not the active one"
 echo "a second start raised the running window and ended without touching the store"
 
+# The lock is the store's, not the environment's: these starts reach the first copy all the same.
+mkdir -p "$work/other-tmp" "$work/other-run" && chmod 700 "$work/other-run"
+for variation in "TMPDIR=$work/other-tmp" "-u TMPDIR" "USER=miner" "XDG_RUNTIME_DIR=$work/other-run"; do
+    before=$(snapshot)
+    # shellcheck disable=SC2086 # the variation is two words for env -u
+    env $variation HOME="$home" XDG_CONFIG_HOME="$home/.config" timeout 20 "$program" \
+        >"$work/variation.out" 2>"$work/variation.err"
+    status=$?
+    [ "$status" -eq 0 ] || fail "a start with $variation ended with $status"
+    [ "$(snapshot)" = "$before" ] || fail "a start with $variation touched the store or the log"
+    kill -0 "$first" 2>/dev/null || fail "the first copy ended after a start with $variation"
+done
+[ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -eq 1 ] ||
+    fail "a start in another environment opened a window of its own"
+echo "starts with another TMPDIR, no TMPDIR, another USER or runtime folder handed over"
+
 kill -KILL "$first"
 wait "$first" 2>/dev/null
 start_program third "$home"
@@ -53,3 +70,14 @@ done
 [ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 2 ] ||
     fail "a copy under another file name did not open its window beside"
 echo "a copy under another file name runs beside"
+
+# Another store of the same user (a second profile) runs beside the copies on the first.
+XDG_CONFIG_HOME=$home/.config-second HOME=$home "$program" >"$work/profile.out" 2>"$work/profile.err" &
+pids+=($!)
+for _ in $(seq 1 100); do
+    [ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 3 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 3 ] ||
+    fail "a copy on another XDG_CONFIG_HOME did not open its window beside"
+echo "a copy on another store runs beside"

@@ -5,6 +5,7 @@
 #include "toolkit/Grid.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QLocale>
 #include <QTest>
@@ -280,6 +281,30 @@ TEST_P(HistoryTest, ADamagedLogIsSetAsideWithOneMessageAndTheSessionGoesOn)
     EXPECT_EQ(trips().size(), 1u);
     EXPECT_EQ(platform.messages().size(), 1);
     EXPECT_TRUE(platform.storeValue(QStringLiteral("Settings"), QStringLiteral("txtStationTax 0")).isEmpty());
+}
+
+// The log cannot be written and its trips cannot wait in their file either: the close says they
+// are at risk, though the player heard of the log before.
+TEST_P(HistoryTest, TripsKeptNowhereAreToldAtTheClose)
+{
+    program.reset();
+    QDir().mkpath(platform.miningLogPath()); // folders where the log and its waiting trips would be
+    QDir().mkpath(platform.miningLogPath() + QStringLiteral(".pending"));
+    startProgram();
+    enter(0, "Veldspar", "20000", "100", "60");
+    press(0);
+    tick(0, 32);
+    press(0);
+    controlButton(15); // Reset: the first trip, told once
+    ASSERT_EQ(platform.messages().size(), 1);
+    EXPECT_TRUE(platform.messages().first().contains(QStringLiteral("cannot be kept")));
+    press(0);
+    tick(0, 16);
+    controlButton(6); // the close button
+    EXPECT_TRUE(platform.ended());
+    ASSERT_EQ(platform.messages().size(), 2);
+    EXPECT_TRUE(platform.messages().last().contains(QStringLiteral("2 trip(s)")))
+        << platform.messages().last().toStdString();
 }
 
 // While the lasers mine, the log can show the trip so far (valued as the window values it), and

@@ -1,7 +1,9 @@
 #include "platform/SingleInstance.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QUuid>
 
 #include <memory>
@@ -16,10 +18,12 @@ namespace {
 struct Copy {
     QProcess process;
 
-    explicit Copy(const QString& app)
+    explicit Copy(const QString& lock,
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
     {
         process.setProgram(QStringLiteral(SINGLE_INSTANCE_HOLDER));
-        process.setArguments({app});
+        process.setArguments({lock});
+        process.setProcessEnvironment(environment);
         process.start();
     }
     ~Copy()
@@ -45,8 +49,13 @@ struct Copy {
     }
 };
 
-// A name no other test run uses, so that runs side by side do not meet.
-QString freshApp() { return QStringLiteral("OrebellTest-") + QUuid::createUuid().toString(QUuid::Id128); }
+// A store no other test run uses, so that runs side by side do not meet.
+QString freshApp()
+{
+    static QTemporaryDir stores;
+    return stores.filePath(QStringLiteral("OrebellTest-") + QUuid::createUuid().toString(QUuid::Id128) +
+                           QStringLiteral(".running"));
+}
 
 } // namespace
 
@@ -101,4 +110,29 @@ TEST(SingleInstanceTest, AnotherApplicationNameRunsBesideAndAnOrderlyEndFreesThe
     inProcess.reset();
     Copy after(third);
     EXPECT_EQ(after.nextLine(), QStringLiteral("first"));
+}
+
+// The lock belongs to the store: a copy started on it with another temporary folder, user name
+// or runtime folder is kept out all the same, and still reaches the first.
+TEST(SingleInstanceTest, ACopyStartedInAnotherEnvironmentOnTheSameStoreRaisesTheFirst)
+{
+    const QString lock = freshApp();
+    Copy first(lock);
+    ASSERT_EQ(first.nextLine(), QStringLiteral("first"));
+    QTemporaryDir elsewhere;
+    const QString tmp = elsewhere.filePath(QStringLiteral("tmp"));
+    const QString run = elsewhere.filePath(QStringLiteral("run"));
+    QDir().mkpath(tmp);
+    QDir().mkpath(run);
+    QFile::setPermissions(run, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const std::pair<const char*, QString> variations[] = {
+        {"TMPDIR", tmp}, {"USER", QStringLiteral("miner")}, {"XDG_RUNTIME_DIR", run}};
+    for (const auto& [name, value] : variations) {
+        SCOPED_TRACE(name);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QString::fromLatin1(name), value);
+        Copy second(lock, environment);
+        EXPECT_EQ(second.finish(), QStringLiteral("handed over"));
+        EXPECT_EQ(first.nextLine(), QStringLiteral("raised"));
+    }
 }

@@ -1,5 +1,6 @@
-// Records trips into a mining log as fast as it can, printing each trip's number once its
-// transaction has committed, until it is killed.
+// Records trips into a mining log as fast as it can, printing each trip's number once it is kept
+// (its transaction committed, or, given a file for waiting trips, kept there), until it is killed.
+// mining_log_writer <log> <first trip number> [<file for waiting trips>]
 #include "platform/SqliteMiningLog.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc < 3)
         return 2;
-    orebell::SqliteMiningLog log(QString::fromLocal8Bit(argv[1]));
-    if (!log.open())
+    const bool waits = argc > 3;
+    // Waiting trips: the test holds the log, and each trip goes to the file after a short wait.
+    orebell::SqliteMiningLog log(QString::fromLocal8Bit(argv[1]), waits ? 20 : 250,
+                                 waits ? QString::fromLocal8Bit(argv[3]) : QString());
+    if (!waits && !log.open())
         return 3;
     const QDateTime start = QDateTime(QDate(2026, 12, 1), QTime(8, 0), Qt::UTC);
     for (long n = std::atol(argv[2]);; ++n) {
@@ -28,7 +32,7 @@ int main(int argc, char** argv)
             trip.estimate[static_cast<std::size_t>(k)] = n * 10 + k;
         trip.isk = n * 1.5;
         trip.endedBy = orebell::TripEnd::Reset;
-        if (!log.record(trip))
+        if (!log.record(trip) && !log.atRisk().isEmpty())
             return 4;
         std::printf("%ld\n", n);
         std::fflush(stdout);

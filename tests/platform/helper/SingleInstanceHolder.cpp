@@ -1,4 +1,4 @@
-// single_instance_holder <application name>: claims the single-copy lock as the program does.
+// single_instance_holder <lock file>: claims the single-copy lock as the program does.
 // The first copy prints "first" and then "raised" each time a later one hands over, until it is
 // killed; a later copy prints "handed over" (exit 0) or "no answer" (exit 1).
 #include "platform/SingleInstance.h"
