@@ -57,6 +57,7 @@ int main(int argc, char** argv)
                 "ends. Close the other copy, or end its process, and start Orebell again.")
                 .arg(QDir::toNativeSeparators(instance.lockPath()));
         std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
+        orebell::useProgramStyle();
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();

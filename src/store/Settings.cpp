@@ -326,10 +326,9 @@ struct EntryFormat {
 EntryFormat storedEntryFormat(SettingsStore& store, const QString& app)
 {
     const CountFormat now = currentCountFormat();
-    auto unlessCurrent = [&](std::optional<CountFormat> f) {
-        if (f && *f == now)
-            f.reset();
-        return f;
+    // Built anew rather than reset in place: GCC's -O3 warns of a reset optional it then copies.
+    auto unlessCurrent = [&](const std::optional<CountFormat>& f) {
+        return f && *f != now ? f : std::optional<CountFormat>();
     };
     const std::optional<CountFormat> written = storedFormat(store, app, NumberFormatSection);
     if (!written)
