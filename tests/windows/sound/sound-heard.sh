@@ -45,9 +45,9 @@ record() {
   "$repo/scripts/windows/wine-run.sh" "$probe" "$@" >"$work/probe.log" 2>&1 || status=$?
   sleep 0.5 # what the device still holds reaches the monitor
   kill -TERM "$recorder"; wait "$recorder" 2>/dev/null || true
-  if [ "$status" -ne 0 ]; then
-    echo "the probe ended with status $status:" >&2; cat "$work/probe.log" >&2
-    return 1
+  if [ "$status" -ne 0 ]; then # what was heard still tells how it failed
+    echo "the probe ($*) ended with status $status:" >&2; cat "$work/probe.log" >&2
+    touch "$work/probe-failed"
   fi
   heard "$rec"
 }
@@ -74,4 +74,4 @@ long=$(winpath "$sounds/end_cycle.wav") click=$(winpath "$sounds/tick1.wav")
 check "end_cycle.wav replaced by the click" "$(record "$long" --then 250 "$click")" 0.2 0.38
 check "end_cycle.wav stopped" "$(record "$long" --stop 250)" 0.2 0.33
 
-[ "$failures" -eq 0 ]
+[ "$failures" -eq 0 ] && [ ! -e "$work/probe-failed" ]
