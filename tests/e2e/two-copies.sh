@@ -63,21 +63,19 @@ cp "$program" "$work/Orebell_IV"
 HOME=$home XDG_CONFIG_HOME=$home/.config "$work/Orebell_IV" >"$work/other.out" 2>"$work/other.err" &
 other=$!
 pids+=("$other")
-for _ in $(seq 1 100); do
-    [ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 2 ] && break
-    sleep 0.1
-done
-[ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 2 ] ||
-    fail "a copy under another file name did not open its window beside"
+# wait_for_windows <count>: true once that many of the program's windows show.
+wait_for_windows() {
+    for _ in $(seq 1 100); do
+        [ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+wait_for_windows 2 || fail "a copy under another file name did not open its window beside"
 echo "a copy under another file name runs beside"
 
 # Another store of the same user (a second profile) runs beside the copies on the first.
 XDG_CONFIG_HOME=$home/.config-second HOME=$home "$program" >"$work/profile.out" 2>"$work/profile.err" &
 pids+=($!)
-for _ in $(seq 1 100); do
-    [ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 3 ] && break
-    sleep 0.1
-done
-[ "$(xdotool search --onlyvisible --name '^Orebell$' 2>/dev/null | wc -l)" -ge 3 ] ||
-    fail "a copy on another XDG_CONFIG_HOME did not open its window beside"
+wait_for_windows 3 || fail "a copy on another XDG_CONFIG_HOME did not open its window beside"
 echo "a copy on another store runs beside"
