@@ -76,7 +76,7 @@ struct DamagedStore : ::testing::Test {
         bool inside = false;
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (lines[i].startsWith('['))
-                inside = lines[i] == '[' + section + ']';
+                inside = lines[i].trimmed() == '[' + section + ']'; // \r\n on Windows
             else if (inside && lines[i].startsWith("Decimal%20Mark="))
                 decimal = i;
             else if (inside && lines[i].startsWith("Digit%20Grouping="))

@@ -6,6 +6,7 @@
 #include "support/TestPlatform.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -215,7 +216,8 @@ TEST_F(RoundTrip, ARowUnderADamagedSectionNameComesBackAndThePlayerIsToldOnce)
         QCoreApplication::processEvents();
         const QStringList told = platform.messages();
         ASSERT_EQ(told.size(), 1) << run;
-        EXPECT_TRUE(told[0].contains(platform.storeFile() + ".damaged")) << told[0].toStdString();
+        EXPECT_TRUE(told[0].contains(QDir::toNativeSeparators(platform.storeFile() + ".damaged")))
+            << told[0].toStdString();
         const Grid& grid = program.mainForm().grid(s("mshflexOreMined"));
         ASSERT_EQ(grid.rows(), 4) << run;
         EXPECT_EQ(grid.textMatrix(1, 0), "Veldspar");
