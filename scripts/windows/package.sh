@@ -14,12 +14,21 @@ rm -rf "$out"
 mkdir -p "$out"
 cmake --install "$build" --prefix "$stage" >/dev/null
 
-# The uninstaller's list: every file and folder installed, deepest first.
+# The uninstaller's lists: every file installed; what of them is left after the deletes (counted,
+# the first few named); every folder, deepest first.
 files="$out/files.nsh"
 (
   cd "$stage"
-  find . -type f | sed 's|^\./||; s|/|\\|g' | sort | sed 's|^\(.*\)$|  Delete "$INSTDIR\\\1"|'
+  list=$(find . -type f | sed 's|^\./||; s|/|\\|g' | sort)
+  echo '!macro OREBELL_DELETE_FILES'
+  sed 's|^\(.*\)$|  Delete "$INSTDIR\\\1"|' <<<"$list"
+  echo '!macroend'
+  echo '!macro OREBELL_COUNT_LEFT COUNT NAMES'
+  sed 's|^\(.*\)$|  ${If} ${FileExists} "$INSTDIR\\\1"\n    IntOp ${COUNT} ${COUNT} + 1\n    ${If} ${COUNT} <= 5\n      StrCpy ${NAMES} "${NAMES}$\\r$\\n  \1"\n    ${EndIf}\n  ${EndIf}|' <<<"$list"
+  echo '!macroend'
+  echo '!macro OREBELL_REMOVE_FOLDERS'
   find . -mindepth 1 -type d | sed 's|^\./||; s|/|\\|g' | sort -r | sed 's|^\(.*\)$|  RMDir "$INSTDIR\\\1"|'
+  echo '!macroend'
 ) > "$files"
 
 (cd "$out" && zip -qr "Orebell-$version-windows-x64.zip" Orebell)
