@@ -2,7 +2,7 @@
 """What Windows reads from Orebell_III.exe before it runs a line of it: the application manifest
 (RT_MANIFEST 1) and the version shown in the file's properties, read back from the built .exe with
 MinGW's windres.
-    program-resources.py BUILD_DIR
+    program-resources.py BUILD_DIR [EXE]     (EXE: a packaged copy instead of the build's)
 """
 import re
 import subprocess
@@ -11,7 +11,7 @@ import xml.dom.minidom
 from pathlib import Path
 
 build = Path(sys.argv[1])
-exe = build / "bin" / "Orebell_III.exe"
+exe = Path(sys.argv[2]) if len(sys.argv) > 2 else build / "bin" / "Orebell_III.exe"
 version = re.search(r"^CMAKE_PROJECT_VERSION:STATIC=(.*)$", (build / "CMakeCache.txt").read_text(), re.M).group(1)
 failures = []
 
