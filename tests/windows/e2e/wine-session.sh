@@ -309,4 +309,5 @@ wineserver -w
 [ -f "$allshortcut" ] && fail "the uninstaller left the all-users Start-menu entry"
 hasEntry HKLM && fail "the uninstaller left the all-users Apps entry"
 echo "for all users: Uninstall.exe /S removed the folder, the Start-menu entry and the Apps entry"
+wineserver -k 2>/dev/null; wineserver -w 2>/dev/null # nothing writes the prefix while it is removed
 echo "PASS"
