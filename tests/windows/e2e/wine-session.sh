@@ -197,7 +197,8 @@ kept() { # kept <what>: nothing of the install was removed
     hasEntry HKCU || fail "$1 removed the Apps entry"
     return 0
 }
-waitGone() { for _ in $(seq 1 300); do [ -d "$instdir" ] || break; sleep 0.1; done; wineserver -w; }
+# Bounded: an Orebell the uninstaller left running would keep wineserver -w waiting for ever.
+waitGone() { for _ in $(seq 1 300); do [ -d "$instdir" ] || break; sleep 0.1; done; timeout 60 wineserver -w; }
 moveAway() { # moves the window, so that the position the exit saves differs from the one stored
     before=$(regget frmOrebell Xpos)
     timeout 10 xdotool windowmove "$wid" $((RANDOM % 200 + 300)) 200 >/dev/null 2>&1
@@ -304,7 +305,7 @@ allshortcut="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Progra
 hasEntry HKCU && fail "/AllUsers wrote an entry for the current user"
 wine "$allusers/Uninstall.exe" /S >"$work/uninstall6.out" 2>"$work/uninstall6.err"
 for _ in $(seq 1 300); do [ -d "$allusers" ] || break; sleep 0.1; done
-wineserver -w
+timeout 60 wineserver -w
 [ -d "$allusers" ] && fail "the uninstaller left the all-users folder"
 [ -f "$allshortcut" ] && fail "the uninstaller left the all-users Start-menu entry"
 hasEntry HKLM && fail "the uninstaller left the all-users Apps entry"
