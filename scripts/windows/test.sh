@@ -15,4 +15,4 @@ cmake --preset windows -DCMAKE_PREFIX_PATH="$kit" >/dev/null
 cmake --build --preset windows
 # The Wine prefix and session are made before the tests, so that no test's time-out pays for them.
 ./scripts/windows/wine-run.sh wineboot
-ctest --preset windows
+ctest --preset windows --output-on-failure

@@ -47,14 +47,25 @@ wineserver -p 600 </dev/null >/dev/null 2>&1 || true
 # when the program ends.
 out=$(mktemp) err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
-wine "$@" <&0 >"$out" 2>"$err" &
-program=$!
-trap 'kill "$program" 2>/dev/null' INT TERM
-status=0
-while :; do
-  wait "$program" && status=0 || status=$?
-  kill -0 "$program" 2>/dev/null || break # a signal only interrupted the wait
-done
+run_once() {
+  wine "$@" <&0 >"$out" 2>"$err" &
+  program=$!
+  trap 'kill "$program" 2>/dev/null' INT TERM
+  status=0
+  while :; do
+    wait "$program" && status=0 || status=$?
+    kill -0 "$program" 2>/dev/null || break # a signal only interrupted the wait
+  done
+}
+run_once "$@"
+# Wine itself failing to start the program (its server going away as the program connects, seen
+# once in a few thousand starts) is not the program's failure: such a start, which printed nothing
+# of the program's and only Wine's own complaint, is tried once more.
+if [ "$status" -ne 0 ] && [ ! -s "$out" ] && grep -q '^wine\( client error\)\?[: ]' "$err"; then
+  cat "$err" >&2
+  wineserver -p 600 </dev/null >/dev/null 2>&1 || true
+  run_once "$@"
+fi
 cat "$out"
 cat "$err" >&2
 exit "$status"
