@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <ostream>
 
 // Failures show texts as texts.
@@ -26,7 +27,14 @@ const QString Grid0 = QStringLiteral("mshflexOreMined 0");
 
 struct DamagedStore : ::testing::Test {
     test::ScopedLocale english{test::ScopedLocale::english()};
-    QTemporaryDir dir;
+    // QSettings keeps a file it parsed, by its path, while its size and time (to the millisecond)
+    // stay the same: an edit by hand of one byte within the save's millisecond would read as the
+    // file before it. So each edit lands in a folder of its own.
+    struct Folder {
+        std::unique_ptr<QTemporaryDir> dir = std::make_unique<QTemporaryDir>();
+        QString path() const { return dir->path(); }
+        void renew() { dir = std::make_unique<QTemporaryDir>(); }
+    } dir;
     QString file() const { return QtSettingsStore(dir.path()).fileFor(App); }
 
     // What the close button of a run with these rows and entries writes.
@@ -55,6 +63,7 @@ struct DamagedStore : ::testing::Test {
     }
     void write(const QByteArray& bytes)
     {
+        dir.renew();
         QFile f(file());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(bytes);
