@@ -391,6 +391,24 @@ TEST_F(SqliteMiningLogTest, AFolderThatCannotBeWrittenIsToldOnceAndNothingBreaks
     EXPECT_TRUE(log.takeNotice().isEmpty());
 }
 
+// The trip numbers a writer process printed, each once it had committed that trip.
+struct Acknowledgements {
+    explicit Acknowledgements(std::set<long>& into) : numbers(into) {}
+    std::set<long>& numbers;
+    QByteArray lines;
+    int seen = 0;
+    void read(QProcess& writer)
+    {
+        lines += writer.readAllStandardOutput();
+        qsizetype nl;
+        while ((nl = lines.indexOf('\n')) >= 0) {
+            numbers.insert(lines.left(nl).toLong());
+            lines.remove(0, nl + 1);
+            ++seen;
+        }
+    }
+};
+
 // A kill at any moment loses at most the trip being written: 50 kills of a writer process, each
 // followed by a check that every trip it reported as written is there, whole.
 TEST_F(SqliteMiningLogTest, KillsDuringWritesLoseNothingThatWasWritten)
@@ -403,25 +421,15 @@ TEST_F(SqliteMiningLogTest, KillsDuringWritesLoseNothingThatWasWritten)
         writer.start(QStringLiteral(MINING_LOG_WRITER), {path(), QString::number(next)});
         ASSERT_TRUE(writer.waitForStarted());
         const int wanted = static_cast<int>(random->bounded(1, 6));
-        int seen = 0;
-        QByteArray pending;
-        const auto readAcknowledged = [&] {
-            pending += writer.readAllStandardOutput();
-            qsizetype nl;
-            while ((nl = pending.indexOf('\n')) >= 0) {
-                acknowledged.insert(pending.left(nl).toLong());
-                pending.remove(0, nl + 1);
-                ++seen;
-            }
-        };
-        while (seen < wanted) {
+        Acknowledgements printed(acknowledged);
+        while (printed.seen < wanted) {
             ASSERT_TRUE(writer.waitForReadyRead(10000)) << "round " << round;
-            readAcknowledged();
+            printed.read(writer);
         }
         writer.kill(); // SIGKILL, while the next trip is on its way
         writer.waitForFinished();
         // What it printed before it died: a kill that takes a while (Windows) lets it write on.
-        readAcknowledged();
+        printed.read(writer);
 
         SqliteMiningLog log(path());
         const auto trips = log.trips();
@@ -780,24 +788,14 @@ TEST_F(SqliteMiningLogTest, KillsWhileTripsWaitInTheirFileLoseNoneAndCountNoneTw
             writer.start(QStringLiteral(MINING_LOG_WRITER), {path(), QString::number(next), pendingPath()});
             ASSERT_TRUE(writer.waitForStarted());
             const int wanted = static_cast<int>(random->bounded(1, 4));
-            int seen = 0;
-            QByteArray lines;
-            const auto readAcknowledged = [&] {
-                lines += writer.readAllStandardOutput();
-                qsizetype nl;
-                while ((nl = lines.indexOf('\n')) >= 0) {
-                    acknowledged.insert(lines.left(nl).toLong());
-                    lines.remove(0, nl + 1);
-                    ++seen;
-                }
-            };
-            while (seen < wanted) {
+            Acknowledgements printed(acknowledged);
+            while (printed.seen < wanted) {
                 ASSERT_TRUE(writer.waitForReadyRead(10000)) << "round " << round;
-                readAcknowledged();
+                printed.read(writer);
             }
             writer.kill();
             writer.waitForFinished();
-            readAcknowledged();
+            printed.read(writer);
             other.exec(QStringLiteral("ROLLBACK"));
         }
         SqliteMiningLog log(path(), 250, pendingPath());
