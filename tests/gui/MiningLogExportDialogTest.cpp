@@ -100,8 +100,9 @@ TEST(MiningLogExportDialog, StartsInDocumentsAndListsAFolderWithoutReadingItsFil
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         if (model && name) {
             QStringList loaded;
-            QObject::connect(model, &QFileSystemModel::directoryLoaded,
-                             [&loaded](const QString& path) { loaded << path; });
+            // Disconnected before this lambda returns: the model goes on loading in the dialog's loop.
+            const auto connection = QObject::connect(model, &QFileSystemModel::directoryLoaded,
+                                                     [&loaded](const QString& path) { loaded << path; });
             name->clear();
             // As the player types it, without Return: the dialog lists the folder to complete the name.
             QTest::keyClicks(name, folder.path() + QLatin1Char('/'));
@@ -111,6 +112,7 @@ TEST(MiningLogExportDialog, StartsInDocumentsAndListsAFolderWithoutReadingItsFil
                 for (int row = 0; row < model->rowCount(parent); ++row)
                     types << model->index(row, 2, parent).data().toString();
             }
+            QObject::disconnect(connection);
         }
         dialog->reject();
     });
