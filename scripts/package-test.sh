@@ -34,6 +34,7 @@ check() {
     for f in libexec/orebell/Orebell_III share/orebell/Help.rtf share/orebell/tick1.wav share/orebell/end_cycle.wav \
              share/orebell/17297_quarn_quarn_earth3.wav share/orebell/ThumpClose.wav share/orebell/red_alert_short.wav \
              libexec/orebell/orebell-sound.so libexec/orebell/orebell-log.so libexec/orebell/orebell-logwindow.so \
+             libexec/orebell/orebell-handover.so \
              bin/orebell share/applications/io.github.orebell.Orebell.desktop \
              share/metainfo/io.github.orebell.Orebell.metainfo.xml share/man/man6/orebell.6.gz \
              share/doc/orebell/copyright share/doc/orebell/changelog.gz \

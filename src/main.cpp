@@ -6,6 +6,8 @@
 #include "platform/FontConfiguration.h"
 #include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
+#include "platform/ProgramFolder.h"
+#include "platform/ProgramModules.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -13,7 +15,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -38,15 +39,18 @@ int main(int argc, char** argv)
 
     // The class of the window (X11) and the message boxes' title, whatever name started us.
     QApplication::setApplicationName(QStringLiteral("Orebell_III"));
-    // A display that cannot be reached ends the program with a message, not with Qt's abort.
-    std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place);
-    QApplication app(argc, argv);
-    noDisplay.reset();
     // One copy per user and store: a second start brings the running window up, and ends
     // before it reads or writes anything of the store or the log (and before the font loader
-    // is told to fill Qt's font database, which must not outlive the application).
-    const QString store = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
-    orebell::SingleInstance instance(orebell::QtSettingsStore().lockFileFor(store));
+    // is told to fill Qt's font database, which must not outlive the application). Only the
+    // lock, taken beside QApplication's start, comes before the first frame; the socket a later
+    // start reaches this copy by follows the frame.
+    orebell::SingleInstance instance(orebell::QtSettingsStore().lockFileFor(orebell::executableBaseName()),
+                                     [] { return orebell::makeModuleHandOverLine(); });
+    instance.claimInBackground(); // beside QApplication's start
+    // A display that cannot be reached ends the program with a message, not with Qt's abort.
+    std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place, [&instance] { instance.release(); });
+    QApplication app(argc, argv);
+    noDisplay.reset();
     if (!instance.claim()) {
         if (instance.handOver())
             return 0;
@@ -77,5 +81,6 @@ int main(int argc, char** argv)
         return 1;
     orebell::ProgramWindows windows(program, platform.messageBox(), orebell::moduleMiningLogWindow());
     instance.onActivationRequested([&windows] { windows.bringToFront(); });
+    orebell::runAfterFirstFrames(&instance, [&instance] { instance.listen(); });
     return app.exec();
 }

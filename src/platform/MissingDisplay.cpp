@@ -53,6 +53,7 @@ QString nativeWaylandAdvice(bool xDisplay)
 namespace {
 
 QtMessageHandler previousHandler = nullptr;
+std::function<void()> cleanUp;
 
 void exitOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
@@ -64,17 +65,24 @@ void exitOnFatal(QtMsgType type, const QMessageLogContext& context, const QStrin
     // Qt's own text blames the installation; the display is what failed.
     std::fprintf(stderr, "%s\n", qPrintable(missingDisplayMessage(readDisplayFacts())));
     std::fflush(stderr);
+    if (cleanUp)
+        cleanUp();
     std::_Exit(1);
 }
 
 } // namespace
 
-MissingDisplayExit::MissingDisplayExit() { previousHandler = qInstallMessageHandler(exitOnFatal); }
+MissingDisplayExit::MissingDisplayExit(std::function<void()> beforeExit)
+{
+    cleanUp = std::move(beforeExit);
+    previousHandler = qInstallMessageHandler(exitOnFatal);
+}
 
 MissingDisplayExit::~MissingDisplayExit()
 {
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
+    cleanUp = nullptr;
 }
 
 } // namespace orebell

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace orebell {
 
 // What the environment says about the displays, read just before QApplication starts.
@@ -25,7 +27,8 @@ QString nativeWaylandAdvice(bool xDisplay);
 // missingDisplayMessage() on stderr and ends the process with status 1, instead of Qt's abort.
 class MissingDisplayExit {
 public:
-    MissingDisplayExit();
+    // `beforeExit` undoes what the program did before QApplication (its single-copy lock).
+    explicit MissingDisplayExit(std::function<void()> beforeExit = {});
     ~MissingDisplayExit();
     MissingDisplayExit(const MissingDisplayExit&) = delete;
     MissingDisplayExit& operator=(const MissingDisplayExit&) = delete;

@@ -1,7 +1,12 @@
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace orebell {
 
@@ -22,6 +27,21 @@ QString programDataFolder(const QString& executableFolder)
     if (holdsProgramFiles(shared))
         return QDir::toNativeSeparators(shared);
     return executableFolder;
+}
+
+QString executableBaseName()
+{
+    QString path;
+#if defined(Q_OS_WIN)
+    std::wstring buffer(32768, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    path = QString::fromWCharArray(buffer.data(), static_cast<int>(length));
+#elif defined(Q_OS_LINUX)
+    path = QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+#endif
+    if (path.isEmpty() && QCoreApplication::instance())
+        path = QCoreApplication::applicationFilePath();
+    return QFileInfo(path).completeBaseName();
 }
 
 } // namespace orebell

@@ -10,4 +10,8 @@ namespace orebell {
 // them, the executable's folder still, so that a missing file is named where it was looked for.
 QString programDataFolder(const QString& executableFolder);
 
+// The executable's file name without its extension, as QCoreApplication::applicationFilePath()
+// gives it (links followed), but known before the application object exists.
+QString executableBaseName();
+
 } // namespace orebell

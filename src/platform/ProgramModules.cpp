@@ -153,7 +153,8 @@ private:
 // when the system never puts one on screen.
 class AfterFirstFrames : public QObject {
 public:
-    explicit AfterFirstFrames(std::function<void()> then) : then_(std::move(then))
+    explicit AfterFirstFrames(std::function<void()> then, QObject* parent = nullptr)
+        : QObject(parent), then_(std::move(then))
     {
         const QWindowList windows = QGuiApplication::topLevelWindows();
         const bool framePending = std::any_of(windows.begin(), windows.end(), [](const QWindow* w) {
@@ -173,6 +174,8 @@ public:
             QTimer::singleShot(0, this, [this] { run(); });
         return false;
     }
+
+    void setThen(std::function<void()> then) { then_ = std::move(then); }
 
 private:
     void run()
@@ -299,6 +302,27 @@ std::unique_ptr<SoundPlayer> makeModuleSoundPlayer(MessageBoxService& messages, 
 std::unique_ptr<MiningLog> makeModuleMiningLog(const QString& folder)
 {
     return std::make_unique<ModuleMiningLog>(folder);
+}
+
+std::unique_ptr<HandOverLine> makeModuleHandOverLine(const QString& folder)
+{
+    QString error;
+    auto make = reinterpret_cast<module::MakeHandOverLineFn>(resolveProgramModule(
+        QString::fromLatin1(module::HandOver), module::MakeHandOverLine, folder, &error));
+    if (!make) {
+        qWarning("Orebell: %s", qPrintable(error));
+        return nullptr;
+    }
+    return std::unique_ptr<HandOverLine>(make());
+}
+
+void runAfterFirstFrames(QObject* context, std::function<void()> then)
+{
+    auto* waiter = new AfterFirstFrames({}, context); // owned by the context until it has run
+    waiter->setThen([waiter, then = std::move(then)] {
+        then();
+        waiter->deleteLater();
+    });
 }
 
 } // namespace orebell

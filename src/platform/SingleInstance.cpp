@@ -1,12 +1,11 @@
 #include "platform/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -18,9 +17,6 @@ namespace orebell {
 
 namespace {
 
-const QByteArray RaiseRequest = QByteArrayLiteral("raise\n");
-const QByteArray RaiseDone = QByteArrayLiteral("raised\n");
-
 // The same store reached through a link is the same store.
 QString canonical(const QString& path)
 {
@@ -29,6 +25,8 @@ QString canonical(const QString& path)
     return folder.isEmpty() ? info.absoluteFilePath() : folder + QLatin1Char('/') + info.fileName();
 }
 
+// The socket a copy holding this lock listens on: named from the lock's path, hashed so that any
+// path makes a valid pipe and file name.
 QString socketName(const QString& lockPath)
 {
     const QString name =
@@ -48,19 +46,37 @@ QString socketName(const QString& lockPath)
 
 } // namespace
 
-SingleInstance::SingleInstance(const QString& lockPath)
-    : lockPath_(lockPath), serverName_(socketName(lockPath))
+SingleInstance::SingleInstance(const QString& lockPath, HandOverLineMaker makeLine)
+    : lockPath_(lockPath), makeLine_(std::move(makeLine))
 {}
 
-SingleInstance::~SingleInstance()
+SingleInstance::~SingleInstance() { stopListening(); }
+
+void SingleInstance::stopListening()
 {
-    if (server_) {
-        server_->close();
-        QFile::remove(socketNotePath());
-    }
+    if (!listening_)
+        return;
+    listening_ = false;
+    line_.reset();
+    QFile::remove(socketNotePath());
 }
 
-bool SingleInstance::claim()
+HandOverLine* SingleInstance::line()
+{
+    if (!line_ && makeLine_)
+        line_ = std::exchange(makeLine_, nullptr)();
+    return line_.get();
+}
+
+void SingleInstance::claimInBackground()
+{
+    if (!claiming_.valid())
+        claiming_ = std::async(std::launch::async, [this] { return takeLock(); });
+}
+
+bool SingleInstance::claim() { return claiming_.valid() ? claiming_.get() : takeLock(); }
+
+bool SingleInstance::takeLock()
 {
     if (lock_)
         return true;
@@ -78,64 +94,60 @@ bool SingleInstance::claim()
         return true;
     }
     lock_ = std::move(lock);
-    // Holding the lock, whatever socket has this name was left by a copy that is gone.
-    QLocalServer::removeServer(serverName_);
-    server_ = std::make_unique<QLocalServer>();
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    connect(server_.get(), &QLocalServer::newConnection, this, [this] { acceptConnections(); });
-    if (!server_->listen(serverName_)) {
-        qWarning("Orebell: a second copy cannot hand over (%s)", qPrintable(server_->errorString()));
-        return true;
-    }
-    QSaveFile note(socketNotePath());
-    if (!note.open(QIODevice::WriteOnly) || note.write(server_->fullServerName().toUtf8()) < 0 ||
-        !note.commit())
-        qWarning("Orebell: cannot write %s; a second copy started elsewhere may not reach this one",
-                 qPrintable(QDir::toNativeSeparators(socketNotePath())));
     return true;
 }
 
-void SingleInstance::acceptConnections()
+void SingleInstance::release()
 {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            if (!socket->canReadLine())
-                return;
-            if (socket->readLine(64) == RaiseRequest) {
-                if (raise_)
-                    raise_();
-                socket->write(RaiseDone);
-                socket->flush();
-            }
-            socket->disconnectFromServer();
-        });
+    if (claiming_.valid())
+        claiming_.wait();
+    stopListening();
+    lock_.reset();
+}
+
+void SingleInstance::listen()
+{
+    if (!lock_ || listening_)
+        return;
+    HandOverLine* socket = line();
+    QString fullName;
+    QString error = QStringLiteral("its part of the program could not be loaded");
+    if (!socket || !socket->listen(
+                       socketName(lockPath_),
+                       [this] {
+                           if (raise_)
+                               raise_();
+                       },
+                       &fullName, &error)) {
+        qWarning("Orebell: a second copy cannot hand over (%s)", qPrintable(error));
+        return;
     }
+    listening_ = true;
+    // The socket goes with the event loop, before the application it belongs to.
+    connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] { stopListening(); });
+    QSaveFile note(socketNotePath());
+    if (!note.open(QIODevice::WriteOnly) || note.write(fullName.toUtf8()) < 0 || !note.commit())
+        qWarning("Orebell: cannot write %s; a second copy started elsewhere may not reach this one",
+                 qPrintable(QDir::toNativeSeparators(socketNotePath())));
 }
 
 bool SingleInstance::handOver(int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);
+    HandOverLine* socket = line();
+    if (!socket)
+        return false;
     // The running copy may have taken the lock and not be listening yet: try until it answers.
     // It says where it listens, which for a copy started with another runtime folder is not
     // where this one would.
+    const QString ownName = socketName(lockPath_);
     int attempt = 0;
     do {
-        QString name = serverName_;
+        QString name = ownName;
         if (QFile note(socketNotePath()); attempt++ % 2 == 0 && note.open(QIODevice::ReadOnly))
             name = QString::fromUtf8(note.read(4096)).trimmed();
-        QLocalSocket socket;
-        socket.connectToServer(name);
-        if (socket.waitForConnected(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
-            socket.write(RaiseRequest);
-            if (!socket.waitForBytesWritten(static_cast<int>(std::max<qint64>(1, deadline.remainingTime()))))
-                continue;
-            while (!socket.canReadLine() &&
-                   socket.waitForReadyRead(static_cast<int>(std::max<qint64>(1, deadline.remainingTime())))) {
-            }
-            if (socket.canReadLine() && socket.readLine(64) == RaiseDone)
-                return true;
-        }
+        if (socket->ask(name, deadline))
+            return true;
         QThread::msleep(50);
     } while (!deadline.hasExpired());
     return false;

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "platform/HandOverLine.h"
+
 #include <QObject>
 #include <QString>
 
 #include <functional>
+#include <future>
 #include <memory>
 
-class QLocalServer;
 class QLockFile;
 
 namespace orebell {
@@ -23,36 +25,48 @@ namespace orebell {
 //
 // The lock is a QLockFile whose holder is checked by process: a copy that crashed or was killed
 // leaves a lock that the next start finds stale and takes over, with the socket it left behind.
+//
+// Taking the lock is all that must come before the first frame; the socket follows it (listen()),
+// and a later copy that comes in between waits for it.
 class SingleInstance : public QObject {
 public:
-    // `lockPath`: the store's lock file (QtSettingsStore::lockFileFor).
-    explicit SingleInstance(const QString& lockPath);
+    // `lockPath`: the store's lock file (QtSettingsStore::lockFileFor); `makeLine`: the socket's
+    // implementation (a module in the shipped program), made when first needed.
+    SingleInstance(const QString& lockPath, HandOverLineMaker makeLine);
     ~SingleInstance() override;
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // Takes the lock and starts listening; false when another running copy holds it.
+    // Starts taking the lock on a thread of its own, beside QApplication's start: the lock is
+    // written to disk and synced, which the first frame need not wait for.
+    void claimInBackground();
+    // Takes the lock (or waits for claimInBackground() to); false when another running copy holds it.
     bool claim();
+    // Gives the lock back (once it is taken), for a copy that ends before its window.
+    void release();
+    // Holding the lock, listens for later copies and notes the socket beside the lock.
+    void listen();
     // From a later copy: asks the running one to come to the front. False when it did not
     // answer within `timeoutMs` (it may still be starting, or hang).
     bool handOver(int timeoutMs = 5000);
     // Called in the first copy, on its event loop, each time a later start hands over.
     void onActivationRequested(std::function<void()> raise) { raise_ = std::move(raise); }
 
-    // The socket this copy listens on (or would): named from the lock's path, hashed so that any
-    // path makes a valid pipe and file name.
-    QString serverName() const { return serverName_; }
     QString lockPath() const { return lockPath_; }
     // Where the holder writes the socket it listens on.
     QString socketNotePath() const { return lockPath_ + QStringLiteral("-socket"); }
 
 private:
-    void acceptConnections();
+    HandOverLine* line();
+    bool takeLock();
+    void stopListening();
 
     QString lockPath_;
-    QString serverName_;
+    HandOverLineMaker makeLine_;
+    std::unique_ptr<HandOverLine> line_;
     std::unique_ptr<QLockFile> lock_;
-    std::unique_ptr<QLocalServer> server_;
+    std::future<bool> claiming_;
+    bool listening_ = false;
     std::function<void()> raise_;
 };
 

@@ -28,13 +28,20 @@ out=$(run --no-such-option 2>/dev/null); rc=$?
 err=$(run --no-such-option 2>&1 >/dev/null)
 grep -q "no-such-option" <<<"$err" || fail "the refusal does not name the option: $err"
 
-# No display to open: a message that says what works and status 1, never Qt's abort.
+# No display to open: a message that says what works and status 1, never Qt's abort, and no
+# single-copy lock left beside the store.
 noDisplay() {
     local expected=$1; shift
-    err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE "$@" "$program" 2>&1 >/dev/null)
+    local config
+    config=$(mktemp -d)
+    err=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE XDG_CONFIG_HOME="$config" \
+        "$@" "$program" 2>&1 >/dev/null)
     rc=$?
     [ "$rc" = 1 ] || fail "without a display ($*) the program exited $rc: $err"
     grep -q "cannot open its window: .*$expected" <<<"$err" || fail "no clear message without a display ($*): $err"
+    left=$(find "$config" -type f)
+    rm -rf "$config"
+    [ -z "$left" ] || fail "without a display ($*) the program left $left"
 }
 noDisplay "neither DISPLAY nor WAYLAND_DISPLAY"
 noDisplay "DISPLAY is not set" WAYLAND_DISPLAY=orebell-nowhere QT_QPA_PLATFORM=xcb

@@ -19,10 +19,11 @@ struct Copy {
     QProcess process;
 
     explicit Copy(const QString& lock,
-                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+                  const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                  const QStringList& more = {})
     {
         process.setProgram(QStringLiteral(SINGLE_INSTANCE_HOLDER));
-        process.setArguments({lock});
+        process.setArguments(QStringList{lock} + more);
         process.setProcessEnvironment(environment);
         process.start();
     }
@@ -33,13 +34,18 @@ struct Copy {
             process.waitForFinished(5000);
         }
     }
-    // The next line the copy prints, or empty when none comes in time.
-    QString nextLine(int timeoutMs = 10000)
+    // The next line the copy prints, or empty when none comes in time; "listening" is passed
+    // by unless asked for.
+    QString nextLine(int timeoutMs = 10000, bool listening = false)
     {
-        while (!process.canReadLine())
-            if (!process.waitForReadyRead(timeoutMs))
-                return {};
-        return QString::fromLocal8Bit(process.readLine()).trimmed();
+        for (;;) {
+            while (!process.canReadLine())
+                if (!process.waitForReadyRead(timeoutMs))
+                    return {};
+            const QString line = QString::fromLocal8Bit(process.readLine()).trimmed();
+            if (listening || line != QStringLiteral("listening"))
+                return line;
+        }
     }
     // What a copy that ends by itself printed, and how it ended.
     QString finish()
@@ -79,7 +85,8 @@ TEST(SingleInstanceTest, AKilledCopyLeavesNothingThatKeepsTheNextOut)
     {
         Copy killed(app);
         ASSERT_EQ(killed.nextLine(), QStringLiteral("first"));
-        EXPECT_TRUE(QFile::exists(SingleInstance(app).lockPath())); // left behind by the kill
+        ASSERT_EQ(killed.nextLine(10000, true), QStringLiteral("listening")); // its socket too
+        EXPECT_TRUE(QFile::exists(app));                                      // left behind by the kill
         killed.process.kill();
         ASSERT_TRUE(killed.process.waitForFinished(5000));
     }
@@ -100,8 +107,9 @@ TEST(SingleInstanceTest, AnotherApplicationNameRunsBesideAndAnOrderlyEndFreesThe
     EXPECT_EQ(other.nextLine(), QStringLiteral("first"));
 
     const QString third = app + QStringLiteral("-third");
-    auto inProcess = std::make_unique<SingleInstance>(third);
+    auto inProcess = std::make_unique<SingleInstance>(third, makeLocalSocketLine);
     ASSERT_TRUE(inProcess->claim());
+    inProcess->listen();
     {
         Copy blocked(third);
         EXPECT_EQ(blocked.finish(), QStringLiteral("no answer")); // this process runs no event loop
@@ -135,4 +143,17 @@ TEST(SingleInstanceTest, ACopyStartedInAnotherEnvironmentOnTheSameStoreRaisesThe
         EXPECT_EQ(second.finish(), QStringLiteral("handed over"));
         EXPECT_EQ(first.nextLine(), QStringLiteral("raised"));
     }
+}
+
+// The running copy takes the lock at once but listens only after its first frame: a copy started
+// in between waits for it and hands over, rather than running beside it or giving up.
+TEST(SingleInstanceTest, ACopyStartedBeforeTheFirstListensHandsOverOnceItDoes)
+{
+    const QString app = freshApp();
+    Copy first(app, QProcessEnvironment::systemEnvironment(), {QStringLiteral("1500")});
+    ASSERT_EQ(first.nextLine(10000, true), QStringLiteral("first"));
+    Copy second(app);
+    EXPECT_EQ(first.nextLine(10000, true), QStringLiteral("listening"));
+    EXPECT_EQ(second.finish(), QStringLiteral("handed over"));
+    EXPECT_EQ(first.nextLine(), QStringLiteral("raised"));
 }

@@ -1,9 +1,11 @@
-// single_instance_holder <lock file>: claims the single-copy lock as the program does.
-// The first copy prints "first" and then "raised" each time a later one hands over, until it is
-// killed; a later copy prints "handed over" (exit 0) or "no answer" (exit 1).
+// single_instance_holder <lock file> [listen after ms]: claims the single-copy lock as the
+// program does. The first copy prints "first", "listening" once it listens, and then "raised"
+// each time a later one hands over, until it is killed; a later copy prints "handed over" (exit 0) or "no
+// answer" (exit 1).
 #include "platform/SingleInstance.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -12,7 +14,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     if (argc < 2)
         return 2;
-    orebell::SingleInstance instance(QString::fromLocal8Bit(argv[1]));
+    orebell::SingleInstance instance(QString::fromLocal8Bit(argv[1]), orebell::makeLocalSocketLine);
     const auto say = [](const char* line) {
         std::puts(line);
         std::fflush(stdout);
@@ -24,5 +26,11 @@ int main(int argc, char** argv)
     }
     instance.onActivationRequested([&] { say("raised"); });
     say("first");
+    // As the program does, listening only after its first frame: a later copy meanwhile waits.
+    const int listenAfterMs = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
+    QTimer::singleShot(listenAfterMs, [&] {
+        instance.listen();
+        say("listening");
+    });
     return app.exec();
 }
