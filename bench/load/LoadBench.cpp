@@ -19,6 +19,9 @@
 //                                      once a second (mostly timer wake-ups); "floor" is its old name
 //   orebell_load work [seconds]        the work floor: each label shows a number that changes on
 //                                      every tick, as an asteroid's remaining units do
+//   orebell_load work-staggered [seconds]
+//                                      the work floor with its timers started 9 ms apart, at the
+//                                      phases of program-staggered's lasers: the fair floor for it
 //
 // Prints one line of key=value figures. The program's modes also give how late its ticks start
 // behind their due times in the measured seconds (late_worst_ms, late_p99_ms, late_median_ms),
@@ -123,8 +126,9 @@ void report(const char* what, const Usage& atStart, const Usage& atEnd, double w
 }
 
 // Seven stock labels on seven 62 ms timers. everyTick: the number shown changes on every tick
-// (the work floor), else once a second (the timers floor).
-int runFloor(QApplication& app, int seconds, bool everyTick)
+// (the work floor), else once a second (the timers floor). staggerMs: timer i starts i x staggerMs
+// after the first, so that the timers wake the program at seven moments of each period.
+int runFloor(QApplication& app, const char* name, int seconds, bool everyTick, int staggerMs = 0)
 {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -145,7 +149,7 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
             const double shown = everyTick ? countdown[i] * 48 : countdown[i];
             labels[i]->setText(QString::number(static_cast<int>(shown)));
         });
-        timer->start();
+        QTimer::singleShot(i * staggerMs, Qt::PreciseTimer, timer, [timer] { timer->start(); });
     }
     window.show();
     runEventsFor(SettleMs);
@@ -153,7 +157,7 @@ int runFloor(QApplication& app, int seconds, bool everyTick)
     QElapsedTimer wall;
     wall.start();
     const RunEnd end = runFor(app, seconds, wall);
-    report(everyTick ? "work" : "timers", start, end.usage, end.wallMs / 1000.0, "");
+    report(name, start, end.usage, end.wallMs / 1000.0, "");
     return 0;
 }
 
@@ -295,9 +299,11 @@ int main(int argc, char** argv)
         orebell::sendFramesOverSocket();
     QApplication app(argc, argv);
     if (std::strcmp(mode, "timers") == 0 || std::strcmp(mode, "floor") == 0)
-        return runFloor(app, seconds, false);
+        return runFloor(app, "timers", seconds, false);
     if (std::strcmp(mode, "work") == 0)
-        return runFloor(app, seconds, true);
+        return runFloor(app, mode, seconds, true);
+    if (std::strcmp(mode, "work-staggered") == 0)
+        return runFloor(app, mode, seconds, true, 9);
     if (std::strcmp(mode, "program-1s") == 0)
         return runProgram(app, mode, seconds, 3);
     if (std::strcmp(mode, "program") == 0)
