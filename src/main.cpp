@@ -3,9 +3,12 @@
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "gui/Style.h"
+#include "l10n/Language.h"
+#include "l10n/Translation.h"
 #include "platform/FontConfiguration.h"
 #include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
+#include "platform/ProgramFolder.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/RealPlatform.h"
 #include "platform/SessionPlatform.h"
@@ -14,18 +17,53 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <optional>
+
+namespace {
+
+// Where the catalogues lie: beside the .exe (Windows), in translations/ beside the program (a
+// build) or beside its data (share/orebell/translations). Found before QApplication exists.
+QStringList translationFolders(const QString& argv0)
+{
+    QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString executable = self.exists() ? self.canonicalFilePath() : QFileInfo(argv0).absoluteFilePath();
+    const QString folder = QFileInfo(executable).absolutePath();
+    const QString data = QDir::fromNativeSeparators(orebell::programDataFolder(QDir::toNativeSeparators(folder)));
+    return {data + QStringLiteral("/translations"), folder + QStringLiteral("/translations"), folder};
+}
+
+// Loads the chosen language; what cannot be had is said on the terminal and English is spoken.
+void chooseLanguage(orebell::Translation& translation, const QString& commandLine, const QString& stored,
+                    const QStringList& folders)
+{
+    const orebell::LanguageChoice choice = orebell::chooseLanguage(commandLine, stored, QLocale::system().uiLanguages());
+    if (!choice.warning.isEmpty())
+        std::fputs(qPrintable(QStringLiteral("Orebell: ") + choice.warning + QLatin1Char('\n')), stderr);
+    if (choice.language == translation.language())
+        return;
+    if (!translation.load(choice.language, folders))
+        std::fputs(qPrintable(QStringLiteral("Orebell: %1; it speaks English.\n").arg(translation.error())), stderr);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // --help speaks the language asked for or the desktop's: the store is not read before this copy
+    // knows it is the only one.
+    const QStringList folders = translationFolders(arguments.value(0));
+    orebell::Translation translation;
+    const QString asked = orebell::readCommandLine(arguments).language;
+    chooseLanguage(translation, asked, {}, folders);
     // Answered before QApplication, which needs a display and would take the options itself.
-    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments);
+    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments, &translation);
     if (commandLine.action == orebell::CommandLine::Action::Exit) {
         std::fputs(qPrintable(commandLine.output), stdout);
         std::fputs(qPrintable(commandLine.error), stderr);
@@ -42,6 +80,7 @@ int main(int argc, char** argv)
     std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place);
     QApplication app(argc, argv);
     noDisplay.reset();
+    translation.install();
     // One copy per user and store: a second start brings the running window up, and ends
     // before it reads or writes anything of the store or the log (and before the font loader
     // is told to fill Qt's font database, which must not outlive the application).
@@ -51,11 +90,11 @@ int main(int argc, char** argv)
         if (instance.handOver())
             return 0;
         // Running on the same store would overwrite what the other copy saves.
-        const QString text =
+        const QString text = orebell::shownText(
             QStringLiteral(
                 "Orebell is already running with these settings (%1) but does not answer.\nThis copy "
                 "ends. Close the other copy, or end its process, and start Orebell again.")
-                .arg(QDir::toNativeSeparators(instance.lockPath()));
+                .arg(QDir::toNativeSeparators(instance.lockPath())));
         std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
         orebell::useProgramStyle();
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
@@ -70,6 +109,12 @@ int main(int argc, char** argv)
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
+    // The stored choice, read once the store knows its keys (a repair keeps only those).
+    chooseLanguage(translation, asked,
+                   platform.store().value(platform.programFileName(), QStringLiteral("Language"),
+                                          QStringLiteral("Language")),
+                   folders);
+    translation.install();
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     fonts.wait(); // the first text is measured in the load sequence
     program.run();

@@ -1,5 +1,6 @@
 #include "gui/ModelBinder.h"
 
+#include "l10n/Translation.h"
 #include "gui/CaptionLabel.h"
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
@@ -47,7 +48,7 @@ void alignLabel(const Control& c, CaptionLabel* label)
     if (!c.visible())
         return; // aligned as it shows: a hidden caption loads no font engine
     const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
-                         label->captionWidth(c.caption()) <= label->width();
+                         label->captionWidth(shownText(c.caption())) <= label->width();
     const Qt::Alignment a = labelAlignment(c.alignment(), oneLine);
     if (label->alignment() != a)
         label->setAlignment(a);
@@ -104,12 +105,12 @@ void ModelBinder::apply(Control& c, QWidget* w, Prop prop)
     switch (prop) {
     case Prop::Caption:
         if (auto* label = qobject_cast<CaptionLabel*>(w)) {
-            label->setText(c.caption());
+            label->setText(shownText(c.caption()));
             alignLabel(c, label);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            button->setText(escapeMnemonic(c.caption()));
+            button->setText(escapeMnemonic(shownText(c.caption())));
         else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-            frame->setTitle(escapeMnemonic(c.caption()));
+            frame->setTitle(escapeMnemonic(shownText(c.caption())));
             frame->update();
         }
         break;
