@@ -32,7 +32,8 @@ QStringList translationFolders(const QString& argv0)
     QFileInfo self(QStringLiteral("/proc/self/exe"));
     const QString executable = self.exists() ? self.canonicalFilePath() : QFileInfo(argv0).absoluteFilePath();
     const QString folder = QFileInfo(executable).absolutePath();
-    const QString data = QDir::fromNativeSeparators(orebell::programDataFolder(QDir::toNativeSeparators(folder)));
+    const QString data =
+        QDir::fromNativeSeparators(orebell::programDataFolder(QDir::toNativeSeparators(folder)));
     return {data + QStringLiteral("/translations"), folder + QStringLiteral("/translations"), folder};
 }
 
@@ -40,13 +41,15 @@ QStringList translationFolders(const QString& argv0)
 void chooseLanguage(orebell::Translation& translation, const QString& commandLine, const QString& stored,
                     const QStringList& folders)
 {
-    const orebell::LanguageChoice choice = orebell::chooseLanguage(commandLine, stored, QLocale::system().uiLanguages());
+    const orebell::LanguageChoice choice =
+        orebell::chooseLanguage(commandLine, stored, QLocale::system().uiLanguages());
     if (!choice.warning.isEmpty())
         std::fputs(qPrintable(QStringLiteral("Orebell: ") + choice.warning + QLatin1Char('\n')), stderr);
     if (choice.language == translation.language())
         return;
     if (!translation.load(choice.language, folders))
-        std::fputs(qPrintable(QStringLiteral("Orebell: %1; it speaks English.\n").arg(translation.error())), stderr);
+        std::fputs(qPrintable(QStringLiteral("Orebell: %1; it speaks English.\n").arg(translation.error())),
+                   stderr);
 }
 
 } // namespace

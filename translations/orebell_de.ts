@@ -102,16 +102,16 @@ in a small window that stays on top of the game.</source>
 in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
     </message>
     <message>
-        <source>Language of the window: en, de, fr, ru, es or zh_CN (the desktop's
-by default; the key Language in the section [Language] of the
-settings keeps a choice).</source>
-        <translation>Sprache des Fensters: en, de, fr, ru, es oder zh_CN (sonst die des
-Desktops; der Schlüssel Language im Abschnitt [Language] der
-Einstellungen hält eine Wahl fest).</translation>
-    </message>
-    <message>
         <source>Usage: %1 [options]</source>
         <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
+    <message>
+        <source>Language of the window: en, de or fr (the desktop's by default;
+the key Language in the section [Language] of the settings
+keeps a choice).</source>
+        <translation>Sprache des Fensters: en, de oder fr (sonst die des Desktops;
+der Schlüssel Language im Abschnitt [Language] der Einstellungen
+hält eine Wahl fest).</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,7 @@ Einstellungen hält eine Wahl fest).</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation>Überwachen</translation>
+        <translation>Prüfen</translation>
     </message>
     <message>
         <source>Max m3 of Mining Vessel's Cargo Hold</source>
@@ -429,7 +429,7 @@ Einstellungen hält eine Wahl fest).</translation>
     </message>
     <message>
         <source>STOP MINING!</source>
-        <translation>ABBAU STOPPEN!</translation>
+        <translation>ABBAU STOPP!</translation>
     </message>
     <message>
         <source>Stop Mining!</source>

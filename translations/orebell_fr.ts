@@ -5,1447 +5,1450 @@
     <name>CommandLine</name>
     <message>
         <source>Qt platform plugin: xcb (X11, XWayland), wayland, offscreen</source>
-        <translation type="unfinished"></translation>
+        <translation>Module de plateforme Qt : xcb (X11, XWayland), wayland, offscreen</translation>
     </message>
     <message>
         <source>Folder to load platform plugins from</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des modules de plateforme</translation>
     </message>
     <message>
         <source>Platform theme plugin</source>
-        <translation type="unfinished"></translation>
+        <translation>Module de thème de la plateforme</translation>
     </message>
     <message>
         <source>Further plugin to load (input devices)</source>
-        <translation type="unfinished"></translation>
+        <translation>Module supplémentaire (périphériques d'entrée)</translation>
     </message>
     <message>
         <source>Geometry of the first window (WxH+X+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Géométrie de la première fenêtre (LxH+X+Y)</translation>
     </message>
     <message>
         <source>Icon of the windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Icône des fenêtres</translation>
     </message>
     <message>
         <source>Title of the first window</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la première fenêtre</translation>
     </message>
     <message>
         <source>Session to restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Session à restaurer</translation>
     </message>
     <message>
         <source>X11 display to connect to (xcb only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écran X11 auquel se connecter (xcb seulement)</translation>
     </message>
     <message>
         <source>Application name for the X resources (xcb only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom d'application pour les ressources X (xcb seulement)</translation>
     </message>
     <message>
         <source>Title of the first window (xcb only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de la première fenêtre (xcb seulement)</translation>
     </message>
     <message>
         <source>True-colour visual on an 8-bit display (xcb only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuel en couleurs vraies sur un écran 8 bits (xcb seulement)</translation>
     </message>
     <message>
         <source>Geometry of the first window (xcb only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Géométrie de la première fenêtre (xcb seulement)</translation>
     </message>
     <message>
         <source>Widget style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style des widgets</translation>
     </message>
     <message>
         <source>Qt style sheet to apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Feuille de style Qt à appliquer</translation>
     </message>
     <message>
         <source>xp or none: native or Qt dialogs (windows only)</source>
-        <translation type="unfinished"></translation>
+        <translation>xp ou none : dialogues natifs ou Qt (Windows seulement)</translation>
     </message>
     <message>
         <source>freetype or native font engine (windows only)</source>
-        <translation type="unfinished"></translation>
+        <translation>moteur de polices freetype ou natif (Windows seulement)</translation>
     </message>
     <message>
         <source>Lay the window out right to left</source>
-        <translation type="unfinished"></translation>
+        <translation>Disposer la fenêtre de droite à gauche</translation>
     </message>
     <message>
         <source>Print the number of widgets left at exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le nombre de widgets restants à la sortie</translation>
     </message>
     <message>
         <source>Never grab the mouse or keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne jamais capturer la souris ni le clavier</translation>
     </message>
     <message>
         <source>Grab even when running under a debugger</source>
-        <translation type="unfinished"></translation>
+        <translation>Capturer même sous un débogueur</translation>
     </message>
     <message>
         <source>Talk to the X server synchronously (xcb only, for debugging)</source>
-        <translation type="unfinished"></translation>
+        <translation>Parler au serveur X de façon synchrone (xcb seulement, pour le débogage)</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
-        <translation type="unfinished"></translation>
+        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <translation>Options Qt (lues par le système de fenêtres de Qt avant le démarrage du programme) :</translation>
     </message>
     <message>
         <source>Mining-laser timers, jet-can clocks, a cargo monitor and refining estimates
 in a small window that stays on top of the game.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Language of the window: en, de, fr, ru, es or zh_CN (the desktop&apos;s
-by default; the key Language in the section [Language] of the
-settings keeps a choice).</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteurs de lasers de minage, horloges de jetcans, suivi de la soute et estimations
+de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : %1 [options]</translation>
+    </message>
+    <message>
+        <source>Language of the window: en, de or fr (the desktop's by default;
+the key Language in the section [Language] of the settings
+keeps a choice).</source>
+        <translation>Langue de la fenêtre : en, de ou fr (celle du bureau par défaut ;
+la clé Language de la section [Language] des réglages
+garde un choix).</translation>
     </message>
 </context>
 <context>
     <name>MiningLog</name>
     <message>
         <source>Isk per hour</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK par heure</translation>
     </message>
     <message>
         <source>Units per day</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités par jour</translation>
     </message>
     <message>
         <source>Isk per hour of mining, last %1 trips</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK par heure de minage, %1 dernières sorties</translation>
     </message>
     <message>
         <source>Ended trips</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties terminées</translation>
     </message>
     <message>
         <source>Trip in progress: %1 isk/h so far</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie en cours : %1 ISK/h jusqu'ici</translation>
     </message>
     <message>
         <source>Trip %1, ended %2: %3 isk/h</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie %1, finie le %2 : %3 ISK/h</translation>
     </message>
     <message>
         <source>Units mined per day, last %1 days</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités extraites par jour, %1 derniers jours</translation>
     </message>
     <message>
         <source>%1, %2: %3 units</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 : %3 unités</translation>
     </message>
     <message>
         <source>Trip in progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie en cours</translation>
     </message>
     <message>
         <source>Export mining log</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter le journal de minage</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>an export is still under way</source>
-        <translation type="unfinished"></translation>
+        <translation>un export est encore en cours</translation>
     </message>
     <message>
         <source>Exporting the mining log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export du journal de minage...</translation>
     </message>
     <message>
         <source>Exporting %1 trips of the mining log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export de %1 sorties du journal de minage...</translation>
     </message>
     <message>
         <source>Mining log	F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de minage	F2</translation>
     </message>
     <message>
         <source>In progress</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Refine</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffinage</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Remise à zéro</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermeture</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie</translation>
     </message>
     <message>
         <source>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2 %3 &amp;middot; %4 units&lt;br&gt;%5 isk &amp;middot; %6 isk/h&lt;br&gt;%7 mining</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;b&gt;%1&lt;/b&gt;&lt;br&gt;%2 %3 &amp;middot; %4 unités&lt;br&gt;%5 ISK &amp;middot; %6 ISK/h&lt;br&gt;%7 de minage</translation>
     </message>
     <message>
         <source>trip</source>
-        <translation type="unfinished"></translation>
+        <translation>sortie</translation>
     </message>
     <message>
         <source>trips</source>
-        <translation type="unfinished"></translation>
+        <translation>sorties</translation>
     </message>
     <message>
         <source>Mining log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de minage</translation>
     </message>
     <message>
         <source>Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV...</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd'hui</translation>
     </message>
     <message>
         <source>Last 7 days</source>
-        <translation type="unfinished"></translation>
+        <translation>7 derniers jours</translation>
     </message>
     <message>
         <source>All time</source>
-        <translation type="unfinished"></translation>
+        <translation>Depuis toujours</translation>
     </message>
     <message>
         <source>The mining log was not exported to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de minage n'a pas été exporté vers %1 : %2</translation>
     </message>
     <message>
         <source>Exported %1 %2 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 exportées vers %3</translation>
     </message>
     <message>
         <source>Started</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Mining</source>
-        <translation type="unfinished"></translation>
+        <translation>Minage</translation>
     </message>
     <message>
         <source>Ores</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerais</translation>
     </message>
     <message>
         <source>Units</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Cycles</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycles</translation>
     </message>
     <message>
         <source>Mined out</source>
-        <translation type="unfinished"></translation>
+        <translation>Épuisés</translation>
     </message>
     <message>
         <source>Isk</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK</translation>
     </message>
     <message>
         <source>Isk/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK/h</translation>
     </message>
     <message>
         <source>Ended by</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin par</translation>
     </message>
 </context>
 <context>
     <name>Orebell</name>
     <message>
         <source>Click to change color</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour changer la couleur</translation>
     </message>
     <message>
         <source>Use a Scanner to get this value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur donnée par un scanner</translation>
     </message>
     <message>
         <source>Minerals Mined From Ore</source>
-        <translation type="unfinished"></translation>
+        <translation>Minéraux tirés du minerai</translation>
     </message>
     <message>
         <source>Lasers have pulled this much ore</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerai extrait par les lasers</translation>
     </message>
     <message>
         <source>...then mouse over the basic ore types on the right --&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>...puis survolez les minerais de base à droite --&gt;</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteurs</translation>
     </message>
     <message>
         <source>The F.Ore.C.Q .</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calculateur de minerai</translation>
     </message>
     <message>
         <source>Mineral Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement en minéraux</translation>
     </message>
     <message>
         <source>Yield/Progress Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement/progression</translation>
     </message>
     <message>
         <source>Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons</translation>
     </message>
     <message>
         <source>Close Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages</translation>
     </message>
     <message>
         <source>Not Used</source>
-        <translation type="unfinished"></translation>
+        <translation>Inutilisé</translation>
     </message>
     <message>
-        <source>Mr Tandel&apos;s Quasar Website</source>
-        <translation type="unfinished"></translation>
+        <source>Mr Tandel's Quasar Website</source>
+        <translation>Site Quasar de Mr Tandel</translation>
     </message>
     <message>
         <source>Add Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un minuteur</translation>
     </message>
     <message>
         <source>Remove Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer un minuteur</translation>
     </message>
     <message>
         <source>Buttonize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire en vignette</translation>
     </message>
     <message>
         <source>Station: (Select or enter a new station name)</source>
-        <translation type="unfinished"></translation>
+        <translation>Station : (choisir ou saisir un nom)</translation>
     </message>
     <message>
         <source>Controls:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteurs :</translation>
     </message>
     <message>
         <source>Time to Mine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée :</translation>
     </message>
     <message>
         <source>Select Ore Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerai :</translation>
     </message>
     <message>
         <source>Enter number of ore units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d'unités de minerai...</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enreg.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppr.</translation>
     </message>
     <message>
         <source>Save Station Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le profil de station</translation>
     </message>
     <message>
         <source>Delete Station Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le profil de station</translation>
     </message>
     <message>
         <source>Then mouse over the basic ore types on the right</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis survolez les minerais de base à droite</translation>
     </message>
     <message>
         <source>Approximate Isk From Refined Ore</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK approximatifs du minerai raffiné</translation>
     </message>
     <message>
-        <source>Refinery: &quot;NOT USED&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>Refinery: "NOT USED"</source>
+        <translation>Raffinerie : "INUTILISÉ"</translation>
     </message>
     <message>
         <source>Enable to include Refinery/Skills into calculations</source>
-        <translation type="unfinished"></translation>
+        <translation>Inclure raffinerie et compétences dans les calculs</translation>
     </message>
     <message>
-        <source>yld/min &quot;NOT USED&quot;</source>
-        <translation type="unfinished"></translation>
+        <source>yld/min "NOT USED"</source>
+        <translation>rdt/min "INUTILISÉ"</translation>
     </message>
     <message>
         <source>Enable to compare Mineral Yield per Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer le rendement en minéraux par minute</translation>
     </message>
     <message>
         <source>CargoHold</source>
-        <translation type="unfinished"></translation>
+        <translation>Soute</translation>
     </message>
     <message>
         <source>Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivre</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
-        <translation type="unfinished"></translation>
+        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <translation>Capacité en m3 de la soute du vaisseau</translation>
     </message>
     <message>
         <source>Cargo Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Soute</translation>
     </message>
     <message>
         <source>Capacity (m3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacité (m3)</translation>
     </message>
     <message>
         <source>STOP MINING!</source>
-        <translation type="unfinished"></translation>
+        <translation>ARRÊTEZ !</translation>
     </message>
     <message>
         <source>Stop Mining!</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêtez de miner !</translation>
     </message>
     <message>
         <source>Save Settings on Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en quittant</translation>
     </message>
     <message>
         <source>Timer Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages des minuteurs</translation>
     </message>
     <message>
         <source>Timer Refresh Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence d'affichage</translation>
     </message>
     <message>
         <source>Adjust to slower rate if experiencing timing errors</source>
-        <translation type="unfinished"></translation>
+        <translation>Ralentir si les minuteurs prennent du retard</translation>
     </message>
     <message>
         <source>1/16 Sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>1/16 s</translation>
     </message>
     <message>
         <source>1/4   Sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>1/4   s</translation>
     </message>
     <message>
         <source>1/2   Sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>1/2   s</translation>
     </message>
     <message>
         <source>1 Second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>1/8   Sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>1/8   s</translation>
     </message>
     <message>
         <source>Virtual Refining</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffinage virtuel</translation>
     </message>
     <message>
         <source>Disable if you are having timing problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactiver si les minuteurs prennent du retard</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>.WAV file Path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier .WAV :</translation>
     </message>
     <message>
         <source>Browse</source>
-        <translation type="unfinished"></translation>
+        <translation>Parcourir</translation>
     </message>
     <message>
         <source>Sound File Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin du fichier son</translation>
     </message>
     <message>
         <source>1-59 Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>1-59 secondes</translation>
     </message>
     <message>
         <source>1-59 Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>1-59 minutes</translation>
     </message>
     <message>
         <source>Cycle nearly complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle presque fini</translation>
     </message>
     <message>
         <source>Cycle complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Cycle fini</translation>
     </message>
     <message>
         <source>Asteroid nearly depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Astéroïde presque vide</translation>
     </message>
     <message>
         <source>Asteroid depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Astéroïde vide</translation>
     </message>
     <message>
         <source>Jetcan reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel jetcan</translation>
     </message>
     <message>
         <source>Crystal change reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer de cristal</translation>
     </message>
     <message>
         <source>Estimated Mineral Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement estimé en minéraux</translation>
     </message>
     <message>
         <source>Ore Mined:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerai extrait :</translation>
     </message>
     <message>
         <source>Refined</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffiné</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progrès</translation>
     </message>
     <message>
         <source>Minerals already refined</source>
-        <translation type="unfinished"></translation>
+        <translation>Minéraux déjà raffinés</translation>
     </message>
     <message>
         <source>Goal</source>
-        <translation type="unfinished"></translation>
+        <translation>But</translation>
     </message>
     <message>
         <source>Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rdt</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RàZ</translation>
     </message>
     <message>
         <source>Refine</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffiner</translation>
     </message>
     <message>
         <source>Reset Mining Mission</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre la mission à zéro</translation>
     </message>
     <message>
         <source>Refine Ore</source>
-        <translation type="unfinished"></translation>
+        <translation>Raffiner le minerai</translation>
     </message>
     <message>
         <source>The Fastest Ore Calculator in Quasar</source>
-        <translation type="unfinished"></translation>
+        <translation>Le calculateur de minerai le plus rapide de Quasar</translation>
     </message>
     <message>
-        <source>&apos;The F.Ore.C.Q.&apos;</source>
-        <translation type="unfinished"></translation>
+        <source>'The F.Ore.C.Q.'</source>
+        <translation>'Le calculateur de minerai'</translation>
     </message>
     <message>
         <source>Ore Processing Skill Levels: (Enter 0-5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Compétences de traitement : (0 à 5)</translation>
     </message>
     <message>
         <source>Mouse over ore labels to reference Mineral Yields</source>
-        <translation type="unfinished"></translation>
+        <translation>Survolez un minerai pour voir ses minéraux</translation>
     </message>
     <message>
         <source>Click to Lock</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquer pour figer</translation>
     </message>
     <message>
         <source>Selected Ore Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerai choisi</translation>
     </message>
     <message>
         <source>Yield Per Refined Unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement par unité raffinée</translation>
     </message>
     <message>
         <source>Mkt. Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Prix</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe :</translation>
     </message>
     <message>
         <source>Net yield:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rdt net :</translation>
     </message>
     <message>
         <source>Commission:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comm. :</translation>
     </message>
     <message>
         <source>m3/minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>m3/minute :</translation>
     </message>
     <message>
         <source>Refinable Units/min:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités raff./min :</translation>
     </message>
     <message>
         <source>isk/min:</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK/min :</translation>
     </message>
     <message>
         <source>isk/hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>ISK/heure :</translation>
     </message>
     <message>
         <source>Minimum Units to Refine:</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités min. à raffiner :</translation>
     </message>
     <message>
         <source>/sec:</source>
-        <translation type="unfinished"></translation>
+        <translation>/s :</translation>
     </message>
     <message>
         <source>Station Tax</source>
-        <translation type="unfinished"></translation>
+        <translation>Taxe de la station</translation>
     </message>
     <message>
         <source>Station Net Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement net de la station</translation>
     </message>
     <message>
         <source>Station Commission</source>
-        <translation type="unfinished"></translation>
+        <translation>Commission de la station</translation>
     </message>
     <message>
         <source>m3 per minute based on your timer settings for the number of timers showing</source>
-        <translation type="unfinished"></translation>
+        <translation>m3 par minute selon les réglages des minuteurs affichés</translation>
     </message>
     <message>
         <source>Refinable units per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités raffinables par minute</translation>
     </message>
     <message>
         <source>Enter Fair Market Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir le prix du marché</translation>
     </message>
     <message>
         <source>Units to Refine</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités à raffiner</translation>
     </message>
     <message>
         <source>Station Yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement de la station</translation>
     </message>
     <message>
         <source>Refining Goals</source>
-        <translation type="unfinished"></translation>
+        <translation>Objectifs</translation>
     </message>
     <message>
         <source>Next Roid Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Roid suivant</translation>
     </message>
     <message>
         <source>Units of Ore</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Current Roid</source>
-        <translation type="unfinished"></translation>
+        <translation>Roid actuel</translation>
     </message>
     <message>
         <source>Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuteurs</translation>
     </message>
     <message>
         <source>Mining Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit</translation>
     </message>
     <message>
         <source>Cycle Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée cycle</translation>
     </message>
     <message>
         <source>Ore</source>
-        <translation type="unfinished"></translation>
+        <translation>Minerai</translation>
     </message>
     <message>
         <source>Depleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Vide</translation>
     </message>
     <message>
         <source>Time left in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant du cycle</translation>
     </message>
     <message>
         <source>Time to deplete</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps avant épuisement</translation>
     </message>
     <message>
         <source>Double Down Laser</source>
-        <translation type="unfinished"></translation>
+        <translation>Un laser de moins</translation>
     </message>
     <message>
         <source>Number of focused lasers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de lasers groupés</translation>
     </message>
     <message>
         <source>Double Up Laser</source>
-        <translation type="unfinished"></translation>
+        <translation>Un laser de plus</translation>
     </message>
     <message>
         <source>From laser Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir l'info du laser</translation>
     </message>
     <message>
         <source>Start Jetcan Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le minuteur du jetcan</translation>
     </message>
     <message>
         <source>Jetcan age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge du jetcan</translation>
     </message>
     <message>
         <source>Jetcan Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du jetcan</translation>
     </message>
     <message>
         <source>Number of Timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de minuteurs</translation>
     </message>
     <message>
         <source>Orebell</source>
-        <translation type="unfinished"></translation>
+        <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
-        <translation type="unfinished"></translation>
+        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <translation>Saisissez la capacité de la soute : un nombre de m3 supérieur à 0</translation>
     </message>
     <message>
         <source>Original Size: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d'origine : %1</translation>
     </message>
     <message>
         <source>Start laser first</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancez d'abord le laser</translation>
     </message>
     <message>
         <source>Double click to clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic pour vider</translation>
     </message>
     <message>
         <source>Stop Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le minuteur</translation>
     </message>
     <message>
         <source>Reset Timer</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à zéro</translation>
     </message>
     <message>
         <source>Refined minerals/min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minéraux raff./min</translation>
     </message>
     <message>
         <source>Rate Not Set</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit absent</translation>
     </message>
     <message>
         <source>Double click to Unlock</source>
-        <translation type="unfinished"></translation>
+        <translation>Double-clic pour libérer</translation>
     </message>
     <message>
         <source>Enter a number of ore units...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d'unités de minerai...</translation>
     </message>
     <message>
         <source>Base Yield per %1 ore units = %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendement de base pour %1 unités = %2</translation>
     </message>
     <message>
         <source>%1 units of %2 do not fill one batch of %3 units; they refine to nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités de %2 ne remplissent pas un lot de %3 unités ; elles ne donnent rien</translation>
     </message>
     <message>
         <source>%1 units of %2 make %3 batch of %4 units</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités de %2 font %3 lot de %4 unités</translation>
     </message>
     <message>
         <source>%1 units of %2 make %3 batches of %4 units</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités de %2 font %3 lots de %4 unités</translation>
     </message>
     <message>
         <source>%1 units of %2 make %3 batch of %4 units, %5 left over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités de %2 font %3 lot de %4 unités, reste %5</translation>
     </message>
     <message>
         <source>%1 units of %2 make %3 batches of %4 units, %5 left over</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités de %2 font %3 lots de %4 unités, reste %5</translation>
     </message>
     <message>
         <source>%1: %2 = %3 isk</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 = %3 ISK</translation>
     </message>
     <message>
         <source>%1 Ore units</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 unités</translation>
     </message>
     <message>
         <source>Select .WAV file for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier .WAV pour %1</translation>
     </message>
     <message>
         <source>Accept</source>
-        <translation type="unfinished"></translation>
+        <translation>Valider</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Laser %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Laser %1 %2</translation>
     </message>
     <message>
         <source>Jet can %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Jetcan %1 %2</translation>
     </message>
     <message>
         <source>%1 browse</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parcourir</translation>
     </message>
     <message>
         <source>%1 sound file path</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chemin du fichier son</translation>
     </message>
     <message>
         <source>%1 delay</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 délai</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>démarrer</translation>
     </message>
     <message>
         <source>ore type</source>
-        <translation type="unfinished"></translation>
+        <translation>minerai</translation>
     </message>
     <message>
         <source>units of ore</source>
-        <translation type="unfinished"></translation>
+        <translation>unités de minerai</translation>
     </message>
     <message>
         <source>mining rate</source>
-        <translation type="unfinished"></translation>
+        <translation>débit</translation>
     </message>
     <message>
         <source>cycle duration</source>
-        <translation type="unfinished"></translation>
+        <translation>durée du cycle</translation>
     </message>
     <message>
         <source>ore</source>
-        <translation type="unfinished"></translation>
+        <translation>minerai</translation>
     </message>
     <message>
         <source>ore left</source>
-        <translation type="unfinished"></translation>
+        <translation>minerai restant</translation>
     </message>
     <message>
         <source>depletion</source>
-        <translation type="unfinished"></translation>
+        <translation>épuisement</translation>
     </message>
     <message>
         <source>time left in cycle</source>
-        <translation type="unfinished"></translation>
+        <translation>temps restant du cycle</translation>
     </message>
     <message>
         <source>time to deplete</source>
-        <translation type="unfinished"></translation>
+        <translation>temps avant épuisement</translation>
     </message>
     <message>
         <source>double up</source>
-        <translation type="unfinished"></translation>
+        <translation>un laser de plus</translation>
     </message>
     <message>
         <source>double down</source>
-        <translation type="unfinished"></translation>
+        <translation>un laser de moins</translation>
     </message>
     <message>
         <source>focused lasers</source>
-        <translation type="unfinished"></translation>
+        <translation>lasers groupés</translation>
     </message>
     <message>
         <source>age</source>
-        <translation type="unfinished"></translation>
+        <translation>âge</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>browse</source>
-        <translation type="unfinished"></translation>
+        <translation>parcourir</translation>
     </message>
     <message>
         <source>sound file path</source>
-        <translation type="unfinished"></translation>
+        <translation>chemin du fichier son</translation>
     </message>
     <message>
         <source>delay</source>
-        <translation type="unfinished"></translation>
+        <translation>délai</translation>
     </message>
     <message>
         <source>Laser %1: lasers can only be added or removed while Mining Rate is a number of m3 above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Laser %1 : on ne peut ajouter ou retirer des lasers que si le débit est un nombre de m3 supérieur à 0.</translation>
     </message>
     <message>
         <source>Laser %1 %2:</source>
-        <translation type="unfinished"></translation>
+        <translation>Laser %1 %2 :</translation>
     </message>
     <message>
         <source>was not started</source>
-        <translation type="unfinished"></translation>
+        <translation>n'a pas démarré</translation>
     </message>
     <message>
         <source>Units of Ore must be a number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les unités de minerai doivent être un nombre supérieur à 0.</translation>
     </message>
     <message>
-        <source>Choose the asteroid&apos;s ore in the ore list.</source>
-        <translation type="unfinished"></translation>
+        <source>Choose the asteroid's ore in the ore list.</source>
+        <translation>Choisissez le minerai de l'astéroïde dans la liste.</translation>
     </message>
     <message>
         <source>Mining Rate must be a number of m3 above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit doit être un nombre de m3 supérieur à 0.</translation>
     </message>
     <message>
         <source>Cycle Duration must be a number of seconds above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du cycle doit être un nombre de secondes supérieur à 0.</translation>
     </message>
     <message>
         <source>Units of Ore is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les unités de minerai sont trop nombreuses.</translation>
     </message>
     <message>
         <source>Mining Rate is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit est trop grand.</translation>
     </message>
     <message>
         <source>Cycle Duration is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du cycle est trop longue.</translation>
     </message>
     <message>
         <source>Mining Rate is out of range for this ore.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit est hors limites pour ce minerai.</translation>
     </message>
     <message>
         <source>Cycle Duration is out of range for this Mining Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>La durée du cycle est hors limites pour ce débit.</translation>
     </message>
     <message>
         <source>Units of Ore would take too long to mine at this Mining Rate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces unités de minerai prendraient trop de temps à ce débit.</translation>
     </message>
     <message>
         <source>%1 is empty. Enter %2; %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le champ est vide. Saisissez %2 ; %3</translation>
     </message>
     <message>
-        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
-        <translation type="unfinished"></translation>
+        <source>%1 "%2" is not %3. Enter %4; %5</source>
+        <translation>%1 : "%2" n'est pas %3. Saisissez %4 ; %5</translation>
     </message>
     <message>
         <source>the refining figures stay as they were until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>d'ici là, les chiffres du raffinage restent inchangés.</translation>
     </message>
     <message>
         <source>its progress bar stays as it was until then.</source>
-        <translation type="unfinished"></translation>
+        <translation>d'ici là, sa barre de progression reste inchangée.</translation>
     </message>
     <message>
         <source>The refinery net yield</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rendement net de la raffinerie</translation>
     </message>
     <message>
         <source>The station commission</source>
-        <translation type="unfinished"></translation>
+        <translation>La commission de la station</translation>
     </message>
     <message>
         <source>The station tax</source>
-        <translation type="unfinished"></translation>
+        <translation>La taxe de la station</translation>
     </message>
     <message>
         <source>The processing skill for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La compétence de traitement de %1</translation>
     </message>
     <message>
         <source>The market value of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le prix du marché de %1</translation>
     </message>
     <message>
         <source>The refined amount of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La quantité raffinée de %1</translation>
     </message>
     <message>
         <source>The goal for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L'objectif pour %1</translation>
     </message>
     <message>
         <source>The number of timers</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de minuteurs</translation>
     </message>
     <message>
         <source>a percentage such as 96.2</source>
-        <translation type="unfinished"></translation>
+        <translation>un pourcentage comme 96.2</translation>
     </message>
     <message>
         <source>a percentage such as 5.0</source>
-        <translation type="unfinished"></translation>
+        <translation>un pourcentage comme 5.0</translation>
     </message>
     <message>
         <source>a percentage such as 0.0</source>
-        <translation type="unfinished"></translation>
+        <translation>un pourcentage comme 0.0</translation>
     </message>
     <message>
         <source>a level from 0 to 5</source>
-        <translation type="unfinished"></translation>
+        <translation>un niveau de 0 à 5</translation>
     </message>
     <message>
         <source>a price in isk, or leave it empty</source>
-        <translation type="unfinished"></translation>
+        <translation>un prix en ISK, ou rien</translation>
     </message>
     <message>
         <source>a number of units such as 0</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre d'unités comme 0</translation>
     </message>
     <message>
         <source>a number of units, or 0 for no goal</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre d'unités, ou 0 sans objectif</translation>
     </message>
     <message>
         <source>a whole number from 1 to 7</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre entier de 1 à 7</translation>
     </message>
     <message>
         <source>a timer count</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de minuteurs</translation>
     </message>
     <message>
         <source>a number</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
-        <translation type="unfinished"></translation>
+        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
+        <translation>Rien n'a été raffiné : la quantité estimée de %1 est "%2", qui n'est pas un nombre entier d'unités.</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
-        <translation type="unfinished"></translation>
+        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
+        <translation>Rien n'a été raffiné : la quantité raffinée de %1 est "%2", qui n'est pas un nombre entier d'unités.</translation>
     </message>
     <message>
         <source>Nothing was refined: the refined amount of %1 would be too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n'a été raffiné : la quantité raffinée de %1 serait trop grande.</translation>
     </message>
     <message>
         <source>Orebell could not save your entries and the ore mined.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orebell n'a pas pu enregistrer vos saisies et le minerai extrait.</translation>
     </message>
     <message>
         <source>Close Orebell again to leave without saving.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermez Orebell de nouveau pour quitter sans enregistrer.</translation>
     </message>
     <message>
         <source>Not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré : %1</translation>
     </message>
     <message>
         <source>the ore mined</source>
-        <translation type="unfinished"></translation>
+        <translation>le minerai extrait</translation>
     </message>
     <message>
-        <source>the window&apos;s entries</source>
-        <translation type="unfinished"></translation>
+        <source>the window's entries</source>
+        <translation>les saisies de la fenêtre</translation>
     </message>
     <message>
         <source>the window position</source>
-        <translation type="unfinished"></translation>
+        <translation>la position de la fenêtre</translation>
     </message>
     <message>
         <source>the settings store could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages n'ont pas pu être écrits</translation>
     </message>
     <message>
-        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
-        <translation type="unfinished"></translation>
+        <source>Orebell's settings were damaged and have been repaired.</source>
+        <translation>Les réglages d'Orebell étaient endommagés et ont été réparés.</translation>
     </message>
     <message>
-        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <translation>Les réglages d'Orebell étaient endommagés et ont été réparés ; le fichier endommagé est gardé sous %1.</translation>
     </message>
     <message>
         <source>Please check the ore mined and your entries.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le minerai extrait et vos saisies.</translation>
     </message>
     <message>
         <source>Rows of the ore mined stood under a damaged name and were recovered: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des lignes du minerai extrait étaient sous un nom endommagé et ont été récupérées : %1.</translation>
     </message>
     <message>
         <source>The stored number format did not fit the stored numbers: they were read as they were written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format des nombres enregistré ne correspondait pas aux nombres : ils ont été lus tels qu'écrits.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 n'a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and could not be rewritten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages %1 est endommagé et n'a pas pu être réécrit.</translation>
     </message>
     <message>
         <source>The settings could not be written to the registry key %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réglages n'ont pas pu être écrits dans la clé de registre %1.</translation>
     </message>
     <message>
         <source>the section [%1] of the settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>la section [%1] du fichier de réglages</translation>
     </message>
     <message>
         <source>the section [%1] of the settings file %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la section [%1] du fichier de réglages %2</translation>
     </message>
     <message>
         <source>the registry key HKEY_CURRENT_USER\Software\VB and VBA Program Settings\%1\%2</source>
-        <translation type="unfinished"></translation>
+        <translation>la clé de registre HKEY_CURRENT_USER\Software\VB and VBA Program Settings\%1\%2</translation>
     </message>
     <message>
         <source>These global keys are off:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces touches globales sont désactivées :</translation>
     </message>
     <message>
         <source>Change them in %1, with Orebell closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifiez-les dans %1, Orebell fermé.</translation>
     </message>
     <message>
         <source>%1 is not a key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n'est pas une touche</translation>
     </message>
     <message>
         <source>%1 is more than one key</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est plus d'une touche</translation>
     </message>
     <message>
         <source>%1 is a modifier or lock key alone</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un modificateur ou une touche de verrouillage seul</translation>
     </message>
     <message>
         <source>%1 needs Ctrl, Alt or Meta</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 demande Ctrl, Alt ou Meta</translation>
     </message>
     <message>
         <source>%1 belongs to the desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 appartient au bureau</translation>
     </message>
     <message>
         <source>%1: %2 is already the key of %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 est déjà la touche de %3</translation>
     </message>
     <message>
         <source>%1: %2 is not on this keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 n'existe pas sur ce clavier</translation>
     </message>
     <message>
         <source>%1: %2 is the same key as another on this keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 est la même touche qu'une autre sur ce clavier</translation>
     </message>
     <message>
         <source>%1: %2 is taken by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 est prise par un autre programme</translation>
     </message>
     <message>
         <source>%1: %2 could not be grabbed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 n'a pas pu être réservée</translation>
     </message>
     <message>
         <source>%1: %2 could not be grabbed (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 n'a pas pu être réservée (%3)</translation>
     </message>
     <message>
         <source>global keys are not available on this system</source>
-        <translation type="unfinished"></translation>
+        <translation>les touches globales ne sont pas disponibles sur ce système</translation>
     </message>
     <message>
         <source>%1 unavailable: a part of the program could not be loaded (%2). Reinstalling Orebell should mend it; everything else works as usual.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 indisponible : une partie du programme n'a pas pu être chargée (%2). Réinstaller Orebell devrait corriger cela ; tout le reste fonctionne normalement.</translation>
     </message>
     <message>
         <source>Sound is</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>The mining log is</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de minage</translation>
     </message>
     <message>
         <source>The mining log window is</source>
-        <translation type="unfinished"></translation>
+        <translation>Fenêtre du journal de minage</translation>
     </message>
     <message>
         <source>Trips are not kept in this run.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties ne sont pas gardées pendant cette session.</translation>
     </message>
     <message>
         <source>The mining log could not be used (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de minage n'a pas pu être utilisé (%1).</translation>
     </message>
     <message>
         <source>It was moved to %1 and a new log was started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été déplacé vers %1 et un nouveau journal a été commencé.</translation>
     </message>
     <message>
         <source>The mining log in %1 cannot be written now (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de minage %1 ne peut pas être écrit pour l'instant (%2).</translation>
     </message>
     <message>
         <source>The trips of this session are kept in %1 and go into the log as soon as it can take them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties de cette session sont gardées dans %1 et iront au journal dès qu'il pourra les prendre.</translation>
     </message>
     <message>
         <source>The trips waiting for it cannot be kept in %1 either (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties en attente ne peuvent pas non plus être gardées dans %1 (%2).</translation>
     </message>
     <message>
         <source>They wait in memory; if Orebell closes before the log can take them, they are lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elles attendent en mémoire ; si Orebell se ferme avant que le journal les prenne, elles sont perdues.</translation>
     </message>
     <message>
         <source>The mining log in %1 is left as it is: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de minage %1 est laissé tel quel : %2.</translation>
     </message>
     <message>
         <source>Trips of this session are not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties de cette session ne sont pas enregistrées.</translation>
     </message>
     <message>
         <source>%1 trip(s) could not be written to the mining log in %2 nor kept in %3 (%4).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sortie(s) n'ont pu être ni écrites dans le journal %2 ni gardées dans %3 (%4).</translation>
     </message>
     <message>
         <source>Orebell tries once more as it closes; what the log cannot take then is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orebell réessaie à la fermeture ; ce que le journal ne peut alors prendre est perdu.</translation>
     </message>
     <message>
         <source>The trips waiting for the mining log in %1 could not be read (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties en attente du journal %1 n'ont pas pu être lues (%2).</translation>
     </message>
     <message>
         <source>The file was moved to %1; none of its trips was added to the log.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier a été déplacé vers %1 ; aucune de ses sorties n'a été ajoutée au journal.</translation>
     </message>
     <message>
         <source>The trips waiting for the mining log in %1 could not be read (%2), and the file could not be moved aside. It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les sorties en attente du journal %1 n'ont pas pu être lues (%2), et le fichier n'a pas pu être mis de côté. Il est laissé tel quel.</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the file or its folder is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier ou son dossier est en lecture seule</translation>
     </message>
     <message>
         <source>another program holds the file</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme tient le fichier</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permission refusée</translation>
     </message>
     <message>
         <source>a read or write error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une erreur de lecture ou d'écriture : %1</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>%1; it is left where it is for now</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; il reste en place pour l'instant</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is missing (Debian package libqt6sql6-sqlite)</source>
-        <translation type="unfinished"></translation>
+        <translation>le pilote SQLite de Qt manque (paquet Debian libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>it cannot use a write-ahead journal</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas utiliser de journal WAL</translation>
     </message>
     <message>
         <source>it was written by a newer Orebell, or one this Orebell does not know (log version %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>il a été écrit par un Orebell plus récent ou inconnu (version du journal %1)</translation>
     </message>
     <message>
         <source>it holds tables that are not a mining log</source>
-        <translation type="unfinished"></translation>
+        <translation>il contient des tables qui ne sont pas un journal de minage</translation>
     </message>
     <message>
         <source>its integrity check failed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>son contrôle d'intégrité a échoué : %1</translation>
     </message>
     <message>
         <source>a damaged file is in its place</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier endommagé est à sa place</translation>
     </message>
     <message>
         <source>another copy of Orebell holds it</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre copie d'Orebell le tient</translation>
     </message>
     <message>
         <source>its folder cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>son dossier n'est pas accessible en écriture</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
-        <translation type="unfinished"></translation>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
     </message>
     <message>
         <source>it is not a file of waiting trips</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier de sorties en attente</translation>
     </message>
     <message>
         <source>its checksum does not match</source>
-        <translation type="unfinished"></translation>
+        <translation>sa somme de contrôle ne correspond pas</translation>
     </message>
     <message>
         <source>it cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être lu : %1</translation>
     </message>
     <message>
         <source>trip %1 in it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la sortie %1 qu'il contient ne peut pas être lue</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne peut pas être ouvert : %1</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n'est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a file of the system, not a place for an export</source>
-        <translation type="unfinished"></translation>
+        <translation>c'est un fichier du système, pas un lieu d'export</translation>
     </message>
     <message>
         <source>The mining log was not exported to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal de minage n'a pas été exporté vers %1 : %2</translation>
     </message>
     <message>
         <source>an export is still under way</source>
-        <translation type="unfinished"></translation>
+        <translation>un export est encore en cours</translation>
     </message>
     <message>
         <source>Invalid procedure call or argument</source>
-        <translation type="unfinished"></translation>
+        <translation>Appel de procédure ou argument incorrect</translation>
     </message>
     <message>
         <source>Overflow</source>
-        <translation type="unfinished"></translation>
+        <translation>Dépassement de capacité</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation type="unfinished"></translation>
+        <translation>L'indice n'appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Division by zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Division par zéro</translation>
     </message>
     <message>
         <source>Type mismatch</source>
-        <translation type="unfinished"></translation>
+        <translation>Incompatibilité de type</translation>
     </message>
     <message>
         <source>Internal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne</translation>
     </message>
     <message>
         <source>File not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable</translation>
     </message>
     <message>
         <source>Invalid property value</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur de propriété non valide</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur définie par l'application ou par l'objet</translation>
     </message>
     <message>
         <source>Error Number:%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d'erreur :%1</translation>
     </message>
     <message>
         <source>Description :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Description :%1</translation>
     </message>
     <message>
         <source>Function    : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonction    : %1</translation>
     </message>
     <message>
         <source>Line        :%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne       :%1</translation>
     </message>
     <message>
         <source>Orebell is already running with these settings (%1) but does not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Orebell tourne déjà avec ces réglages (%1) mais ne répond pas.</translation>
     </message>
     <message>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette copie s'arrête. Fermez l'autre copie, ou terminez son processus, et relancez Orebell.</translation>
     </message>
 </context>
 <context>
     <name>SoundChooser</name>
     <message>
         <source>Orebell – choose a sound file</source>
-        <translation type="unfinished"></translation>
+        <translation>Orebell – choisir un fichier son</translation>
     </message>
 </context>
 </TS>

@@ -101,13 +101,13 @@ in a small window that stays on top of the game.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Language of the window: en, de, fr, ru, es or zh_CN (the desktop&apos;s
-by default; the key Language in the section [Language] of the
-settings keeps a choice).</source>
+        <source>Usage: %1 [options]</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Usage: %1 [options]</source>
+        <source>Language of the window: en, de or fr (the desktop&apos;s by default;
+the key Language in the section [Language] of the settings
+keeps a choice).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

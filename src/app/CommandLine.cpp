@@ -29,28 +29,33 @@ struct QtOption {
 
 // The options QGuiApplication and QApplication take out of argv themselves.
 constexpr QtOption QtOptions[] = {
-    {"platform", "name", QT_TRANSLATE_NOOP("CommandLine", "Qt platform plugin: xcb (X11, XWayland), wayland, offscreen")},
+    {"platform", "name",
+     QT_TRANSLATE_NOOP("CommandLine", "Qt platform plugin: xcb (X11, XWayland), wayland, offscreen")},
     {"platformpluginpath", "path", QT_TRANSLATE_NOOP("CommandLine", "Folder to load platform plugins from")},
     {"platformtheme", "name", QT_TRANSLATE_NOOP("CommandLine", "Platform theme plugin")},
     {"plugin", "name", QT_TRANSLATE_NOOP("CommandLine", "Further plugin to load (input devices)")},
-    {"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "Geometry of the first window (WxH+X+Y)")},
+    {"qwindowgeometry", "geometry",
+     QT_TRANSLATE_NOOP("CommandLine", "Geometry of the first window (WxH+X+Y)")},
     {"qwindowicon", "file", QT_TRANSLATE_NOOP("CommandLine", "Icon of the windows")},
     {"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "Title of the first window")},
     {"session", "id", QT_TRANSLATE_NOOP("CommandLine", "Session to restore")},
     {"display", "display", QT_TRANSLATE_NOOP("CommandLine", "X11 display to connect to (xcb only)")},
     {"name", "name", QT_TRANSLATE_NOOP("CommandLine", "Application name for the X resources (xcb only)")},
     {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "Title of the first window (xcb only)")},
-    {"visual", "TrueColor", QT_TRANSLATE_NOOP("CommandLine", "True-colour visual on an 8-bit display (xcb only)")},
+    {"visual", "TrueColor",
+     QT_TRANSLATE_NOOP("CommandLine", "True-colour visual on an 8-bit display (xcb only)")},
     {"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "Geometry of the first window (xcb only)")},
     {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "Widget style")},
     {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "Qt style sheet to apply")},
     {"dialogs", "value", QT_TRANSLATE_NOOP("CommandLine", "xp or none: native or Qt dialogs (windows only)")},
-    {"fontengine", "value", QT_TRANSLATE_NOOP("CommandLine", "freetype or native font engine (windows only)")},
+    {"fontengine", "value",
+     QT_TRANSLATE_NOOP("CommandLine", "freetype or native font engine (windows only)")},
     {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Lay the window out right to left")},
     {"widgetcount", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Print the number of widgets left at exit")},
     {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Never grab the mouse or keyboard")},
     {"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Grab even when running under a debugger")},
-    {"sync", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Talk to the X server synchronously (xcb only, for debugging)")},
+    {"sync", nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "Talk to the X server synchronously (xcb only, for debugging)")},
 };
 
 // Accepted and left in argv for QApplication; listed by --help-all only.
@@ -76,10 +81,11 @@ QString qtOptionsHelp(const std::function<QString(const char*)>& say)
         width = std::max(width, int(name.size()));
         names << name;
     }
-    QString text = QLatin1Char('\n') +
-                   say(QT_TRANSLATE_NOOP("CommandLine",
-                                        "Qt options (taken by Qt's window system before the program starts):")) +
-                   QLatin1Char('\n');
+    QString text =
+        QLatin1Char('\n') +
+        say(QT_TRANSLATE_NOOP("CommandLine",
+                              "Qt options (taken by Qt's window system before the program starts):")) +
+        QLatin1Char('\n');
     for (std::size_t i = 0; i < std::size(QtOptions); ++i)
         text += QStringLiteral("  %1  %2\n")
                     .arg(names[int(i)].leftJustified(width), say(QtOptions[i].description));
@@ -107,17 +113,16 @@ CommandLine readCommandLine(const QStringList& arguments, const Translation* tra
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform xcb), not bundles of letters.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        say(QT_TRANSLATE_NOOP("CommandLine", "Mining-laser timers, jet-can clocks, a cargo monitor and refining "
-                                            "estimates\nin a small window that stays on top of the game.")));
+    parser.setApplicationDescription(say(
+        QT_TRANSLATE_NOOP("CommandLine", "Mining-laser timers, jet-can clocks, a cargo monitor and refining "
+                                         "estimates\nin a small window that stays on top of the game.")));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption language(
         QStringLiteral("language"),
         say(QT_TRANSLATE_NOOP("CommandLine",
-                             "Language of the window: en, de, fr, ru, es or zh_CN (the desktop's\nby "
-                             "default; the key Language in the section [Language] of the\nsettings keeps "
-                             "a choice).")),
+                              "Language of the window: en, de or fr (the desktop's by default;\nthe key "
+                              "Language in the section [Language] of the settings\nkeeps a choice).")),
         QStringLiteral("code"));
     parser.addOption(language);
     addQtOptions(parser);
@@ -135,8 +140,9 @@ CommandLine readCommandLine(const QStringList& arguments, const Translation* tra
                text.mid(text.indexOf(QLatin1Char('\n')));
         // Qt's own words: its catalogue cannot reach the parser before the application exists.
         if (translation)
-            for (const char* qt : {"Options:", "Displays help on commandline options.",
-                                   "Displays help including Qt specific options.", "Displays version information."})
+            for (const char* qt :
+                 {"Options:", "Displays help on commandline options.",
+                  "Displays help including Qt specific options.", "Displays version information."})
                 text.replace(QString::fromUtf8(qt), translation->translate("QCommandLineParser", qt));
         if (parser.isSet(QStringLiteral("help-all")))
             text += qtOptionsHelp(say);

@@ -1,9 +1,9 @@
 #include "gui/Accessibility.h"
 
-#include "l10n/Translation.h"
 #include "app/AccessibleNames.h"
 #include "gui/FormView.h"
 #include "gui/Surface.h"
+#include "l10n/Translation.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,8 +1,8 @@
 #include "gui/ControlWidgets.h"
 
-#include "l10n/Translation.h"
 #include "gui/Colors.h"
 #include "gui/Surface.h"
+#include "l10n/Translation.h"
 
 #include <QAbstractItemView>
 #include <QHash>

@@ -1,11 +1,11 @@
 #include "gui/FormView.h"
 
-#include "l10n/Translation.h"
 #include "gui/Accessibility.h"
 #include "gui/Colors.h"
 #include "gui/GestureRouter.h"
 #include "gui/TimerDriver.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 
 #include <QCloseEvent>

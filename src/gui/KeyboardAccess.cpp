@@ -1,8 +1,8 @@
 #include "gui/KeyboardAccess.h"
 
-#include "l10n/Translation.h"
 #include "app/Keyboard.h"
 #include "gui/FormView.h"
+#include "l10n/Translation.h"
 
 #include <QAbstractButton>
 #include <QApplication>

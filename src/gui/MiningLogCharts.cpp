@@ -5,11 +5,11 @@
 #include "gui/Colors.h"
 #include "gui/MiningLogText.h"
 
-#include <QCoreApplication>
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -256,7 +256,8 @@ bool MiningLogCharts::moveBarsInProgress(const LogSummary& summary)
 void MiningLogCharts::drawIsk(const LogSummary& summary)
 {
     auto* chart = new QChart;
-    styleChart(chart, QCoreApplication::translate("MiningLog", "Isk per hour of mining, last %1 trips").arg(LogSummary::RecentTrips));
+    styleChart(chart, QCoreApplication::translate("MiningLog", "Isk per hour of mining, last %1 trips")
+                          .arg(LogSummary::RecentTrips));
     // Stacked, one of the two empty at each trip, so that the trip in progress has a bar as wide
     // as the others and a look of its own.
     auto* ended = new QBarSet(QCoreApplication::translate("MiningLog", "Ended trips"));
@@ -299,7 +300,8 @@ void MiningLogCharts::drawIsk(const LogSummary& summary)
             return QString();
         const LogSummary::RecentTrip& trip = recent[static_cast<std::size_t>(index)];
         if (trip.inProgress)
-            return QCoreApplication::translate("MiningLog", "Trip in progress: %1 isk/h so far").arg(wholeNumber(trip.iskPerHour));
+            return QCoreApplication::translate("MiningLog", "Trip in progress: %1 isk/h so far")
+                .arg(wholeNumber(trip.iskPerHour));
         return QCoreApplication::translate("MiningLog", "Trip %1, ended %2: %3 isk/h")
             .arg(trip.id)
             .arg(QLocale().toString(trip.end.toLocalTime(), QLocale::ShortFormat),
@@ -322,7 +324,9 @@ void MiningLogCharts::drawIsk(const LogSummary& summary)
 void MiningLogCharts::drawDaily(const LogSummary& summary)
 {
     auto* chart = new QChart;
-    styleChart(chart, QCoreApplication::translate("MiningLog", "Units mined per day, last %1 days").arg(LogSummary::Days));
+    styleChart(
+        chart,
+        QCoreApplication::translate("MiningLog", "Units mined per day, last %1 days").arg(LogSummary::Days));
     auto* series = new QStackedBarSeries;
     const auto dayTip = [days = summary.days](const QString& what, int index, double units) {
         const QDate day = index >= 0 && index < static_cast<int>(days.size())
@@ -351,7 +355,8 @@ void MiningLogCharts::drawDaily(const LogSummary& summary)
         *live << summary.unitsInProgress;
         series->append(live);
         explainBars(live, daily_, [live, dayTip](int index) {
-            return dayTip(QCoreApplication::translate("MiningLog", "Trip in progress"), index, live->at(index));
+            return dayTip(QCoreApplication::translate("MiningLog", "Trip in progress"), index,
+                          live->at(index));
         });
     }
     series->setBarWidth(0.8);

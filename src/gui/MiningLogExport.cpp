@@ -2,8 +2,8 @@
 
 #include "history/TripCsv.h"
 
-#include <QCoreApplication>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMimeDatabase>
@@ -68,7 +68,8 @@ QString TripExport::start(const QString& path)
         return refusal;
     busy_ = true;
     // Shown only when the export lasts; the windows stay usable meanwhile.
-    progress_ = new QProgressDialog(QCoreApplication::translate("MiningLog", "Exporting the mining log..."), QString(), 0, 0, &window_);
+    progress_ = new QProgressDialog(QCoreApplication::translate("MiningLog", "Exporting the mining log..."),
+                                    QString(), 0, 0, &window_);
     progress_->setWindowTitle(window_.windowTitle());
     progress_->setMinimumDuration(400);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
@@ -80,7 +81,9 @@ QString TripExport::start(const QString& path)
 void TripExport::write(std::vector<Trip> trips, const QString& path)
 {
     if (progress_)
-        progress_->setLabelText(QCoreApplication::translate("MiningLog", "Exporting %1 trips of the mining log...").arg(trips.size()));
+        progress_->setLabelText(
+            QCoreApplication::translate("MiningLog", "Exporting %1 trips of the mining log...")
+                .arg(trips.size()));
     if (writer_)
         writer_->wait();
     writer_.reset(QThread::create([this, path, trips = std::move(trips)] {

@@ -7,10 +7,10 @@
 #include "toolkit/Control.h"
 #include "toolkit/Platform.h"
 
-#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>

@@ -10,8 +10,9 @@ QString inProgressText() { return QCoreApplication::translate("MiningLog", "In p
 
 QString endedByText(const QString& endedBy)
 {
-    static const char* const ways[] = {QT_TRANSLATE_NOOP("MiningLog", "Refine"), QT_TRANSLATE_NOOP("MiningLog", "Reset"),
-                                       QT_TRANSLATE_NOOP("MiningLog", "Close"), QT_TRANSLATE_NOOP("MiningLog", "Exit")};
+    static const char* const ways[] = {
+        QT_TRANSLATE_NOOP("MiningLog", "Refine"), QT_TRANSLATE_NOOP("MiningLog", "Reset"),
+        QT_TRANSLATE_NOOP("MiningLog", "Close"), QT_TRANSLATE_NOOP("MiningLog", "Exit")};
     for (const char* way : ways)
         if (endedBy == QLatin1String(way))
             return QCoreApplication::translate("MiningLog", way);

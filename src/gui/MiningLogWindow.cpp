@@ -27,10 +27,13 @@ namespace {
 
 QString totalsCaption(const QString& title, const LogTotals& t)
 {
-    return QCoreApplication::translate("MiningLog", "<b>%1</b><br>%2 %3 &middot; %4 units<br>%5 isk &middot; %6 isk/h<br>%7 mining")
+    return QCoreApplication::translate(
+               "MiningLog", "<b>%1</b><br>%2 %3 &middot; %4 units<br>%5 isk &middot; %6 isk/h<br>%7 mining")
         .arg(title, QLocale().toString(t.trips),
-             t.trips == 1 ? QCoreApplication::translate("MiningLog", "trip") : QCoreApplication::translate("MiningLog", "trips"), wholeNumber(t.units),
-             wholeNumber(t.isk), wholeNumber(t.iskPerHour()), duration(t.miningSeconds));
+             t.trips == 1 ? QCoreApplication::translate("MiningLog", "trip")
+                          : QCoreApplication::translate("MiningLog", "trips"),
+             wholeNumber(t.units), wholeNumber(t.isk), wholeNumber(t.iskPerHour()),
+             duration(t.miningSeconds));
 }
 
 } // namespace
@@ -164,7 +167,8 @@ void MiningLogWindow::showSummary(bool redrawCharts)
     const std::optional<Trip>& live = model_.tripInProgress();
     const LogSummary summary = live ? withTripInProgress(ended_, *live) : ended_;
     totals_[0]->setText(totalsCaption(QCoreApplication::translate("MiningLog", "Today"), summary.today));
-    totals_[1]->setText(totalsCaption(QCoreApplication::translate("MiningLog", "Last 7 days"), summary.lastSevenDays));
+    totals_[1]->setText(
+        totalsCaption(QCoreApplication::translate("MiningLog", "Last 7 days"), summary.lastSevenDays));
     totals_[2]->setText(totalsCaption(QCoreApplication::translate("MiningLog", "All time"), summary.allTime));
     charts_->draw(summary, redrawCharts);
 }
@@ -231,7 +235,8 @@ void MiningLogWindow::exportDone(const QString& path, int trips, const QString& 
     if (ok) {
         status_->setText(QCoreApplication::translate("MiningLog", "Exported %1 %2 to %3")
                              .arg(QLocale().toString(trips),
-                                  trips == 1 ? QCoreApplication::translate("MiningLog", "trip") : QCoreApplication::translate("MiningLog", "trips"),
+                                  trips == 1 ? QCoreApplication::translate("MiningLog", "trip")
+                                             : QCoreApplication::translate("MiningLog", "trips"),
                                   QDir::toNativeSeparators(path)));
         status_->setToolTip(status_->text());
         setExportFolder(QFileInfo(path).absolutePath());

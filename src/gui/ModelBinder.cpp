@@ -1,6 +1,5 @@
 #include "gui/ModelBinder.h"
 
-#include "l10n/Translation.h"
 #include "gui/CaptionLabel.h"
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
@@ -8,6 +7,7 @@
 #include "gui/LabelAlignment.h"
 #include "gui/RichText.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 #include "toolkit/Conventions.h"
 

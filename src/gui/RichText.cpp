@@ -17,8 +17,9 @@ QString translatedFile(const QString& path)
     // The help in the player's language lies beside the English one: Help.rtf, Help_de.rtf.
     const QString native = QDir::fromNativeSeparators(path);
     const QFileInfo file(native);
-    const QString translated = file.dir().filePath(file.completeBaseName() + QLatin1Char('_') + language +
-                                                   (file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix()));
+    const QString translated =
+        file.dir().filePath(file.completeBaseName() + QLatin1Char('_') + language +
+                            (file.suffix().isEmpty() ? QString() : QLatin1Char('.') + file.suffix()));
     return QFileInfo::exists(translated) ? translated : path;
 }
 

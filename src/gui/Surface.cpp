@@ -1,11 +1,11 @@
 #include "gui/Surface.h"
 
-#include "l10n/Translation.h"
 #include "gui/Colors.h"
 #include "gui/ControlWidgets.h"
 #include "gui/GlyphCache.h"
 #include "gui/LabelAlignment.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 
 #include <QFontMetrics>

@@ -6,8 +6,8 @@ namespace orebell {
 
 const QStringList& programLanguages()
 {
-    static const QStringList languages{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
-                                       QStringLiteral("ru"), QStringLiteral("es"), QStringLiteral("zh_CN")};
+    // Russian, Spanish and simplified Chinese join when their catalogues are complete.
+    static const QStringList languages{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")};
     return languages;
 }
 
@@ -57,9 +57,10 @@ LanguageChoice chooseLanguage(const QString& commandLine, const QString& stored,
     if (choice.language.isEmpty())
         choice.language = QStringLiteral("en");
     if (!refused.isEmpty())
-        choice.warning = QStringLiteral("Orebell has no translation for \"%1\" (it speaks %2); it uses \"%3\".")
-                             .arg(refused.join(QStringLiteral("\", \"")),
-                                  programLanguages().join(QStringLiteral(", ")), choice.language);
+        choice.warning =
+            QStringLiteral("Orebell has no translation for \"%1\" (it speaks %2); it uses \"%3\".")
+                .arg(refused.join(QStringLiteral("\", \"")), programLanguages().join(QStringLiteral(", ")),
+                     choice.language);
     return choice;
 }
 

@@ -56,7 +56,7 @@ std::vector<Template> compileTemplates()
         t.literalLength += tail.size();
         if (tail.trimmed().size() > t.longestLiteral.size())
             t.longestLiteral = tail.trimmed();
-        t.pattern = QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption);
+        t.pattern = QRegularExpression(expression); // an argument never spans lines: each line is a message
         out.push_back(std::move(t));
     }
     // The most specific first: "Laser %1 %2:" before "Laser %1 %2".
@@ -183,9 +183,10 @@ bool Translation::load(const QString& language, const QStringList& folders)
         }
     }
     if (!program_) {
-        error_ = QStringLiteral("the translation file %1.qm was not found in %2")
-                     .arg(name, folders.isEmpty() ? QStringLiteral("any folder")
-                                                  : QDir::toNativeSeparators(folders.join(QStringLiteral(", "))));
+        error_ =
+            QStringLiteral("the translation file %1.qm was not found in %2")
+                .arg(name, folders.isEmpty() ? QStringLiteral("any folder")
+                                             : QDir::toNativeSeparators(folders.join(QStringLiteral(", "))));
         return false;
     }
     language_ = language;

@@ -23,7 +23,8 @@ class QtMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text), QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text),
+                        QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();
     }

@@ -187,7 +187,8 @@ private:
         const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
         const qsizetype start = pos_ - 1;
         qsizetype end = pos_;
-        while (end < in_.size() && end - start < length && (static_cast<unsigned char>(in_.at(end)) & 0xC0) == 0x80)
+        while (end < in_.size() && end - start < length &&
+               (static_cast<unsigned char>(in_.at(end)) & 0xC0) == 0x80)
             ++end;
         pos_ = end;
         const QString decoded = QString::fromUtf8(in_.constData() + start, end - start);
