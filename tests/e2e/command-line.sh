@@ -38,4 +38,17 @@ noDisplay() {
 }
 noDisplay "neither DISPLAY nor WAYLAND_DISPLAY"
 noDisplay "DISPLAY is not set" WAYLAND_DISPLAY=orebell-nowhere QT_QPA_PLATFORM=xcb
-echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message"
+
+# The language: the desktop's, or --language, which names English too; an unknown code says so
+# on stderr and the help stays readable.
+out=$(LANGUAGE=de run --help 2>/dev/null)
+grep -q '^Aufruf: ' <<<"$out" || fail "a German desktop's --help is not German: $out"
+grep -q -- '--language <code>' <<<"$out" || fail "--help does not list --language: $out"
+out=$(LANGUAGE=de run --language en --help 2>/dev/null)
+grep -q '^Usage: ' <<<"$out" || fail "--language en did not choose English: $out"
+out=$(run --language fr --help 2>/dev/null)
+grep -q '^Usage : ' <<<"$out" || fail "--language fr did not choose French: $out"
+err=$(run --language xx --help 2>&1 >/dev/null); rc=$?
+[ "$rc" = 0 ] || fail "--language xx --help exited $rc"
+grep -q 'no translation for "xx"' <<<"$err" || fail "an unknown language is not reported: $err"
+echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message; --help in the language chosen"
