@@ -106,12 +106,8 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
-        <source>Language of the window: en, de or fr (the desktop's by default;
-the key Language in the section [Language] of the settings
-keeps a choice).</source>
-        <translation>Sprache des Fensters: en, de oder fr (sonst die des Desktops;
-der Schlüssel Language im Abschnitt [Language] der Einstellungen
-hält eine Wahl fest).</translation>
+        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <translation>Sprache des Fensters: %1 (sonst die des Desktops; der Schlüssel Language im Abschnitt [Language] der Einstellungen hält eine Wahl fest).</translation>
     </message>
 </context>
 <context>

@@ -106,12 +106,8 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Usage : %1 [options]</translation>
     </message>
     <message>
-        <source>Language of the window: en, de or fr (the desktop's by default;
-the key Language in the section [Language] of the settings
-keeps a choice).</source>
-        <translation>Langue de la fenêtre : en, de ou fr (celle du bureau par défaut ;
-la clé Language de la section [Language] des réglages
-garde un choix).</translation>
+        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <translation>Langue de la fenêtre : %1 (celle du bureau par défaut ; la clé Language de la section [Language] des réglages garde un choix).</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "l10n/Language.h"
 #include "l10n/Translation.h"
 
 #include <QCommandLineParser>
@@ -121,8 +122,9 @@ CommandLine readCommandLine(const QStringList& arguments, const Translation* tra
     const QCommandLineOption language(
         QStringLiteral("language"),
         say(QT_TRANSLATE_NOOP("CommandLine",
-                              "Language of the window: en, de or fr (the desktop's by default;\nthe key "
-                              "Language in the section [Language] of the settings\nkeeps a choice).")),
+                              "Language of the window: %1 (the desktop's by default; the key Language "
+                              "in the section [Language] of the settings keeps a choice)."))
+            .arg(programLanguages().join(QStringLiteral(", "))),
         QStringLiteral("code"));
     parser.addOption(language);
     addQtOptions(parser);

@@ -6,8 +6,8 @@ namespace orebell {
 
 const QStringList& programLanguages()
 {
-    // Russian, Spanish and simplified Chinese join when their catalogues are complete.
-    static const QStringList languages{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")};
+    static const QStringList languages{QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"),
+                                       QStringLiteral("ru"), QStringLiteral("es"), QStringLiteral("zh_CN")};
     return languages;
 }
 

@@ -11,6 +11,8 @@ TEST(Language, DesktopCodesMatchTheTranslationsOrebellHas)
     EXPECT_EQ(matchLanguage(QStringLiteral("de-DE")), QStringLiteral("de"));
     EXPECT_EQ(matchLanguage(QStringLiteral("de_AT.UTF-8")), QStringLiteral("de"));
     EXPECT_EQ(matchLanguage(QStringLiteral("FR")), QStringLiteral("fr"));
+    EXPECT_EQ(matchLanguage(QStringLiteral("zh-Hans-CN")), QStringLiteral("zh_CN"));
+    EXPECT_EQ(matchLanguage(QStringLiteral("zh_SG")), QStringLiteral("zh_CN"));
     EXPECT_EQ(matchLanguage(QStringLiteral("C")), QStringLiteral("en"));
     // Traditional Chinese is not simplified Chinese; Orebell has no Italian.
     EXPECT_EQ(matchLanguage(QStringLiteral("zh-Hant-TW")), QString());
