@@ -161,39 +161,54 @@ Room roomFor(const Control& c, const QFont& font, const QWidget& view)
     return room;
 }
 
-// Every caption of the main window and the sound chooser fits its control in every language, at
-// the scale the test runs at (ctest runs it at 100 and 200 per cent).
+// The captions of a form's controls that do not fit them, named with their text.
+QStringList misfitsOf(const Form& form, const QWidget& view, const QString& language)
+{
+    QStringList misfits;
+    for (const auto& owned : form.controls()) {
+        const Control* c = owned.get();
+        if (!showsCaption(*c))
+            continue;
+        const QString text = shownText(c->caption()).trimmed();
+        const QFont font = windowFont(c->fontSize(), c->fontBold());
+        const QFontMetrics fm(font, &view);
+        const Room room = roomFor(*c, font, view);
+        bool fits = true;
+        if (room.wraps) {
+            const QRect needed =
+                fm.boundingRect(QRect(0, 0, room.width, 100000), Qt::TextWordWrap | Qt::AlignLeft, text);
+            fits = needed.width() <= room.width && needed.height() <= room.height;
+        } else {
+            fits = fm.horizontalAdvance(text) <= room.width;
+        }
+        if (!fits)
+            misfits << QStringLiteral("%1: %2 %3(%4) \"%5\" needs %6 px, has %7")
+                           .arg(language, form.name(), c->name())
+                           .arg(c->index())
+                           .arg(text)
+                           .arg(fm.horizontalAdvance(text))
+                           .arg(room.width);
+    }
+    return misfits;
+}
+
+// Every caption of the main window (its panels shown or not) and of the sound chooser, opened
+// for each sound, fits its control in every language, at the scale the test runs at (ctest runs
+// it at 100 and 200 per cent).
 TEST(CaptionsFit, EveryCaptionFitsItsControlInEveryLanguage)
 {
     QStringList misfits;
     for (const QString& language : programLanguages()) {
         Desk desk(language);
-        QList<Form*> forms{&desk.program->mainForm()};
-        for (Form* form : forms) {
-            for (const auto& owned : form->controls()) {
-                const Control* c = owned.get();
-                if (!showsCaption(*c))
-                    continue;
-                const QString text = shownText(c->caption()).trimmed();
-                const QFont font = windowFont(c->fontSize(), c->fontBold());
-                const QFontMetrics fm(font, &desk.windows->mainView());
-                const Room room = roomFor(*c, font, desk.windows->mainView());
-                bool fits = true;
-                if (room.wraps) {
-                    const QRect needed = fm.boundingRect(QRect(0, 0, room.width, 100000),
-                                                         Qt::TextWordWrap | Qt::AlignLeft, text);
-                    fits = needed.width() <= room.width && needed.height() <= room.height;
-                } else if (c->kind() != ControlKind::Label || room.height < 2 * fm.height()) {
-                    fits = fm.horizontalAdvance(text) <= room.width;
-                }
-                if (!fits)
-                    misfits << QStringLiteral("%1: %2(%3) \"%4\" needs %5 px, has %6")
-                                   .arg(language, c->name())
-                                   .arg(c->index())
-                                   .arg(text)
-                                   .arg(fm.horizontalAdvance(text))
-                                   .arg(room.width);
-            }
+        misfits += misfitsOf(desk.program->mainForm(), desk.windows->mainView(), language);
+        desk.c("lblControlButton", 5).click(); // the Sound panel
+        for (int row = 0; row < 6; ++row) {
+            desk.c("lblBrowseSoundEffect", row).click();
+            FormView* chooser = desk.windows->chooserView();
+            ASSERT_NE(chooser, nullptr) << row;
+            misfits += misfitsOf(*chooser->form(), *chooser, language);
+            chooser->form()->control(QStringLiteral("lblCancel"), 0).click();
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
     EXPECT_TRUE(misfits.isEmpty()) << misfits.join(QLatin1Char('\n')).toStdString();
