@@ -191,6 +191,10 @@ private:
                (static_cast<unsigned char>(in_.at(end)) & 0xC0) == 0x80)
             ++end;
         pos_ = end;
+        if (end - start < length) {
+            text(QChar(QChar::ReplacementCharacter));
+            return;
+        }
         const QString decoded = QString::fromUtf8(in_.constData() + start, end - start);
         for (QChar ch : decoded)
             text(ch);

@@ -2,6 +2,7 @@
 #include "gui/FormView.h"
 #include "gui/KeyboardAccess.h"
 #include "gui/ProgramWindows.h"
+#include "gui/RichText.h"
 #include "gui/Twips.h"
 #include "l10n/Language.h"
 #include "l10n/Translation.h"
@@ -15,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QMessageBox>
@@ -117,6 +119,19 @@ TEST(GermanDesk, TheStoreIsWrittenInEnglishAndReadsTheSameUnderEnglish)
         EXPECT_EQ(germanLines[i], englishLines[i]);
     EXPECT_FALSE(german.contains("Prüfen"));
     EXPECT_TRUE(german.contains("1%252F4%20%20%20Sec.=True")); // the option's English caption is its key
+}
+
+TEST(GermanDesk, TheHelpIsReadInGermanWhereItHasBeenTranslated)
+{
+    const QString english = QDir(QStringLiteral(OREBELL_RUNTIME_DIR)).filePath(QStringLiteral("Help.rtf"));
+    EXPECT_EQ(translatedFile(english), english);
+    Translation translation;
+    ASSERT_TRUE(translation.load(QStringLiteral("de"), Folders));
+    translation.install();
+    EXPECT_EQ(QFileInfo(translatedFile(english)).fileName(), QStringLiteral("Help_de.rtf"));
+    // A help not translated is read in English.
+    EXPECT_EQ(translatedFile(QStringLiteral("/nonexistent/Help.rtf")),
+              QStringLiteral("/nonexistent/Help.rtf"));
 }
 
 // What shows a caption as text in a rectangle of its own: labels, buttons, check and option
