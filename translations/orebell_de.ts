@@ -601,7 +601,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
     </message>
     <message>
         <source>Tax:</source>
-        <translation>Steuer:</translation>
+        <translation>Abg.:</translation>
     </message>
     <message>
         <source>Net yield:</source>
@@ -629,7 +629,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
     </message>
     <message>
         <source>Minimum Units to Refine:</source>
-        <translation>Mindestmenge zum Raffinieren:</translation>
+        <translation>Mindestmenge:</translation>
     </message>
     <message>
         <source>/sec:</source>

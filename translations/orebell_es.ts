@@ -425,7 +425,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
     </message>
     <message>
         <source>STOP MINING!</source>
-        <translation>¡DEJE DE MINAR!</translation>
+        <translation>¡PARE!</translation>
     </message>
     <message>
         <source>Stop Mining!</source>
@@ -669,7 +669,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
     </message>
     <message>
         <source>Refining Goals</source>
-        <translation>Metas de refinado</translation>
+        <translation>Metas</translation>
     </message>
     <message>
         <source>Next Roid Type</source>

@@ -469,7 +469,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Virtual Refining</source>
-        <translation>Виртуальная переработка</translation>
+        <translation>Вирт. переработка</translation>
     </message>
     <message>
         <source>Disable if you are having timing problems</source>
@@ -509,7 +509,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Asteroid nearly depleted</source>
-        <translation>Астероид почти выработан</translation>
+        <translation>Астероид почти пуст</translation>
     </message>
     <message>
         <source>Asteroid depleted</source>
@@ -517,7 +517,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Jetcan reminder</source>
-        <translation>Напоминание о джеткане</translation>
+        <translation>Срок джеткана</translation>
     </message>
     <message>
         <source>Crystal change reminder</source>
@@ -601,7 +601,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Tax:</source>
-        <translation>Налог:</translation>
+        <translation>Налог</translation>
     </message>
     <message>
         <source>Net yield:</source>

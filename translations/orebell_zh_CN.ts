@@ -821,7 +821,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Select .WAV file for %1</source>
-        <translation>为“%1”选择 .WAV 文件</translation>
+        <translation>为 %1 选择 .WAV 文件</translation>
     </message>
     <message>
         <source>Accept</source>

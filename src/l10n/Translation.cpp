@@ -110,14 +110,17 @@ Shown& shown()
 
 QString translateCore(const QString& core, int depth);
 
-// The text with its blanks kept around its translated core.
+// Blanks and the straight quotes round a name ("Cycle complete") are not part of what is said.
+bool padding(QChar c) { return c.isSpace() || c == QLatin1Char('"'); }
+
+// The text with its padding kept around its translated core.
 QString translatePadded(const QString& text, int depth)
 {
     qsizetype from = 0;
     qsizetype to = text.size();
-    while (from < to && text.at(from).isSpace())
+    while (from < to && padding(text.at(from)))
         ++from;
-    while (to > from && text.at(to - 1).isSpace())
+    while (to > from && padding(text.at(to - 1)))
         --to;
     if (from == to)
         return text;

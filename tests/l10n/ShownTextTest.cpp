@@ -28,6 +28,9 @@ TEST_F(German, PlainTextsKeepTheirPaddingAndNumbersStayAsTheyAre)
     EXPECT_EQ(shownText(QStringLiteral("12:34")), QStringLiteral("12:34"));
     // Names the model keeps in English: ores, minerals, the player's own words.
     EXPECT_EQ(shownText(QStringLiteral("Veldspar")), QStringLiteral("Veldspar"));
+    // A name in quotes is translated inside them (the sound chooser names its event so).
+    EXPECT_EQ(shownText(QStringLiteral("Select .WAV file for \"Cycle complete\"")),
+              QStringLiteral(".WAV-Datei für \"Zyklus fertig\""));
     EXPECT_EQ(shownText(QStringLiteral("my can")), QStringLiteral("my can"));
 }
 
