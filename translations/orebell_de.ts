@@ -1439,6 +1439,18 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
         <translation>Diese Kopie endet. Schließen Sie die andere Kopie oder beenden Sie ihren Prozess, und starten Sie Orebell erneut.</translation>
     </message>
+    <message>
+        <source>Ore Name</source>
+        <translation>Erz</translation>
+    </message>
+    <message>
+        <source>Units Mined</source>
+        <translation>Abgebaut</translation>
+    </message>
+    <message>
+        <source>R/Units</source>
+        <translation>Charge</translation>
+    </message>
 </context>
 <context>
     <name>SoundChooser</name>

@@ -1439,6 +1439,18 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
         <translation>Esta copia termina. Cierre la otra copia, o termine su proceso, y vuelva a iniciar Orebell.</translation>
     </message>
+    <message>
+        <source>Ore Name</source>
+        <translation>Mineral</translation>
+    </message>
+    <message>
+        <source>Units Mined</source>
+        <translation>Extraído</translation>
+    </message>
+    <message>
+        <source>R/Units</source>
+        <translation>Lote</translation>
+    </message>
 </context>
 <context>
     <name>SoundChooser</name>

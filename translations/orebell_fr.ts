@@ -1439,6 +1439,18 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
         <translation>Cette copie s'arrête. Fermez l'autre copie, ou terminez son processus, et relancez Orebell.</translation>
     </message>
+    <message>
+        <source>Ore Name</source>
+        <translation>Minerai</translation>
+    </message>
+    <message>
+        <source>Units Mined</source>
+        <translation>Extrait</translation>
+    </message>
+    <message>
+        <source>R/Units</source>
+        <translation>Lot</translation>
+    </message>
 </context>
 <context>
     <name>SoundChooser</name>

@@ -1439,6 +1439,18 @@ in a small window that stays on top of the game.</source>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
         <translation>Эта копия завершается. Закройте другую копию или завершите её процесс и запустите Orebell снова.</translation>
     </message>
+    <message>
+        <source>Ore Name</source>
+        <translation>Руда</translation>
+    </message>
+    <message>
+        <source>Units Mined</source>
+        <translation>Добыто</translation>
+    </message>
+    <message>
+        <source>R/Units</source>
+        <translation>Партия</translation>
+    </message>
 </context>
 <context>
     <name>SoundChooser</name>

@@ -1439,6 +1439,18 @@ in a small window that stays on top of the game.</source>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
         <translation>此副本将退出。请关闭另一个副本或结束其进程，然后重新启动 Orebell。</translation>
     </message>
+    <message>
+        <source>Ore Name</source>
+        <translation>矿石</translation>
+    </message>
+    <message>
+        <source>Units Mined</source>
+        <translation>已采单位</translation>
+    </message>
+    <message>
+        <source>R/Units</source>
+        <translation>每批</translation>
+    </message>
 </context>
 <context>
     <name>SoundChooser</name>

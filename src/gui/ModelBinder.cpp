@@ -448,8 +448,9 @@ void ModelBinder::applyGrid(Control& c, QWidget* w)
         if (width > 0 && table->columnWidth(col) != twipsToPixels(width))
             table->setColumnWidth(col, twipsToPixels(width));
         for (int row = 0; row < g.rows(); ++row) {
-            const QString text = g.textMatrix(row, col);
             const bool fixed = row < g.fixedRows();
+            // A heading is words the player reads; the rows below are ore names and figures.
+            const QString text = fixed ? shownText(g.textMatrix(row, col)) : g.textMatrix(row, col);
             QTableWidgetItem* item = table->item(row, col);
             if (!item) {
                 item = new QTableWidgetItem;

@@ -132,6 +132,10 @@ const char* const Texts[] = {
     QT_TRANSLATE_NOOP("Orebell", "Jetcan Name"),
     QT_TRANSLATE_NOOP("Orebell", "Number of Timers"),
     QT_TRANSLATE_NOOP("Orebell", "Orebell"),
+    // The ore-mined grid's headings
+    QT_TRANSLATE_NOOP("Orebell", "Ore Name"),
+    QT_TRANSLATE_NOOP("Orebell", "Units Mined"),
+    QT_TRANSLATE_NOOP("Orebell", "R/Units"),
     // Texts the program sets as it runs
     QT_TRANSLATE_NOOP("Orebell", "Enter the cargo hold's capacity: a number of m3 above 0"),
     QT_TRANSLATE_NOOP("Orebell", "Original Size: %1"),

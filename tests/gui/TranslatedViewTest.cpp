@@ -10,6 +10,7 @@
 #include "platform/WindowFont.h"
 #include "support/TestPlatform.h"
 #include "toolkit/Form.h"
+#include "toolkit/Grid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -70,6 +72,13 @@ TEST(GermanDesk, ShowsGermanCaptionsWhileTheModelKeepsEnglish)
     // A tool tip keeps its key; the model's tip stays as the handlers compare it.
     EXPECT_TRUE(toolTipWithKey(desk.c("lblControlButton", 0)).startsWith(QStringLiteral(" Hilfe (")));
     EXPECT_EQ(desk.c("lblControlButton", 0).toolTipText(), QStringLiteral(" Help "));
+    // The ore-mined grid's headings, which the store keeps as they are.
+    auto* grid = qobject_cast<QTableWidget*>(view.widgetFor(QStringLiteral("mshflexOreMined")));
+    ASSERT_NE(grid, nullptr);
+    ASSERT_NE(grid->item(0, 0), nullptr);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("Erz"));
+    EXPECT_EQ(desk.program->mainForm().grid(QStringLiteral("mshflexOreMined")).textMatrix(0, 0),
+              QStringLiteral("Ore Name"));
 }
 
 TEST(GermanDesk, TheMessageBoxSaysInGermanWhatTheModelSaidInEnglish)
