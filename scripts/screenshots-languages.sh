@@ -20,7 +20,8 @@ fi
 source scripts/screen-driving.sh
 start_session "$display" 1600x1000x24
 
-refine() { button 3; click 2070 3420; button 3; }
+# Each step waits for the window to settle: a click on a panel still being swapped can miss.
+refine() { button 3; click 2070 3420; button 3; sleep 1; }
 # The window's picture: the pointer rests on the window, so that no button shows its hover colour.
 shot() {
     main
@@ -41,6 +42,7 @@ take() {
     sleep 6
     refine # the first trip; the laser mines on into the second
     button 12
+    sleep 1
     laser 1 Scor 12000 900 45
     sleep 6
     refine

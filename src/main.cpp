@@ -26,7 +26,8 @@
 namespace {
 
 // Where the catalogues lie: beside the .exe (Windows), in translations/ beside the program (a
-// build) or beside its data (share/orebell/translations). Found before QApplication exists.
+// build) or beside its data (share/orebell/translations). Found from argv[0] before QApplication
+// exists (for --help), where /proc cannot tell.
 QStringList translationFolders(const QString& argv0)
 {
     QFileInfo self(QStringLiteral("/proc/self/exe"));
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
     chooseLanguage(translation, asked,
                    platform.store().value(platform.programFileName(), QStringLiteral("Language"),
                                           QStringLiteral("Language")),
-                   folders);
+                   translationFolders(QCoreApplication::applicationFilePath()));
     translation.install();
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     fonts.wait(); // the first text is measured in the load sequence

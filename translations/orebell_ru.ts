@@ -178,7 +178,7 @@ in a small window that stays on top of the game.</source>
     </message>
     <message>
         <source>Refine</source>
-        <translation>Переработка</translation>
+        <translation>Перераб.</translation>
     </message>
     <message>
         <source>Reset</source>
