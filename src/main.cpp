@@ -38,19 +38,23 @@ QStringList translationFolders(const QString& argv0)
     return {data + QStringLiteral("/translations"), folder + QStringLiteral("/translations"), folder};
 }
 
-// Loads the chosen language; what cannot be had is said on the terminal and English is spoken.
+// Loads the chosen language; what cannot be had is said on the terminal, once, and English is
+// spoken.
 void chooseLanguage(orebell::Translation& translation, const QString& commandLine, const QString& stored,
                     const QStringList& folders)
 {
+    static QStringList told;
+    const auto tell = [](const QString& text) {
+        if (text.isEmpty() || told.contains(text))
+            return;
+        told << text;
+        std::fputs(qPrintable(QStringLiteral("Orebell: ") + text + QLatin1Char('\n')), stderr);
+    };
     const orebell::LanguageChoice choice =
         orebell::chooseLanguage(commandLine, stored, QLocale::system().uiLanguages());
-    if (!choice.warning.isEmpty())
-        std::fputs(qPrintable(QStringLiteral("Orebell: ") + choice.warning + QLatin1Char('\n')), stderr);
-    if (choice.language == translation.language())
-        return;
-    if (!translation.load(choice.language, folders))
-        std::fputs(qPrintable(QStringLiteral("Orebell: %1; it speaks English.\n").arg(translation.error())),
-                   stderr);
+    tell(choice.warning);
+    if (choice.language != translation.language() && !translation.load(choice.language, folders))
+        tell(QStringLiteral("%1; it speaks English.").arg(translation.error()));
 }
 
 } // namespace

@@ -51,4 +51,12 @@ grep -q '^Usage : ' <<<"$out" || fail "--language fr did not choose French: $out
 err=$(run --language xx --help 2>&1 >/dev/null); rc=$?
 [ "$rc" = 0 ] || fail "--language xx --help exited $rc"
 grep -q 'no translation for "xx"' <<<"$err" || fail "an unknown language is not reported: $err"
+# A program without its translations says so and speaks English.
+alone=$(mktemp -d)
+cp "$program" "$alone/"
+out=$(env -u DISPLAY "$alone/$(basename "$program")" --language de --help 2>"$alone/err"); rc=$?
+err=$(cat "$alone/err"); rm -rf "$alone"
+[ "$rc" = 0 ] || fail "--help without translations exited $rc"
+grep -q '^Usage: ' <<<"$out" || fail "without its translations the program does not speak English: $out"
+grep -q 'orebell_de.qm was not found' <<<"$err" || fail "a missing translation is not reported: $err"
 echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message; --help in the language chosen"
