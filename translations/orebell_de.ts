@@ -92,7 +92,7 @@
         <translation>Synchron mit dem X-Server sprechen (nur xcb, zur Fehlersuche)</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
         <translation>Qt-Optionen (vom Fenstersystem von Qt vor dem Programmstart ausgewertet):</translation>
     </message>
     <message>
@@ -106,7 +106,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
-        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <source>Language of the window: %1 (the desktop&apos;s by default; the key Language in the section [Language] of the settings keeps a choice).</source>
         <translation>Sprache des Fensters: %1 (sonst die des Desktops; der Schlüssel Language im Abschnitt [Language] der Einstellungen hält eine Wahl fest).</translation>
     </message>
 </context>
@@ -328,7 +328,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Nicht benutzt</translation>
     </message>
     <message>
-        <source>Mr Tandel's Quasar Website</source>
+        <source>Mr Tandel&apos;s Quasar Website</source>
         <translation>Mr Tandels Quasar-Website</translation>
     </message>
     <message>
@@ -388,16 +388,16 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Ungefähre ISK aus raffiniertem Erz</translation>
     </message>
     <message>
-        <source>Refinery: "NOT USED"</source>
-        <translation>Raffinerie: "UNBENUTZT"</translation>
+        <source>Refinery: &quot;NOT USED&quot;</source>
+        <translation>Raffinerie: &quot;UNBENUTZT&quot;</translation>
     </message>
     <message>
         <source>Enable to include Refinery/Skills into calculations</source>
         <translation>Raffinerie und Skills in die Rechnung einbeziehen</translation>
     </message>
     <message>
-        <source>yld/min "NOT USED"</source>
-        <translation>Ausb./Min "UNBENUTZT"</translation>
+        <source>yld/min &quot;NOT USED&quot;</source>
+        <translation>Ausb./Min &quot;UNBENUTZT&quot;</translation>
     </message>
     <message>
         <source>Enable to compare Mineral Yield per Minute</source>
@@ -412,7 +412,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Prüfen</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
         <translation>Höchstens m3 im Frachtraum des Bergbauschiffs</translation>
     </message>
     <message>
@@ -572,8 +572,8 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Der schnellste Erzrechner in Quasar</translation>
     </message>
     <message>
-        <source>'The F.Ore.C.Q.'</source>
-        <translation>'Der Erzrechner'</translation>
+        <source>&apos;The F.Ore.C.Q.&apos;</source>
+        <translation>&apos;Der Erzrechner&apos;</translation>
     </message>
     <message>
         <source>Ore Processing Skill Levels: (Enter 0-5)</source>
@@ -748,7 +748,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
         <translation>Kapazität des Frachtraums eingeben: m3 über 0</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>Erzeinheiten muss eine Zahl über 0 sein.</translation>
     </message>
     <message>
-        <source>Choose the asteroid's ore in the ore list.</source>
+        <source>Choose the asteroid&apos;s ore in the ore list.</source>
         <translation>Wählen Sie das Erz des Asteroiden in der Erzliste.</translation>
     </message>
     <message>
@@ -980,8 +980,8 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>%1: das Feld ist leer. Geben Sie %2 ein; %3</translation>
     </message>
     <message>
-        <source>%1 "%2" is not %3. Enter %4; %5</source>
-        <translation>%1: "%2" ist %3. Geben Sie %4 ein; %5</translation>
+        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
+        <translation>%1: &quot;%2&quot; ist %3. Geben Sie %4 ein; %5</translation>
     </message>
     <message>
         <source>the refining figures stay as they were until then.</source>
@@ -1064,12 +1064,12 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>keine Zahl</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Nichts wurde raffiniert: die geschätzte Menge %1 ist "%2", keine ganze Zahl von Einheiten.</translation>
+        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Nichts wurde raffiniert: die geschätzte Menge %1 ist &quot;%2&quot;, keine ganze Zahl von Einheiten.</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Nichts wurde raffiniert: die raffinierte Menge %1 ist "%2", keine ganze Zahl von Einheiten.</translation>
+        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Nichts wurde raffiniert: die raffinierte Menge %1 ist &quot;%2&quot;, keine ganze Zahl von Einheiten.</translation>
     </message>
     <message>
         <source>Nothing was refined: the refined amount of %1 would be too large.</source>
@@ -1092,7 +1092,7 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>das abgebaute Erz</translation>
     </message>
     <message>
-        <source>the window's entries</source>
+        <source>the window&apos;s entries</source>
         <translation>die Eingaben des Fensters</translation>
     </message>
     <message>
@@ -1104,11 +1104,11 @@ in einem kleinen Fenster, das über dem Spiel bleibt.</translation>
         <translation>die Einstellungen konnten nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
         <translation>Die Einstellungen von Orebell waren beschädigt und wurden repariert.</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
         <translation>Die Einstellungen von Orebell waren beschädigt und wurden repariert; die beschädigte Datei bleibt als %1 erhalten.</translation>
     </message>
     <message>

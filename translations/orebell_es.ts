@@ -92,7 +92,7 @@
         <translation>Hablar con el servidor X de forma síncrona (solo xcb, para depurar)</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
         <translation>Opciones de Qt (las lee el sistema de ventanas de Qt antes de iniciar el programa):</translation>
     </message>
     <message>
@@ -106,7 +106,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>Uso: %1 [opciones]</translation>
     </message>
     <message>
-        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <source>Language of the window: %1 (the desktop&apos;s by default; the key Language in the section [Language] of the settings keeps a choice).</source>
         <translation>Idioma de la ventana: %1 (el del escritorio por defecto; la clave Language de la sección [Language] de los ajustes guarda una elección).</translation>
     </message>
 </context>
@@ -328,7 +328,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>Sin uso</translation>
     </message>
     <message>
-        <source>Mr Tandel's Quasar Website</source>
+        <source>Mr Tandel&apos;s Quasar Website</source>
         <translation>Web de Quasar de Mr Tandel</translation>
     </message>
     <message>
@@ -388,16 +388,16 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>ISK aproximados del mineral refinado</translation>
     </message>
     <message>
-        <source>Refinery: "NOT USED"</source>
-        <translation>Refinería: "SIN USO"</translation>
+        <source>Refinery: &quot;NOT USED&quot;</source>
+        <translation>Refinería: &quot;SIN USO&quot;</translation>
     </message>
     <message>
         <source>Enable to include Refinery/Skills into calculations</source>
         <translation>Incluir refinería y habilidades en los cálculos</translation>
     </message>
     <message>
-        <source>yld/min "NOT USED"</source>
-        <translation>rend/min "SIN USO"</translation>
+        <source>yld/min &quot;NOT USED&quot;</source>
+        <translation>rend/min &quot;SIN USO&quot;</translation>
     </message>
     <message>
         <source>Enable to compare Mineral Yield per Minute</source>
@@ -412,7 +412,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>Vigilar</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
         <translation>Capacidad en m3 de la bodega de la nave minera</translation>
     </message>
     <message>
@@ -572,8 +572,8 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>La calculadora de mineral más rápida de Quasar</translation>
     </message>
     <message>
-        <source>'The F.Ore.C.Q.'</source>
-        <translation>'La calculadora de mineral'</translation>
+        <source>&apos;The F.Ore.C.Q.&apos;</source>
+        <translation>&apos;La calculadora de mineral&apos;</translation>
     </message>
     <message>
         <source>Ore Processing Skill Levels: (Enter 0-5)</source>
@@ -748,7 +748,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
         <translation>Escriba la capacidad de la bodega: un número de m3 mayor que 0</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>Las unidades de mineral deben ser un número mayor que 0.</translation>
     </message>
     <message>
-        <source>Choose the asteroid's ore in the ore list.</source>
+        <source>Choose the asteroid&apos;s ore in the ore list.</source>
         <translation>Elija el mineral del asteroide en la lista.</translation>
     </message>
     <message>
@@ -980,8 +980,8 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>%1: el campo está vacío. Escriba %2; %3</translation>
     </message>
     <message>
-        <source>%1 "%2" is not %3. Enter %4; %5</source>
-        <translation>%1: "%2" no es %3. Escriba %4; %5</translation>
+        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
+        <translation>%1: &quot;%2&quot; no es %3. Escriba %4; %5</translation>
     </message>
     <message>
         <source>the refining figures stay as they were until then.</source>
@@ -1064,12 +1064,12 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>un número</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>No se refinó nada: la cantidad estimada de %1 es "%2", que no es un número entero de unidades.</translation>
+        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>No se refinó nada: la cantidad estimada de %1 es &quot;%2&quot;, que no es un número entero de unidades.</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>No se refinó nada: la cantidad refinada de %1 es "%2", que no es un número entero de unidades.</translation>
+        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>No se refinó nada: la cantidad refinada de %1 es &quot;%2&quot;, que no es un número entero de unidades.</translation>
     </message>
     <message>
         <source>Nothing was refined: the refined amount of %1 would be too large.</source>
@@ -1092,7 +1092,7 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>el mineral extraído</translation>
     </message>
     <message>
-        <source>the window's entries</source>
+        <source>the window&apos;s entries</source>
         <translation>los datos de la ventana</translation>
     </message>
     <message>
@@ -1104,11 +1104,11 @@ de refinado en una ventana pequeña que queda encima del juego.</translation>
         <translation>no se pudieron escribir los ajustes</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
         <translation>Los ajustes de Orebell estaban dañados y se han reparado.</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
         <translation>Los ajustes de Orebell estaban dañados y se han reparado; el archivo dañado se guarda como %1.</translation>
     </message>
     <message>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Further plugin to load (input devices)</source>
-        <translation>Module supplémentaire (périphériques d'entrée)</translation>
+        <translation>Module supplémentaire (périphériques d&apos;entrée)</translation>
     </message>
     <message>
         <source>Geometry of the first window (WxH+X+Y)</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Application name for the X resources (xcb only)</source>
-        <translation>Nom d'application pour les ressources X (xcb seulement)</translation>
+        <translation>Nom d&apos;application pour les ressources X (xcb seulement)</translation>
     </message>
     <message>
         <source>Title of the first window (xcb only)</source>
@@ -92,7 +92,7 @@
         <translation>Parler au serveur X de façon synchrone (xcb seulement, pour le débogage)</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
         <translation>Options Qt (lues par le système de fenêtres de Qt avant le démarrage du programme) :</translation>
     </message>
     <message>
@@ -106,7 +106,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Usage : %1 [options]</translation>
     </message>
     <message>
-        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <source>Language of the window: %1 (the desktop&apos;s by default; the key Language in the section [Language] of the settings keeps a choice).</source>
         <translation>Langue de la fenêtre : %1 (celle du bureau par défaut ; la clé Language de la section [Language] des réglages garde un choix).</translation>
     </message>
 </context>
@@ -130,7 +130,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Trip in progress: %1 isk/h so far</source>
-        <translation>Sortie en cours : %1 ISK/h jusqu'ici</translation>
+        <translation>Sortie en cours : %1 ISK/h jusqu&apos;ici</translation>
     </message>
     <message>
         <source>Trip %1, ended %2: %3 isk/h</source>
@@ -214,7 +214,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation>Aujourd'hui</translation>
+        <translation>Aujourd&apos;hui</translation>
     </message>
     <message>
         <source>Last 7 days</source>
@@ -226,7 +226,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The mining log was not exported to %1: %2</source>
-        <translation>Le journal de minage n'a pas été exporté vers %1 : %2</translation>
+        <translation>Le journal de minage n&apos;a pas été exporté vers %1 : %2</translation>
     </message>
     <message>
         <source>Exported %1 %2 to %3</source>
@@ -328,7 +328,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Inutilisé</translation>
     </message>
     <message>
-        <source>Mr Tandel's Quasar Website</source>
+        <source>Mr Tandel&apos;s Quasar Website</source>
         <translation>Site Quasar de Mr Tandel</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Enter number of ore units...</source>
-        <translation>Nombre d'unités de minerai...</translation>
+        <translation>Nombre d&apos;unités de minerai...</translation>
     </message>
     <message>
         <source>Save</source>
@@ -388,16 +388,16 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>ISK approximatifs du minerai raffiné</translation>
     </message>
     <message>
-        <source>Refinery: "NOT USED"</source>
-        <translation>Raffinerie : "INUTILISÉ"</translation>
+        <source>Refinery: &quot;NOT USED&quot;</source>
+        <translation>Raffinerie : &quot;INUTILISÉ&quot;</translation>
     </message>
     <message>
         <source>Enable to include Refinery/Skills into calculations</source>
         <translation>Inclure raffinerie et compétences dans les calculs</translation>
     </message>
     <message>
-        <source>yld/min "NOT USED"</source>
-        <translation>rdt/min "INUTILISÉ"</translation>
+        <source>yld/min &quot;NOT USED&quot;</source>
+        <translation>rdt/min &quot;INUTILISÉ&quot;</translation>
     </message>
     <message>
         <source>Enable to compare Mineral Yield per Minute</source>
@@ -412,7 +412,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Suivre</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
         <translation>Capacité en m3 de la soute du vaisseau</translation>
     </message>
     <message>
@@ -441,7 +441,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Timer Refresh Rate</source>
-        <translation>Fréquence d'affichage</translation>
+        <translation>Fréquence d&apos;affichage</translation>
     </message>
     <message>
         <source>Adjust to slower rate if experiencing timing errors</source>
@@ -572,8 +572,8 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Le calculateur de minerai le plus rapide de Quasar</translation>
     </message>
     <message>
-        <source>'The F.Ore.C.Q.'</source>
-        <translation>'Le calculateur de minerai'</translation>
+        <source>&apos;The F.Ore.C.Q.&apos;</source>
+        <translation>&apos;Le calculateur de minerai&apos;</translation>
     </message>
     <message>
         <source>Ore Processing Skill Levels: (Enter 0-5)</source>
@@ -725,7 +725,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>From laser Info</source>
-        <translation>Voir l'info du laser</translation>
+        <translation>Voir l&apos;info du laser</translation>
     </message>
     <message>
         <source>Start Jetcan Timer</source>
@@ -748,16 +748,16 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
         <translation>Saisissez la capacité de la soute : un nombre de m3 supérieur à 0</translation>
     </message>
     <message>
         <source>Original Size: %1</source>
-        <translation>Taille d'origine : %1</translation>
+        <translation>Taille d&apos;origine : %1</translation>
     </message>
     <message>
         <source>Start laser first</source>
-        <translation>Lancez d'abord le laser</translation>
+        <translation>Lancez d&apos;abord le laser</translation>
     </message>
     <message>
         <source>Double click to clear</source>
@@ -785,7 +785,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Enter a number of ore units...</source>
-        <translation>Nombre d'unités de minerai...</translation>
+        <translation>Nombre d&apos;unités de minerai...</translation>
     </message>
     <message>
         <source>Base Yield per %1 ore units = %2</source>
@@ -933,15 +933,15 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>was not started</source>
-        <translation>n'a pas démarré</translation>
+        <translation>n&apos;a pas démarré</translation>
     </message>
     <message>
         <source>Units of Ore must be a number above 0.</source>
         <translation>Les unités de minerai doivent être un nombre supérieur à 0.</translation>
     </message>
     <message>
-        <source>Choose the asteroid's ore in the ore list.</source>
-        <translation>Choisissez le minerai de l'astéroïde dans la liste.</translation>
+        <source>Choose the asteroid&apos;s ore in the ore list.</source>
+        <translation>Choisissez le minerai de l&apos;astéroïde dans la liste.</translation>
     </message>
     <message>
         <source>Mining Rate must be a number of m3 above 0.</source>
@@ -980,16 +980,16 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>%1 : le champ est vide. Saisissez %2 ; %3</translation>
     </message>
     <message>
-        <source>%1 "%2" is not %3. Enter %4; %5</source>
-        <translation>%1 : "%2" n'est pas %3. Saisissez %4 ; %5</translation>
+        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
+        <translation>%1 : &quot;%2&quot; n&apos;est pas %3. Saisissez %4 ; %5</translation>
     </message>
     <message>
         <source>the refining figures stay as they were until then.</source>
-        <translation>d'ici là, les chiffres du raffinage restent inchangés.</translation>
+        <translation>d&apos;ici là, les chiffres du raffinage restent inchangés.</translation>
     </message>
     <message>
         <source>its progress bar stays as it was until then.</source>
-        <translation>d'ici là, sa barre de progression reste inchangée.</translation>
+        <translation>d&apos;ici là, sa barre de progression reste inchangée.</translation>
     </message>
     <message>
         <source>The refinery net yield</source>
@@ -1017,7 +1017,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The goal for %1</source>
-        <translation>L'objectif pour %1</translation>
+        <translation>L&apos;objectif pour %1</translation>
     </message>
     <message>
         <source>The number of timers</source>
@@ -1045,11 +1045,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>a number of units such as 0</source>
-        <translation>un nombre d'unités comme 0</translation>
+        <translation>un nombre d&apos;unités comme 0</translation>
     </message>
     <message>
         <source>a number of units, or 0 for no goal</source>
-        <translation>un nombre d'unités, ou 0 sans objectif</translation>
+        <translation>un nombre d&apos;unités, ou 0 sans objectif</translation>
     </message>
     <message>
         <source>a whole number from 1 to 7</source>
@@ -1064,20 +1064,20 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>un nombre</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Rien n'a été raffiné : la quantité estimée de %1 est "%2", qui n'est pas un nombre entier d'unités.</translation>
+        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Rien n&apos;a été raffiné : la quantité estimée de %1 est &quot;%2&quot;, qui n&apos;est pas un nombre entier d&apos;unités.</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Rien n'a été raffiné : la quantité raffinée de %1 est "%2", qui n'est pas un nombre entier d'unités.</translation>
+        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Rien n&apos;a été raffiné : la quantité raffinée de %1 est &quot;%2&quot;, qui n&apos;est pas un nombre entier d&apos;unités.</translation>
     </message>
     <message>
         <source>Nothing was refined: the refined amount of %1 would be too large.</source>
-        <translation>Rien n'a été raffiné : la quantité raffinée de %1 serait trop grande.</translation>
+        <translation>Rien n&apos;a été raffiné : la quantité raffinée de %1 serait trop grande.</translation>
     </message>
     <message>
         <source>Orebell could not save your entries and the ore mined.</source>
-        <translation>Orebell n'a pas pu enregistrer vos saisies et le minerai extrait.</translation>
+        <translation>Orebell n&apos;a pas pu enregistrer vos saisies et le minerai extrait.</translation>
     </message>
     <message>
         <source>Close Orebell again to leave without saving.</source>
@@ -1092,7 +1092,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
         <translation>le minerai extrait</translation>
     </message>
     <message>
-        <source>the window's entries</source>
+        <source>the window&apos;s entries</source>
         <translation>les saisies de la fenêtre</translation>
     </message>
     <message>
@@ -1101,15 +1101,15 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>the settings store could not be written</source>
-        <translation>les réglages n'ont pas pu être écrits</translation>
+        <translation>les réglages n&apos;ont pas pu être écrits</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired.</source>
-        <translation>Les réglages d'Orebell étaient endommagés et ont été réparés.</translation>
+        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
+        <translation>Les réglages d&apos;Orebell étaient endommagés et ont été réparés.</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
-        <translation>Les réglages d'Orebell étaient endommagés et ont été réparés ; le fichier endommagé est gardé sous %1.</translation>
+        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <translation>Les réglages d&apos;Orebell étaient endommagés et ont été réparés ; le fichier endommagé est gardé sous %1.</translation>
     </message>
     <message>
         <source>Please check the ore mined and your entries.</source>
@@ -1121,19 +1121,19 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The stored number format did not fit the stored numbers: they were read as they were written.</source>
-        <translation>Le format des nombres enregistré ne correspondait pas aux nombres : ils ont été lus tels qu'écrits.</translation>
+        <translation>Le format des nombres enregistré ne correspondait pas aux nombres : ils ont été lus tels qu&apos;écrits.</translation>
     </message>
     <message>
         <source>The settings file %1 could not be written.</source>
-        <translation>Le fichier de réglages %1 n'a pas pu être écrit.</translation>
+        <translation>Le fichier de réglages %1 n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>The settings file %1 is damaged and could not be rewritten.</source>
-        <translation>Le fichier de réglages %1 est endommagé et n'a pas pu être réécrit.</translation>
+        <translation>Le fichier de réglages %1 est endommagé et n&apos;a pas pu être réécrit.</translation>
     </message>
     <message>
         <source>The settings could not be written to the registry key %1.</source>
-        <translation>Les réglages n'ont pas pu être écrits dans la clé de registre %1.</translation>
+        <translation>Les réglages n&apos;ont pas pu être écrits dans la clé de registre %1.</translation>
     </message>
     <message>
         <source>the section [%1] of the settings file</source>
@@ -1157,11 +1157,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1 is not a key</source>
-        <translation>%1 n'est pas une touche</translation>
+        <translation>%1 n&apos;est pas une touche</translation>
     </message>
     <message>
         <source>%1 is more than one key</source>
-        <translation>%1 est plus d'une touche</translation>
+        <translation>%1 est plus d&apos;une touche</translation>
     </message>
     <message>
         <source>%1 is a modifier or lock key alone</source>
@@ -1181,11 +1181,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1: %2 is not on this keyboard</source>
-        <translation>%1 : %2 n'existe pas sur ce clavier</translation>
+        <translation>%1 : %2 n&apos;existe pas sur ce clavier</translation>
     </message>
     <message>
         <source>%1: %2 is the same key as another on this keyboard</source>
-        <translation>%1 : %2 est la même touche qu'une autre sur ce clavier</translation>
+        <translation>%1 : %2 est la même touche qu&apos;une autre sur ce clavier</translation>
     </message>
     <message>
         <source>%1: %2 is taken by another program</source>
@@ -1193,11 +1193,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1: %2 could not be grabbed</source>
-        <translation>%1 : %2 n'a pas pu être réservée</translation>
+        <translation>%1 : %2 n&apos;a pas pu être réservée</translation>
     </message>
     <message>
         <source>%1: %2 could not be grabbed (%3)</source>
-        <translation>%1 : %2 n'a pas pu être réservée (%3)</translation>
+        <translation>%1 : %2 n&apos;a pas pu être réservée (%3)</translation>
     </message>
     <message>
         <source>global keys are not available on this system</source>
@@ -1205,7 +1205,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1 unavailable: a part of the program could not be loaded (%2). Reinstalling Orebell should mend it; everything else works as usual.</source>
-        <translation>%1 indisponible : une partie du programme n'a pas pu être chargée (%2). Réinstaller Orebell devrait corriger cela ; tout le reste fonctionne normalement.</translation>
+        <translation>%1 indisponible : une partie du programme n&apos;a pas pu être chargée (%2). Réinstaller Orebell devrait corriger cela ; tout le reste fonctionne normalement.</translation>
     </message>
     <message>
         <source>Sound is</source>
@@ -1225,7 +1225,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The mining log could not be used (%1).</source>
-        <translation>Le journal de minage n'a pas pu être utilisé (%1).</translation>
+        <translation>Le journal de minage n&apos;a pas pu être utilisé (%1).</translation>
     </message>
     <message>
         <source>It was moved to %1 and a new log was started.</source>
@@ -1233,11 +1233,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The mining log in %1 cannot be written now (%2).</source>
-        <translation>Le journal de minage %1 ne peut pas être écrit pour l'instant (%2).</translation>
+        <translation>Le journal de minage %1 ne peut pas être écrit pour l&apos;instant (%2).</translation>
     </message>
     <message>
         <source>The trips of this session are kept in %1 and go into the log as soon as it can take them.</source>
-        <translation>Les sorties de cette session sont gardées dans %1 et iront au journal dès qu'il pourra les prendre.</translation>
+        <translation>Les sorties de cette session sont gardées dans %1 et iront au journal dès qu&apos;il pourra les prendre.</translation>
     </message>
     <message>
         <source>The trips waiting for it cannot be kept in %1 either (%2).</source>
@@ -1257,7 +1257,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1 trip(s) could not be written to the mining log in %2 nor kept in %3 (%4).</source>
-        <translation>%1 sortie(s) n'ont pu être ni écrites dans le journal %2 ni gardées dans %3 (%4).</translation>
+        <translation>%1 sortie(s) n&apos;ont pu être ni écrites dans le journal %2 ni gardées dans %3 (%4).</translation>
     </message>
     <message>
         <source>Orebell tries once more as it closes; what the log cannot take then is lost.</source>
@@ -1265,15 +1265,15 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>The trips waiting for the mining log in %1 could not be read (%2).</source>
-        <translation>Les sorties en attente du journal %1 n'ont pas pu être lues (%2).</translation>
+        <translation>Les sorties en attente du journal %1 n&apos;ont pas pu être lues (%2).</translation>
     </message>
     <message>
         <source>The file was moved to %1; none of its trips was added to the log.</source>
-        <translation>Le fichier a été déplacé vers %1 ; aucune de ses sorties n'a été ajoutée au journal.</translation>
+        <translation>Le fichier a été déplacé vers %1 ; aucune de ses sorties n&apos;a été ajoutée au journal.</translation>
     </message>
     <message>
         <source>The trips waiting for the mining log in %1 could not be read (%2), and the file could not be moved aside. It is left as it is.</source>
-        <translation>Les sorties en attente du journal %1 n'ont pas pu être lues (%2), et le fichier n'a pas pu être mis de côté. Il est laissé tel quel.</translation>
+        <translation>Les sorties en attente du journal %1 n&apos;ont pas pu être lues (%2), et le fichier n&apos;a pas pu être mis de côté. Il est laissé tel quel.</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -1293,7 +1293,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>a read or write error: %1</source>
-        <translation>une erreur de lecture ou d'écriture : %1</translation>
+        <translation>une erreur de lecture ou d&apos;écriture : %1</translation>
     </message>
     <message>
         <source>unknown error</source>
@@ -1301,7 +1301,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>%1; it is left where it is for now</source>
-        <translation>%1 ; il reste en place pour l'instant</translation>
+        <translation>%1 ; il reste en place pour l&apos;instant</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
@@ -1325,7 +1325,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>its integrity check failed: %1</source>
-        <translation>son contrôle d'intégrité a échoué : %1</translation>
+        <translation>son contrôle d&apos;intégrité a échoué : %1</translation>
     </message>
     <message>
         <source>a damaged file is in its place</source>
@@ -1333,11 +1333,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>another copy of Orebell holds it</source>
-        <translation>une autre copie d'Orebell le tient</translation>
+        <translation>une autre copie d&apos;Orebell le tient</translation>
     </message>
     <message>
         <source>its folder cannot be written</source>
-        <translation>son dossier n'est pas accessible en écriture</translation>
+        <translation>son dossier n&apos;est pas accessible en écriture</translation>
     </message>
     <message>
         <source>its lock file cannot be made</source>
@@ -1345,7 +1345,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>it is not a file of waiting trips</source>
-        <translation>ce n'est pas un fichier de sorties en attente</translation>
+        <translation>ce n&apos;est pas un fichier de sorties en attente</translation>
     </message>
     <message>
         <source>its checksum does not match</source>
@@ -1357,7 +1357,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>trip %1 in it cannot be read</source>
-        <translation>la sortie %1 qu'il contient ne peut pas être lue</translation>
+        <translation>la sortie %1 qu&apos;il contient ne peut pas être lue</translation>
     </message>
     <message>
         <source>it cannot be opened: %1</source>
@@ -1365,15 +1365,15 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>it is a file of the system, not a place for an export</source>
-        <translation>c'est un fichier du système, pas un lieu d'export</translation>
+        <translation>c&apos;est un fichier du système, pas un lieu d&apos;export</translation>
     </message>
     <message>
         <source>The mining log was not exported to %1: %2</source>
-        <translation>Le journal de minage n'a pas été exporté vers %1 : %2</translation>
+        <translation>Le journal de minage n&apos;a pas été exporté vers %1 : %2</translation>
     </message>
     <message>
         <source>an export is still under way</source>
@@ -1389,7 +1389,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Subscript out of range</source>
-        <translation>L'indice n'appartient pas à la sélection</translation>
+        <translation>L&apos;indice n&apos;appartient pas à la sélection</translation>
     </message>
     <message>
         <source>Division by zero</source>
@@ -1413,11 +1413,11 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>Application-defined or object-defined error</source>
-        <translation>Erreur définie par l'application ou par l'objet</translation>
+        <translation>Erreur définie par l&apos;application ou par l&apos;objet</translation>
     </message>
     <message>
         <source>Error Number:%1</source>
-        <translation>Numéro d'erreur :%1</translation>
+        <translation>Numéro d&apos;erreur :%1</translation>
     </message>
     <message>
         <source>Description :%1</source>
@@ -1437,7 +1437,7 @@ de raffinage dans une petite fenêtre qui reste au-dessus du jeu.</translation>
     </message>
     <message>
         <source>This copy ends. Close the other copy, or end its process, and start Orebell again.</source>
-        <translation>Cette copie s'arrête. Fermez l'autre copie, ou terminez son processus, et relancez Orebell.</translation>
+        <translation>Cette copie s&apos;arrête. Fermez l&apos;autre copie, ou terminez son processus, et relancez Orebell.</translation>
     </message>
     <message>
         <source>Ore Name</source>

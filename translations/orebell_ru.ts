@@ -92,7 +92,7 @@
         <translation>Работать с X-сервером синхронно (только xcb, для отладки)</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
         <translation>Параметры Qt (их читает оконная система Qt до запуска программы):</translation>
     </message>
     <message>
@@ -106,7 +106,7 @@ in a small window that stays on top of the game.</source>
         <translation>Использование: %1 [параметры]</translation>
     </message>
     <message>
-        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <source>Language of the window: %1 (the desktop&apos;s by default; the key Language in the section [Language] of the settings keeps a choice).</source>
         <translation>Язык окна: %1 (по умолчанию — язык рабочего стола; ключ Language в разделе [Language] настроек хранит выбор).</translation>
     </message>
 </context>
@@ -328,7 +328,7 @@ in a small window that stays on top of the game.</source>
         <translation>Не используется</translation>
     </message>
     <message>
-        <source>Mr Tandel's Quasar Website</source>
+        <source>Mr Tandel&apos;s Quasar Website</source>
         <translation>Сайт Quasar от Mr Tandel</translation>
     </message>
     <message>
@@ -388,16 +388,16 @@ in a small window that stays on top of the game.</source>
         <translation>Примерно ISK за переработанную руду</translation>
     </message>
     <message>
-        <source>Refinery: "NOT USED"</source>
-        <translation>Завод: "НЕ ИСП."</translation>
+        <source>Refinery: &quot;NOT USED&quot;</source>
+        <translation>Завод: &quot;НЕ ИСП.&quot;</translation>
     </message>
     <message>
         <source>Enable to include Refinery/Skills into calculations</source>
         <translation>Учитывать завод и навыки в расчётах</translation>
     </message>
     <message>
-        <source>yld/min "NOT USED"</source>
-        <translation>вых/мин "НЕ ИСП."</translation>
+        <source>yld/min &quot;NOT USED&quot;</source>
+        <translation>вых/мин &quot;НЕ ИСП.&quot;</translation>
     </message>
     <message>
         <source>Enable to compare Mineral Yield per Minute</source>
@@ -412,7 +412,7 @@ in a small window that stays on top of the game.</source>
         <translation>Следить</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
         <translation>Объём трюма добывающего корабля в м3</translation>
     </message>
     <message>
@@ -572,8 +572,8 @@ in a small window that stays on top of the game.</source>
         <translation>Самый быстрый калькулятор руды в Quasar</translation>
     </message>
     <message>
-        <source>'The F.Ore.C.Q.'</source>
-        <translation>'Калькулятор руды'</translation>
+        <source>&apos;The F.Ore.C.Q.&apos;</source>
+        <translation>&apos;Калькулятор руды&apos;</translation>
     </message>
     <message>
         <source>Ore Processing Skill Levels: (Enter 0-5)</source>
@@ -748,7 +748,7 @@ in a small window that stays on top of the game.</source>
         <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
         <translation>Введите объём трюма: число м3 больше 0</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ in a small window that stays on top of the game.</source>
         <translation>Единиц руды должно быть числом больше 0.</translation>
     </message>
     <message>
-        <source>Choose the asteroid's ore in the ore list.</source>
+        <source>Choose the asteroid&apos;s ore in the ore list.</source>
         <translation>Выберите руду астероида в списке.</translation>
     </message>
     <message>
@@ -980,8 +980,8 @@ in a small window that stays on top of the game.</source>
         <translation>%1: поле пусто. Введите %2; %3</translation>
     </message>
     <message>
-        <source>%1 "%2" is not %3. Enter %4; %5</source>
-        <translation>%1: "%2" — не %3. Введите %4; %5</translation>
+        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
+        <translation>%1: &quot;%2&quot; — не %3. Введите %4; %5</translation>
     </message>
     <message>
         <source>the refining figures stay as they were until then.</source>
@@ -1064,12 +1064,12 @@ in a small window that stays on top of the game.</source>
         <translation>число</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Ничего не переработано: ожидаемое количество %1 — "%2", это не целое число единиц.</translation>
+        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Ничего не переработано: ожидаемое количество %1 — &quot;%2&quot;, это не целое число единиц.</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
-        <translation>Ничего не переработано: переработанное количество %1 — "%2", это не целое число единиц.</translation>
+        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
+        <translation>Ничего не переработано: переработанное количество %1 — &quot;%2&quot;, это не целое число единиц.</translation>
     </message>
     <message>
         <source>Nothing was refined: the refined amount of %1 would be too large.</source>
@@ -1092,7 +1092,7 @@ in a small window that stays on top of the game.</source>
         <translation>добытая руда</translation>
     </message>
     <message>
-        <source>the window's entries</source>
+        <source>the window&apos;s entries</source>
         <translation>данные окна</translation>
     </message>
     <message>
@@ -1104,11 +1104,11 @@ in a small window that stays on top of the game.</source>
         <translation>не удалось записать настройки</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
         <translation>Настройки Orebell были повреждены и восстановлены.</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
         <translation>Настройки Orebell были повреждены и восстановлены; повреждённый файл сохранён как %1.</translation>
     </message>
     <message>

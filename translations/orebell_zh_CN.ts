@@ -92,7 +92,7 @@
         <translation>与 X 服务器同步通信（仅 xcb，用于调试）</translation>
     </message>
     <message>
-        <source>Qt options (taken by Qt's window system before the program starts):</source>
+        <source>Qt options (taken by Qt&apos;s window system before the program starts):</source>
         <translation>Qt 选项（程序启动前由 Qt 窗口系统读取）：</translation>
     </message>
     <message>
@@ -106,7 +106,7 @@ in a small window that stays on top of the game.</source>
         <translation>用法：%1 [选项]</translation>
     </message>
     <message>
-        <source>Language of the window: %1 (the desktop's by default; the key Language in the section [Language] of the settings keeps a choice).</source>
+        <source>Language of the window: %1 (the desktop&apos;s by default; the key Language in the section [Language] of the settings keeps a choice).</source>
         <translation>窗口语言：%1（默认使用桌面语言；设置中 [Language] 节的 Language 键保存所选语言）。</translation>
     </message>
 </context>
@@ -328,7 +328,7 @@ in a small window that stays on top of the game.</source>
         <translation>未使用</translation>
     </message>
     <message>
-        <source>Mr Tandel's Quasar Website</source>
+        <source>Mr Tandel&apos;s Quasar Website</source>
         <translation>Mr Tandel 的 Quasar 网站</translation>
     </message>
     <message>
@@ -388,7 +388,7 @@ in a small window that stays on top of the game.</source>
         <translation>精炼矿石的大约 ISK</translation>
     </message>
     <message>
-        <source>Refinery: "NOT USED"</source>
+        <source>Refinery: &quot;NOT USED&quot;</source>
         <translation>精炼厂：“未使用”</translation>
     </message>
     <message>
@@ -396,7 +396,7 @@ in a small window that stays on top of the game.</source>
         <translation>计算中计入精炼厂和技能</translation>
     </message>
     <message>
-        <source>yld/min "NOT USED"</source>
+        <source>yld/min &quot;NOT USED&quot;</source>
         <translation>产出/分“未使用”</translation>
     </message>
     <message>
@@ -412,7 +412,7 @@ in a small window that stays on top of the game.</source>
         <translation>监视</translation>
     </message>
     <message>
-        <source>Max m3 of Mining Vessel's Cargo Hold</source>
+        <source>Max m3 of Mining Vessel&apos;s Cargo Hold</source>
         <translation>采矿船货舱容量（m3）</translation>
     </message>
     <message>
@@ -572,7 +572,7 @@ in a small window that stays on top of the game.</source>
         <translation>Quasar 最快的矿石计算器</translation>
     </message>
     <message>
-        <source>'The F.Ore.C.Q.'</source>
+        <source>&apos;The F.Ore.C.Q.&apos;</source>
         <translation>“矿石计算器”</translation>
     </message>
     <message>
@@ -748,7 +748,7 @@ in a small window that stays on top of the game.</source>
         <translation>Orebell</translation>
     </message>
     <message>
-        <source>Enter the cargo hold's capacity: a number of m3 above 0</source>
+        <source>Enter the cargo hold&apos;s capacity: a number of m3 above 0</source>
         <translation>输入货舱容量：大于 0 的 m3 数</translation>
     </message>
     <message>
@@ -940,7 +940,7 @@ in a small window that stays on top of the game.</source>
         <translation>矿石单位必须是大于 0 的数。</translation>
     </message>
     <message>
-        <source>Choose the asteroid's ore in the ore list.</source>
+        <source>Choose the asteroid&apos;s ore in the ore list.</source>
         <translation>请在矿石列表中选择小行星的矿石。</translation>
     </message>
     <message>
@@ -980,7 +980,7 @@ in a small window that stays on top of the game.</source>
         <translation>%1为空。请输入%2；%3</translation>
     </message>
     <message>
-        <source>%1 "%2" is not %3. Enter %4; %5</source>
+        <source>%1 &quot;%2&quot; is not %3. Enter %4; %5</source>
         <translation>%1“%2”不是%3。请输入%4；%5</translation>
     </message>
     <message>
@@ -1064,11 +1064,11 @@ in a small window that stays on top of the game.</source>
         <translation>数字</translation>
     </message>
     <message>
-        <source>Nothing was refined: the estimated amount of %1 is "%2", which is not a whole number of units.</source>
+        <source>Nothing was refined: the estimated amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
         <translation>未精炼任何东西：%1 的预计数量是“%2”，不是整数单位。</translation>
     </message>
     <message>
-        <source>Nothing was refined: the refined amount of %1 is "%2", which is not a whole number of units.</source>
+        <source>Nothing was refined: the refined amount of %1 is &quot;%2&quot;, which is not a whole number of units.</source>
         <translation>未精炼任何东西：%1 的已精炼数量是“%2”，不是整数单位。</translation>
     </message>
     <message>
@@ -1092,7 +1092,7 @@ in a small window that stays on top of the game.</source>
         <translation>已采矿石</translation>
     </message>
     <message>
-        <source>the window's entries</source>
+        <source>the window&apos;s entries</source>
         <translation>窗口中的输入</translation>
     </message>
     <message>
@@ -1104,11 +1104,11 @@ in a small window that stays on top of the game.</source>
         <translation>无法写入设置</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired.</source>
         <translation>Orebell 的设置已损坏，现已修复。</translation>
     </message>
     <message>
-        <source>Orebell's settings were damaged and have been repaired; the damaged file is kept as %1.</source>
+        <source>Orebell&apos;s settings were damaged and have been repaired; the damaged file is kept as %1.</source>
         <translation>Orebell 的设置已损坏，现已修复；损坏的文件保存为 %1。</translation>
     </message>
     <message>
