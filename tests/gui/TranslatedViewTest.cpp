@@ -116,6 +116,9 @@ TEST(GermanDesk, TheStoreIsWrittenInEnglishAndReadsTheSameUnderEnglish)
         // Each test platform has a program folder of its own, where the default sounds lie.
         text.replace(QDir::fromNativeSeparators(desk.platform.programFolder()).toUtf8(), "<program>");
         text.replace(desk.platform.programFolder().toUtf8(), "<program>");
+        QString escaped =
+            QDir::toNativeSeparators(desk.platform.programFolder()); // an INI value's backslashes
+        text.replace(escaped.replace(QLatin1String("\\"), QLatin1String("\\\\")).toUtf8(), "<program>");
         return text;
     };
     const QByteArray german = session(QStringLiteral("de-DE"));
