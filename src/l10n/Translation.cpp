@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <atomic>
 #include <vector>
 
 namespace orebell {
@@ -98,6 +99,8 @@ QString substitute(const QString& translated, const QHash<int, QString>& argumen
 
 struct Shown {
     QMutex lock;
+    // Read without the lock on the tick's path: an English view pays one load per caption.
+    std::atomic<bool> active = false;
     Translation* installed = nullptr;
     QHash<QString, QString> cache; // composed texts recur on every tick: each is matched once
 };
@@ -217,6 +220,7 @@ void Translation::install()
     Shown& s = shown();
     QMutexLocker guard(&s.lock);
     s.installed = this;
+    s.active = true;
     s.cache.clear();
 }
 
@@ -233,8 +237,10 @@ void Translation::uninstall()
     installed_ = false;
     Shown& s = shown();
     QMutexLocker guard(&s.lock);
-    if (s.installed == this)
+    if (s.installed == this) {
         s.installed = nullptr;
+        s.active = false;
+    }
     s.cache.clear();
 }
 
@@ -253,8 +259,10 @@ QString Translation::translate(const char* context, const char* source) const
 QString shownText(const QString& text)
 {
     Shown& s = shown();
+    if (!s.active.load(std::memory_order_acquire) || !hasLetters(text))
+        return text;
     QMutexLocker guard(&s.lock);
-    if (!s.installed || !hasLetters(text))
+    if (!s.installed)
         return text;
     if (const auto it = s.cache.constFind(text); it != s.cache.cend())
         return *it;
