@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the .deb from a build folder and also installs the build under a non-default prefix.
-# For each: the program and its modules lie in libexec/orebell, its sounds and help in
-# share/orebell, bin/orebell reaches the program, the
+# For each: the program and its modules lie in libexec/orebell, its sounds, help and translations
+# in share/orebell, bin/orebell reaches the program, the
 # desktop entry and the AppStream metainfo validate without a single hint, and the installed
 # program, started by its command from another folder, shows its window, takes its default
 # sounds from where it was installed, and loads its modules (sound at start-up, the mining log
@@ -66,6 +66,14 @@ check() {
     hints=$(groff -man -ww -z "$man" 2>&1)
     [ -z "$hints" ] || { echo "$what: man page: $hints"; exit 1; }
     "$prefix/bin/orebell" --version | grep -q '^Orebell ' || { echo "$what: bin/orebell --version failed"; exit 1; }
+    # The translations and the help of each language lie with the data; the installed program
+    # finds them from bin/orebell.
+    for f in de fr ru es zh_CN; do
+        [ -e "$prefix/share/orebell/translations/orebell_$f.qm" ] || { echo "$what lacks the $f translation"; exit 1; }
+        [ -e "$prefix/share/orebell/Help_$f.rtf" ] || { echo "$what lacks the $f help"; exit 1; }
+    done
+    "$prefix/bin/orebell" --language de --help 2>&1 | grep -q '^Aufruf: ' ||
+        { echo "$what: the installed program does not speak German"; exit 1; }
 
     local home="$root/home-$what"
     mkdir -p "$home"

@@ -15,18 +15,19 @@ start_session() {
     local from
     from=$(dirname "$program")
     mkdir -p "$folder"
-    cp "$from"/*.wav "$from"/Help.rtf "$program" "$folder/"
+    cp "$from"/*.wav "$from"/Help*.rtf "$program" "$folder/"
     cp "$from"/*.so "$folder/" 2>/dev/null || true # the parts loaded at first use
+    cp -r "$from"/translations "$folder/" 2>/dev/null || true
     Xvfb "$1" -screen 0 "$2" >/dev/null 2>&1 &
     xvfb=$!
     export DISPLAY=$1
     sleep 1
 }
 
-# start_program: the copy, from its own folder, at the scale S.
+# start_program [options]: the copy, from its own folder, at the scale S.
 start_program() {
     if [ "$S" = 1 ]; then unset QT_SCALE_FACTOR; else export QT_SCALE_FACTOR=$S; fi
-    (cd "$folder" && exec ./Orebell_III >/dev/null 2>&1) &
+    (cd "$folder" && exec ./Orebell_III "$@" >/dev/null 2>&1) &
     app=$!
     sleep 3
 }

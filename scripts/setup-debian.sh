@@ -10,12 +10,14 @@ case "$what" in
   *) echo "usage: $0 [run|test|windows]" >&2; exit 2 ;;
 esac
 # The program: compiler and build tools, Qt with its platform plugins, audio decoding, the
-# mining log's SQLite driver, the xcb headers for global keys, and sox for the default sounds.
+# mining log's SQLite driver, the xcb headers for global keys, sox for the default sounds, Qt
+# Linguist's tools for the translations (qt6-tools-dev holds their CMake package) and Qt's own
+# catalogues (the file dialog's buttons).
 if [ "$what" = windows ]; then
   packages=(
     mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine64 wine nsis
     cmake ninja-build zip unzip sqlite3 sox xvfb xauth openbox xdotool x11-utils imagemagick
-    fonts-dejavu-core
+    fonts-dejavu-core qt6-l10n-tools qt6-translations-l10n
   )
 else
 packages=(
@@ -25,6 +27,7 @@ packages=(
   qt6-charts-dev libqt6sql6-sqlite
   libxcb1-dev sox
   gstreamer1.0-plugins-base
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 )
 if [ "$what" = test ]; then
   packages+=(
@@ -36,6 +39,7 @@ if [ "$what" = test ]; then
     weston xwayland qt6-wayland openbox xdotool
     desktop-file-utils appstream groff-base
     fonts-dejavu-core fonts-liberation2 fonts-urw-base35
+    fonts-wqy-microhei
   )
 fi
 fi

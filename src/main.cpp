@@ -3,6 +3,8 @@
 #include "data/Shared.h"
 #include "gui/ProgramWindows.h"
 #include "gui/Style.h"
+#include "l10n/Language.h"
+#include "l10n/Translation.h"
 #include "platform/FontConfiguration.h"
 #include "platform/MissingDisplay.h"
 #include "platform/OrderlyExit.h"
@@ -15,18 +17,62 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <optional>
+
+namespace {
+
+// Where the catalogues lie: beside the .exe (Windows), in translations/ beside the program (a
+// build) or beside its data (share/orebell/translations). Found from argv[0] before QApplication
+// exists (for --help), where /proc cannot tell.
+QStringList translationFolders(const QString& argv0)
+{
+    QFileInfo self(QStringLiteral("/proc/self/exe"));
+    const QString executable = self.exists() ? self.canonicalFilePath() : QFileInfo(argv0).absoluteFilePath();
+    const QString folder = QFileInfo(executable).absolutePath();
+    const QString data =
+        QDir::fromNativeSeparators(orebell::programDataFolder(QDir::toNativeSeparators(folder)));
+    return {data + QStringLiteral("/translations"), folder + QStringLiteral("/translations"), folder};
+}
+
+// Loads the chosen language; what cannot be had is said on the terminal, once, and English is
+// spoken.
+void chooseLanguage(orebell::Translation& translation, const QString& commandLine, const QString& stored,
+                    const QStringList& folders)
+{
+    static QStringList told;
+    const auto tell = [](const QString& text) {
+        if (text.isEmpty() || told.contains(text))
+            return;
+        told << text;
+        std::fputs(qPrintable(QStringLiteral("Orebell: ") + text + QLatin1Char('\n')), stderr);
+    };
+    const orebell::LanguageChoice choice =
+        orebell::chooseLanguage(commandLine, stored, QLocale::system().uiLanguages());
+    tell(choice.warning);
+    if (choice.language != translation.language() && !translation.load(choice.language, folders))
+        tell(QStringLiteral("%1; it speaks English.").arg(translation.error()));
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    // --help speaks the language asked for or the desktop's: the store is not read before this copy
+    // knows it is the only one.
+    const QStringList folders = translationFolders(arguments.value(0));
+    orebell::Translation translation;
+    const QString asked = orebell::readCommandLine(arguments).language;
+    chooseLanguage(translation, asked, {}, folders);
     // Answered before QApplication, which needs a display and would take the options itself.
-    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments);
+    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments, &translation);
     if (commandLine.action == orebell::CommandLine::Action::Exit) {
         std::fputs(qPrintable(commandLine.output), stdout);
         std::fputs(qPrintable(commandLine.error), stderr);
@@ -51,15 +97,16 @@ int main(int argc, char** argv)
     std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place, [&instance] { instance.release(); });
     QApplication app(argc, argv);
     noDisplay.reset();
+    translation.install();
     if (!instance.claim()) {
         if (instance.handOver())
             return 0;
         // Running on the same store would overwrite what the other copy saves.
-        const QString text =
+        const QString text = orebell::shownText(
             QStringLiteral(
                 "Orebell is already running with these settings (%1) but does not answer.\nThis copy "
                 "ends. Close the other copy, or end its process, and start Orebell again.")
-                .arg(QDir::toNativeSeparators(instance.lockPath()));
+                .arg(QDir::toNativeSeparators(instance.lockPath())));
         std::fputs(qPrintable(text + QLatin1Char('\n')), stderr);
         orebell::useProgramStyle();
         QMessageBox box(QMessageBox::Warning, QApplication::applicationName(), text, QMessageBox::Ok);
@@ -74,6 +121,12 @@ int main(int argc, char** argv)
     // Sound, the mining log and its window come from modules loaded when first needed.
     orebell::RealPlatform platform(orebell::moduleParts());
     orebell::Program program(platform);
+    // The stored choice, read once the store knows its keys (a repair keeps only those).
+    chooseLanguage(translation, asked,
+                   platform.store().value(platform.programFileName(), QStringLiteral("Language"),
+                                          QStringLiteral("Language")),
+                   translationFolders(QCoreApplication::applicationFilePath()));
+    translation.install();
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     fonts.wait(); // the first text is measured in the load sequence
     program.run();

@@ -15,10 +15,15 @@ struct CommandLine {
     QString error;  // for standard error
     // The user named a Qt platform plugin with -platform; the session's choice then stays theirs.
     bool platformChosen = false;
+    // --language, as given: the language asked for (chosen in main, with the stored key and the desktop's).
+    QString language;
 };
 
+class Translation;
+
 // arguments as the process received them, the program's name first. Qt's own window-system
-// options (-platform, -display, -style, ...) are accepted and left for QApplication.
-CommandLine readCommandLine(const QStringList& arguments);
+// options (-platform, -display, -style, ...) are accepted and left for QApplication. --help is
+// written in the translation's language (English without one).
+CommandLine readCommandLine(const QStringList& arguments, const Translation* translation = nullptr);
 
 } // namespace orebell

@@ -57,12 +57,14 @@ Program::Program(Platform& platform) : d(std::make_unique<Impl>(platform))
 {
     d->sound.onBrowseFormChanged([this](Form* f) { Shared::call(d->browseObserver, f); });
     // The store repairs a damaged file keeping only known keys: the global keys are among them.
-    platform.store().setKnownKeys(
-        [window = KnownStoreKeys(d->main)](const QString& section, const QString& key) {
-            // The mining log window's place and its export folder are kept in sections of their own.
-            return window(section, key) || isGlobalKeyStoreKey(section, key) ||
-                   section == QLatin1String("MiningLogWindow") || section == QLatin1String("MiningLogExport");
-        });
+    platform.store().setKnownKeys([window = KnownStoreKeys(d->main)](const QString& section,
+                                                                     const QString& key) {
+        // The mining log window's place, its export folder and the language are kept in sections
+        // of their own.
+        return window(section, key) || isGlobalKeyStoreKey(section, key) ||
+               section == QLatin1String("MiningLogWindow") || section == QLatin1String("MiningLogExport") ||
+               (section == QLatin1String("Language") && key == QLatin1String("Language"));
+    });
 }
 
 Program::~Program() = default;

@@ -3,6 +3,7 @@
 #include "app/AccessibleNames.h"
 #include "gui/FormView.h"
 #include "gui/Surface.h"
+#include "l10n/Translation.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -53,11 +54,11 @@ public:
         const AccessibleText said = accessibleText(*control_);
         switch (t) {
         case QAccessible::Name:
-            return said.name;
+            return shownText(said.name);
         case QAccessible::Description:
-            return said.description;
+            return shownText(said.description);
         case QAccessible::Value:
-            return said.button ? QString() : control_->caption().trimmed();
+            return said.button ? QString() : shownText(control_->caption().trimmed());
         default:
             return {};
         }
@@ -248,10 +249,12 @@ QAccessibleInterface* containerFactory(const QString&, QObject* object)
 void nameForReaders(const Control& control, QWidget& widget)
 {
     const AccessibleText said = accessibleText(control);
-    if (widget.accessibleName() != said.name)
-        widget.setAccessibleName(said.name);
-    if (widget.accessibleDescription() != said.description)
-        widget.setAccessibleDescription(said.description);
+    const QString name = shownText(said.name);
+    const QString description = shownText(said.description);
+    if (widget.accessibleName() != name)
+        widget.setAccessibleName(name);
+    if (widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
 }
 
 void exposePaintedLabels(FormView& view)

@@ -2,6 +2,7 @@
 
 #include "gui/FormView.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
@@ -17,7 +18,10 @@ ChooserKeyboard::ChooserKeyboard(FormView& chooser) : QObject(&chooser), chooser
             w->installEventFilter(this);
 }
 
-QString chooserWindowTitle() { return QStringLiteral("Orebell \u2013 choose a sound file"); }
+QString chooserWindowTitle()
+{
+    return QCoreApplication::translate("SoundChooser", "Orebell \u2013 choose a sound file");
+}
 
 bool ChooserKeyboard::press(const char* name)
 {

@@ -2,6 +2,7 @@
 
 #include "gui/Colors.h"
 #include "gui/Surface.h"
+#include "l10n/Translation.h"
 
 #include <QAbstractItemView>
 #include <QHash>
@@ -194,7 +195,7 @@ void FrameWidget::paintFrame(QPainter& p, const QRect& exposed)
         p.setPen(fore.darker(140));
         p.drawRect(frame.adjusted(1, 1, 0, 0));
     }
-    const QString& caption = control_.caption();
+    const QString caption = shownText(control_.caption());
     if (caption.isEmpty() || exposed.top() >= fm.height())
         return;
     const int textLeft = 6;

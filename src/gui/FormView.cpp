@@ -5,6 +5,7 @@
 #include "gui/GestureRouter.h"
 #include "gui/TimerDriver.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,7 @@ FormView::FormView(Form& form, MessageBoxService* messages, QWidget* parent, con
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), form_(&form), builder_(form, *this)
 {
     setObjectName(form.name());
-    setWindowTitle(form.caption().trimmed()); // what a task switcher shows
+    setWindowTitle(shownText(form.caption().trimmed())); // what a task switcher shows
     setFont(windowFont());
     // paintEvent fills what it is asked to paint, with the painter it draws the labels with.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -69,7 +70,7 @@ FormView::~FormView()
 void FormView::setDesktopTitle(const QString& title)
 {
     desktopTitle_ = title;
-    setWindowTitle(title.isEmpty() && form_ ? form_->caption().trimmed() : title);
+    setWindowTitle(title.isEmpty() && form_ ? shownText(form_->caption().trimmed()) : title);
 }
 
 void FormView::pressByKey(Control& c) { router_->pressByKey(c); }
@@ -144,7 +145,7 @@ void FormView::applyWindow()
             close();
         return;
     }
-    setWindowTitle(desktopTitle_.isEmpty() ? form_->caption().trimmed() : desktopTitle_);
+    setWindowTitle(desktopTitle_.isEmpty() ? shownText(form_->caption().trimmed()) : desktopTitle_);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, toQColor(form_->backColor()));
     setPalette(pal);

@@ -2,6 +2,7 @@
 
 #include "app/Keyboard.h"
 #include "gui/FormView.h"
+#include "l10n/Translation.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,10 +58,10 @@ QString toolTipWithKey(const Control& control)
 {
     const QString key = keyFor(control.name(), control.index());
     if (key.isEmpty())
-        return control.toolTipText();
+        return shownText(control.toolTipText());
     const QString shown =
         QKeySequence::fromString(key, QKeySequence::PortableText).toString(QKeySequence::NativeText);
-    QString tip = control.toolTipText();
+    QString tip = shownText(control.toolTipText());
     while (tip.endsWith(QLatin1Char(' ')))
         tip.chop(1);
     return QStringLiteral("%1 (%2) ").arg(tip, shown);

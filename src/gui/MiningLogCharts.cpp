@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -162,8 +163,8 @@ MiningLogCharts::MiningLogCharts(QWidget* parent) : QWidget(parent)
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     tabs_ = new QTabBar(this);
-    tabs_->addTab(QStringLiteral("Isk per hour"));
-    tabs_->addTab(QStringLiteral("Units per day"));
+    tabs_->addTab(QCoreApplication::translate("MiningLog", "Isk per hour"));
+    tabs_->addTab(QCoreApplication::translate("MiningLog", "Units per day"));
     tabs_->setExpanding(false);
     tabs_->setDrawBase(false);
     column->addWidget(tabs_);
@@ -255,10 +256,11 @@ bool MiningLogCharts::moveBarsInProgress(const LogSummary& summary)
 void MiningLogCharts::drawIsk(const LogSummary& summary)
 {
     auto* chart = new QChart;
-    styleChart(chart, QStringLiteral("Isk per hour of mining, last %1 trips").arg(LogSummary::RecentTrips));
+    styleChart(chart, QCoreApplication::translate("MiningLog", "Isk per hour of mining, last %1 trips")
+                          .arg(LogSummary::RecentTrips));
     // Stacked, one of the two empty at each trip, so that the trip in progress has a bar as wide
     // as the others and a look of its own.
-    auto* ended = new QBarSet(QStringLiteral("Ended trips"));
+    auto* ended = new QBarSet(QCoreApplication::translate("MiningLog", "Ended trips"));
     ended->setColor(toQColor(palette::Orange));
     ended->setBorderColor(toQColor(palette::Orange));
     auto* live = new QBarSet(inProgressText());
@@ -298,8 +300,9 @@ void MiningLogCharts::drawIsk(const LogSummary& summary)
             return QString();
         const LogSummary::RecentTrip& trip = recent[static_cast<std::size_t>(index)];
         if (trip.inProgress)
-            return QStringLiteral("Trip in progress: %1 isk/h so far").arg(wholeNumber(trip.iskPerHour));
-        return QStringLiteral("Trip %1, ended %2: %3 isk/h")
+            return QCoreApplication::translate("MiningLog", "Trip in progress: %1 isk/h so far")
+                .arg(wholeNumber(trip.iskPerHour));
+        return QCoreApplication::translate("MiningLog", "Trip %1, ended %2: %3 isk/h")
             .arg(trip.id)
             .arg(QLocale().toString(trip.end.toLocalTime(), QLocale::ShortFormat),
                  wholeNumber(trip.iskPerHour));
@@ -321,13 +324,15 @@ void MiningLogCharts::drawIsk(const LogSummary& summary)
 void MiningLogCharts::drawDaily(const LogSummary& summary)
 {
     auto* chart = new QChart;
-    styleChart(chart, QStringLiteral("Units mined per day, last %1 days").arg(LogSummary::Days));
+    styleChart(
+        chart,
+        QCoreApplication::translate("MiningLog", "Units mined per day, last %1 days").arg(LogSummary::Days));
     auto* series = new QStackedBarSeries;
     const auto dayTip = [days = summary.days](const QString& what, int index, double units) {
         const QDate day = index >= 0 && index < static_cast<int>(days.size())
                               ? days[static_cast<std::size_t>(index)]
                               : QDate();
-        return QStringLiteral("%1, %2: %3 units")
+        return QCoreApplication::translate("MiningLog", "%1, %2: %3 units")
             .arg(what, QLocale().toString(day, QLocale::LongFormat), wholeNumber(units));
     };
     for (qsizetype o = 0; o < summary.ores.size(); ++o) {
@@ -350,7 +355,8 @@ void MiningLogCharts::drawDaily(const LogSummary& summary)
         *live << summary.unitsInProgress;
         series->append(live);
         explainBars(live, daily_, [live, dayTip](int index) {
-            return dayTip(QStringLiteral("Trip in progress"), index, live->at(index));
+            return dayTip(QCoreApplication::translate("MiningLog", "Trip in progress"), index,
+                          live->at(index));
         });
     }
     series->setBarWidth(0.8);

@@ -3,6 +3,7 @@
 #include "history/TripCsv.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMimeDatabase>
@@ -40,9 +41,9 @@ QString NameOnlyIconProvider::type(const QFileInfo& info) const
 QString askExportFile(QWidget* parent, const QString& folder)
 {
     NameOnlyIconProvider icons; // not owned by the dialog: made first, it outlives it
-    QFileDialog dialog(parent, QStringLiteral("Export mining log"),
+    QFileDialog dialog(parent, QCoreApplication::translate("MiningLog", "Export mining log"),
                        QDir(folder).filePath(QStringLiteral("mining-log.csv")),
-                       QStringLiteral("CSV files (*.csv)"));
+                       QCoreApplication::translate("MiningLog", "CSV files (*.csv)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons);
@@ -61,13 +62,14 @@ TripExport::~TripExport()
 QString TripExport::start(const QString& path)
 {
     if (busy_)
-        return QStringLiteral("an export is still under way");
+        return QCoreApplication::translate("MiningLog", "an export is still under way");
     const QString refusal = csvTargetRefusal(path);
     if (!refusal.isEmpty())
         return refusal;
     busy_ = true;
     // Shown only when the export lasts; the windows stay usable meanwhile.
-    progress_ = new QProgressDialog(QStringLiteral("Exporting the mining log..."), QString(), 0, 0, &window_);
+    progress_ = new QProgressDialog(QCoreApplication::translate("MiningLog", "Exporting the mining log..."),
+                                    QString(), 0, 0, &window_);
     progress_->setWindowTitle(window_.windowTitle());
     progress_->setMinimumDuration(400);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
@@ -79,7 +81,9 @@ QString TripExport::start(const QString& path)
 void TripExport::write(std::vector<Trip> trips, const QString& path)
 {
     if (progress_)
-        progress_->setLabelText(QStringLiteral("Exporting %1 trips of the mining log...").arg(trips.size()));
+        progress_->setLabelText(
+            QCoreApplication::translate("MiningLog", "Exporting %1 trips of the mining log...")
+                .arg(trips.size()));
     if (writer_)
         writer_->wait();
     writer_.reset(QThread::create([this, path, trips = std::move(trips)] {

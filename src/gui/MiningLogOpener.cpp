@@ -10,6 +10,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QShortcut>
@@ -65,7 +66,7 @@ bool MiningLogOpener::eventFilter(QObject* watched, QEvent* event)
     if (!title_.visible() || !strip.contains(at))
         return false;
     QMenu menu(&mainView_);
-    menu.addAction(QStringLiteral("Mining log\tF2"), this, &MiningLogOpener::open);
+    menu.addAction(QCoreApplication::translate("MiningLog", "Mining log\tF2"), this, &MiningLogOpener::open);
     menu.exec(menuEvent->globalPos());
     return true;
 }

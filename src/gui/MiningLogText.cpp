@@ -1,11 +1,23 @@
 #include "gui/MiningLogText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 
 namespace orebell {
 
-QString inProgressText() { return QStringLiteral("In progress"); }
+QString inProgressText() { return QCoreApplication::translate("MiningLog", "In progress"); }
+
+QString endedByText(const QString& endedBy)
+{
+    static const char* const ways[] = {
+        QT_TRANSLATE_NOOP("MiningLog", "Refine"), QT_TRANSLATE_NOOP("MiningLog", "Reset"),
+        QT_TRANSLATE_NOOP("MiningLog", "Close"), QT_TRANSLATE_NOOP("MiningLog", "Exit")};
+    for (const char* way : ways)
+        if (endedBy == QLatin1String(way))
+            return QCoreApplication::translate("MiningLog", way);
+    return endedBy;
+}
 
 QString wholeNumber(double v) { return QLocale().toString(v, 'f', 0); }
 

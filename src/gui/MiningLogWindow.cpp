@@ -7,6 +7,7 @@
 #include "gui/MiningLogText.h"
 #include "toolkit/Platform.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,10 +27,13 @@ namespace {
 
 QString totalsCaption(const QString& title, const LogTotals& t)
 {
-    return QStringLiteral("<b>%1</b><br>%2 %3 &middot; %4 units<br>%5 isk &middot; %6 isk/h<br>%7 mining")
+    return QCoreApplication::translate(
+               "MiningLog", "<b>%1</b><br>%2 %3 &middot; %4 units<br>%5 isk &middot; %6 isk/h<br>%7 mining")
         .arg(title, QLocale().toString(t.trips),
-             t.trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"), wholeNumber(t.units),
-             wholeNumber(t.isk), wholeNumber(t.iskPerHour()), duration(t.miningSeconds));
+             t.trips == 1 ? QCoreApplication::translate("MiningLog", "trip")
+                          : QCoreApplication::translate("MiningLog", "trips"),
+             wholeNumber(t.units), wholeNumber(t.isk), wholeNumber(t.iskPerHour()),
+             duration(t.miningSeconds));
 }
 
 } // namespace
@@ -37,7 +41,7 @@ QString totalsCaption(const QString& title, const LogTotals& t)
 MiningLogWindow::MiningLogWindow(MiningLog& log, MessageBoxService& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), log_(log), messages_(messages)
 {
-    setWindowTitle(QStringLiteral("Mining log"));
+    setWindowTitle(QCoreApplication::translate("MiningLog", "Mining log"));
     setObjectName(QStringLiteral("frmMiningLog"));
     setPalette(programPalette());
     setAutoFillBackground(true);
@@ -113,7 +117,7 @@ void MiningLogWindow::build()
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     buttons->addWidget(status_, 1);
-    auto* exportButton = new QPushButton(QStringLiteral("Export CSV..."), this);
+    auto* exportButton = new QPushButton(QCoreApplication::translate("MiningLog", "Export CSV..."), this);
     connect(exportButton, &QPushButton::clicked, this, [this] { exportRequested(); });
     buttons->addWidget(exportButton);
     layout->addLayout(buttons);
@@ -162,9 +166,10 @@ void MiningLogWindow::showSummary(bool redrawCharts)
 {
     const std::optional<Trip>& live = model_.tripInProgress();
     const LogSummary summary = live ? withTripInProgress(ended_, *live) : ended_;
-    totals_[0]->setText(totalsCaption(QStringLiteral("Today"), summary.today));
-    totals_[1]->setText(totalsCaption(QStringLiteral("Last 7 days"), summary.lastSevenDays));
-    totals_[2]->setText(totalsCaption(QStringLiteral("All time"), summary.allTime));
+    totals_[0]->setText(totalsCaption(QCoreApplication::translate("MiningLog", "Today"), summary.today));
+    totals_[1]->setText(
+        totalsCaption(QCoreApplication::translate("MiningLog", "Last 7 days"), summary.lastSevenDays));
+    totals_[2]->setText(totalsCaption(QCoreApplication::translate("MiningLog", "All time"), summary.allTime));
     charts_->draw(summary, redrawCharts);
 }
 
@@ -217,7 +222,7 @@ bool MiningLogWindow::exportCsv(const QString& path)
     const QString refusal = export_->start(path);
     if (!refusal.isEmpty()) {
         status_->clear();
-        messages_.show(QStringLiteral("The mining log was not exported to %1: %2")
+        messages_.show(QCoreApplication::translate("MiningLog", "The mining log was not exported to %1: %2")
                            .arg(QDir::toNativeSeparators(path), refusal));
         return false;
     }
@@ -228,16 +233,17 @@ void MiningLogWindow::exportDone(const QString& path, int trips, const QString& 
 {
     const bool ok = error.isEmpty();
     if (ok) {
-        status_->setText(QStringLiteral("Exported %1 %2 to %3")
+        status_->setText(QCoreApplication::translate("MiningLog", "Exported %1 %2 to %3")
                              .arg(QLocale().toString(trips),
-                                  trips == 1 ? QStringLiteral("trip") : QStringLiteral("trips"),
+                                  trips == 1 ? QCoreApplication::translate("MiningLog", "trip")
+                                             : QCoreApplication::translate("MiningLog", "trips"),
                                   QDir::toNativeSeparators(path)));
         status_->setToolTip(status_->text());
         setExportFolder(QFileInfo(path).absolutePath());
     } else {
         status_->clear();
         status_->setToolTip({});
-        messages_.show(QStringLiteral("The mining log was not exported to %1: %2")
+        messages_.show(QCoreApplication::translate("MiningLog", "The mining log was not exported to %1: %2")
                            .arg(QDir::toNativeSeparators(path), error));
     }
     emit exported(ok);

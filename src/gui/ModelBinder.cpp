@@ -7,6 +7,7 @@
 #include "gui/LabelAlignment.h"
 #include "gui/RichText.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 #include "toolkit/Conventions.h"
 
@@ -47,7 +48,7 @@ void alignLabel(const Control& c, CaptionLabel* label)
     if (!c.visible())
         return; // aligned as it shows: a hidden caption loads no font engine
     const bool oneLine = label->height() < 2 * label->fontMetrics().height() &&
-                         label->captionWidth(c.caption()) <= label->width();
+                         label->captionWidth(shownText(c.caption())) <= label->width();
     const Qt::Alignment a = labelAlignment(c.alignment(), oneLine);
     if (label->alignment() != a)
         label->setAlignment(a);
@@ -104,12 +105,12 @@ void ModelBinder::apply(Control& c, QWidget* w, Prop prop)
     switch (prop) {
     case Prop::Caption:
         if (auto* label = qobject_cast<CaptionLabel*>(w)) {
-            label->setText(c.caption());
+            label->setText(shownText(c.caption()));
             alignLabel(c, label);
         } else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            button->setText(escapeMnemonic(c.caption()));
+            button->setText(escapeMnemonic(shownText(c.caption())));
         else if (auto* frame = qobject_cast<QGroupBox*>(w)) {
-            frame->setTitle(escapeMnemonic(c.caption()));
+            frame->setTitle(escapeMnemonic(shownText(c.caption())));
             frame->update();
         }
         break;
@@ -447,8 +448,9 @@ void ModelBinder::applyGrid(Control& c, QWidget* w)
         if (width > 0 && table->columnWidth(col) != twipsToPixels(width))
             table->setColumnWidth(col, twipsToPixels(width));
         for (int row = 0; row < g.rows(); ++row) {
-            const QString text = g.textMatrix(row, col);
             const bool fixed = row < g.fixedRows();
+            // A heading is words the player reads; the rows below are ore names and figures.
+            const QString text = fixed ? shownText(g.textMatrix(row, col)) : g.textMatrix(row, col);
             QTableWidgetItem* item = table->item(row, col);
             if (!item) {
                 item = new QTableWidgetItem;

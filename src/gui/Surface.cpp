@@ -5,6 +5,7 @@
 #include "gui/GlyphCache.h"
 #include "gui/LabelAlignment.h"
 #include "gui/Twips.h"
+#include "l10n/Translation.h"
 #include "platform/WindowFont.h"
 
 #include <QFontMetrics>
@@ -72,7 +73,7 @@ const GlyphCache& Surface::glyphCache(const Entry& e)
 
 int Surface::captionWidth(const Entry& e) const
 {
-    const QString& caption = e.control->caption();
+    const QString& caption = e.shown;
     qreal width = 0;
     if (glyphCache(e).layout(caption, glyphs_, positions_, width))
         return static_cast<int>(std::lround(width));
@@ -95,7 +96,7 @@ void Surface::measure(Entry& e)
 void Surface::align(Entry& e)
 {
     const Control& c = *e.control;
-    e.shown = c.caption();
+    e.shown = shownText(c.caption()); // what the player reads; the model keeps its English
     const bool oneLine = e.rect.height() < 2 * e.lineHeight && captionWidth(e) <= e.rect.width();
     e.alignment = labelAlignment(c.alignment(), oneLine);
 }
@@ -242,7 +243,7 @@ void Surface::paintLabel(QPainter& painter, const Entry& e, const QRect& area)
         qDrawPlainRect(&painter, e.rect, fore, 1);
         contents.adjust(1, 1, -1, -1);
     }
-    if (!c.caption().isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore, area))) {
+    if (!e.shown.isEmpty() && (framed || !enabled || !paintCached(painter, e, contents, fore, area))) {
         // A caption longer than its label is cut at the label's edges.
         painter.setClipRect(e.rect);
         if (framed) {
@@ -262,7 +263,7 @@ void Surface::paintLabel(QPainter& painter, const Entry& e, const QRect& area)
         painter.setFont(e.font);
         host_.style()->drawItemText(
             &painter, contents, static_cast<int>(e.alignment) | Qt::TextWordWrap | Qt::TextForceLeftToRight,
-            pal, enabled, c.caption(), QPalette::WindowText);
+            pal, enabled, e.shown, QPalette::WindowText);
         painter.setClipping(false);
     }
 }
@@ -275,14 +276,14 @@ std::optional<QRect> Surface::changedArea(const Entry& e, const QString& before)
         return std::nullopt;
     const GlyphCache& cache = glyphCache(e);
     qreal width = 0;
-    for (const QString* text : {&before, &c.caption()}) {
+    for (const QString* text : {&before, &e.shown}) {
         if (text->isEmpty())
             continue; // nothing drawn
         if (cache.height() > e.rect.height() || !cache.layout(*text, glyphs_, positions_, width) ||
             width > e.rect.width())
             return std::nullopt;
     }
-    return cache.changedArea(before, c.caption(), e.rect, e.alignment);
+    return cache.changedArea(before, e.shown, e.rect, e.alignment);
 }
 
 bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, const QColor& fore,
@@ -291,7 +292,7 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     const GlyphCache& cache = glyphCache(e);
     qreal width = 0;
     // Only a caption that fits is drawn from here: nothing needs cutting at the label's edges.
-    if (cache.height() > r.height() || !cache.layout(e.control->caption(), glyphs_, positions_, width) ||
+    if (cache.height() > r.height() || !cache.layout(e.shown, glyphs_, positions_, width) ||
         width > r.width())
         return false;
     // A tick exposes a digit or two of a number: glyphs whose ink lies wholly outside the area are
@@ -299,7 +300,7 @@ bool Surface::paintCached(QPainter& painter, const Entry& e, const QRect& r, con
     const QPointF origin = cache.baselineOrigin(r, e.alignment, width);
     const qreal from = area.left() - 2 - origin.x();
     const qreal to = area.right() + 1 + 2 - origin.x();
-    const QString& caption = e.control->caption();
+    const QString& caption = e.shown;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < glyphs_.size(); ++i) {
         const auto [inkLeft, inkRight] = cache.ink(caption[static_cast<qsizetype>(i)]);
@@ -387,7 +388,7 @@ bool Surface::placeCells(const Entry& e, const RepaintQueue::BlitTarget& target,
 {
     const GlyphCache& cache = glyphCache(e);
     cache.trimCells();
-    const QString& caption = e.control->caption();
+    const QString& caption = e.shown;
     qreal width = 0;
     if (!cache.layout(caption, glyphs_, positions_, width) ||
         (!caption.isEmpty() && (cache.height() > e.rect.height() || width > e.rect.width())))

@@ -4,6 +4,7 @@
 #include "gui/Colors.h"
 #include "gui/MiningLogText.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLocale>
 
@@ -105,7 +106,8 @@ QVariant TripTableModel::data(const QModelIndex& index, int role) const
     case IskPerHour:
         return sort ? QVariant(t.iskPerHour()) : QVariant(wholeNumber(t.iskPerHour()));
     case EndedBy:
-        return live ? inProgressText() : t.endedBy;
+        // The log keeps the English word; the player reads it in the window's language.
+        return live ? inProgressText() : endedByText(t.endedBy);
     default:
         return {};
     }
@@ -115,10 +117,15 @@ QVariant TripTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const titles[] = {"Started",   "Mining", "Ores",  "Units",   "Cycles",
-                                         "Mined out", "Isk",    "Isk/h", "Ended by"};
-    return section >= 0 && section < ColumnCount ? QVariant(QString::fromLatin1(titles[section]))
-                                                 : QVariant();
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("MiningLog", "Started"), QT_TRANSLATE_NOOP("MiningLog", "Mining"),
+        QT_TRANSLATE_NOOP("MiningLog", "Ores"),    QT_TRANSLATE_NOOP("MiningLog", "Units"),
+        QT_TRANSLATE_NOOP("MiningLog", "Cycles"),  QT_TRANSLATE_NOOP("MiningLog", "Mined out"),
+        QT_TRANSLATE_NOOP("MiningLog", "Isk"),     QT_TRANSLATE_NOOP("MiningLog", "Isk/h"),
+        QT_TRANSLATE_NOOP("MiningLog", "Ended by")};
+    return section >= 0 && section < ColumnCount
+               ? QVariant(QCoreApplication::translate("MiningLog", titles[section]))
+               : QVariant();
 }
 
 } // namespace orebell

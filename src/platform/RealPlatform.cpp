@@ -1,5 +1,6 @@
 #include "platform/RealPlatform.h"
 
+#include "l10n/Translation.h"
 #include "platform/LocalClock.h"
 #include "platform/NativeServices.h"
 #include "platform/ProgramFolder.h"
@@ -22,7 +23,8 @@ class QtMessageBox : public MessageBoxService {
 public:
     void show(const QString& text) override
     {
-        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), shownText(text),
+                        QMessageBox::Ok);
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
         box.exec();
     }

@@ -101,7 +101,10 @@ public:
             case '\0':
                 break;
             default:
-                text(decodeByte(static_cast<unsigned char>(c), codePage_));
+                if (codePage_ == 65001 && static_cast<unsigned char>(c) >= 0x80)
+                    utf8Sequence(static_cast<unsigned char>(c));
+                else
+                    text(decodeByte(static_cast<unsigned char>(c), codePage_));
                 break;
             }
         }
@@ -175,6 +178,26 @@ private:
         if (pos_ < in_.size() && in_.at(pos_) == ' ')
             ++pos_; // the delimiting blank belongs to the control word
         controlWord(word, hasParam, clampInt(param, -2147483647, 2147483647));
+    }
+
+    // A translated help file is written in UTF-8 (\ansicpg65001): a character is the lead byte
+    // and its continuation bytes; a broken sequence shows as one replacement character.
+    void utf8Sequence(unsigned char lead)
+    {
+        const int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const qsizetype start = pos_ - 1;
+        qsizetype end = pos_;
+        while (end < in_.size() && end - start < length &&
+               (static_cast<unsigned char>(in_.at(end)) & 0xC0) == 0x80)
+            ++end;
+        pos_ = end;
+        if (end - start < length) {
+            text(QChar(QChar::ReplacementCharacter));
+            return;
+        }
+        const QString decoded = QString::fromUtf8(in_.constData() + start, end - start);
+        for (QChar ch : decoded)
+            text(ch);
     }
 
     void controlSymbol(char c)

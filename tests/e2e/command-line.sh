@@ -45,4 +45,25 @@ noDisplay() {
 }
 noDisplay "neither DISPLAY nor WAYLAND_DISPLAY"
 noDisplay "DISPLAY is not set" WAYLAND_DISPLAY=orebell-nowhere QT_QPA_PLATFORM=xcb
-echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message"
+
+# The language: the desktop's, or --language, which names English too; an unknown code says so
+# on stderr and the help stays readable.
+out=$(LANGUAGE=de run --help 2>/dev/null)
+grep -q '^Aufruf: ' <<<"$out" || fail "a German desktop's --help is not German: $out"
+grep -q -- '--language <code>' <<<"$out" || fail "--help does not list --language: $out"
+out=$(LANGUAGE=de run --language en --help 2>/dev/null)
+grep -q '^Usage: ' <<<"$out" || fail "--language en did not choose English: $out"
+out=$(run --language fr --help 2>/dev/null)
+grep -q '^Usage : ' <<<"$out" || fail "--language fr did not choose French: $out"
+err=$(run --language xx --help 2>&1 >/dev/null); rc=$?
+[ "$rc" = 0 ] || fail "--language xx --help exited $rc"
+grep -q 'no translation for "xx"' <<<"$err" || fail "an unknown language is not reported: $err"
+# A program without its translations says so and speaks English.
+alone=$(mktemp -d)
+cp "$program" "$alone/"
+out=$(env -u DISPLAY "$alone/$(basename "$program")" --language de --help 2>"$alone/err"); rc=$?
+err=$(cat "$alone/err"); rm -rf "$alone"
+[ "$rc" = 0 ] || fail "--help without translations exited $rc"
+grep -q '^Usage: ' <<<"$out" || fail "without its translations the program does not speak English: $out"
+grep -q 'orebell_de.qm was not found' <<<"$err" || fail "a missing translation is not reported: $err"
+echo "command line: --help, --version and a refusal without a display; no display ends with status 1 and a message; --help in the language chosen"

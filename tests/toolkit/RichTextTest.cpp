@@ -69,6 +69,51 @@ TEST(RichText, EachPlatformsHelpSpeaksOfItsOwnPlaces)
     EXPECT_EQ(linuxHelp.count(QLatin1Char('\n')), windowsHelp.count(QLatin1Char('\n')));
 }
 
+// Each translation of the help, in UTF-8, reads as text on each platform: the English sections,
+// line for line, and how to choose the language.
+TEST(RichText, EachTranslatedHelpReadsWholeAndSaysHowToChooseTheLanguage)
+{
+    const QRegularExpression controlWord(QStringLiteral("\\\\(par|pard|b|i|ul|qc|u\\d+|bullet)\\b"));
+    for (const char* platform : {"linux", "windows"}) {
+        const QString english = Shown(helpOf(platform)).text();
+        ASSERT_TRUE(english.contains(QLatin1String("--language"))) << platform;
+        for (const char* language : {"de", "fr", "ru", "es", "zh_CN"}) {
+            QFile file(QStringLiteral(OREBELL_HELP_DIR "/%1/Help_%2.rtf")
+                           .arg(QLatin1String(platform), QLatin1String(language)));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << platform << " " << language;
+            const QString text = Shown(file.readAll()).text();
+            EXPECT_EQ(text.count(QLatin1Char('\n')), english.count(QLatin1Char('\n')))
+                << platform << " " << language;
+            EXPECT_TRUE(text.contains(QLatin1String("--language"))) << platform << " " << language;
+            EXPECT_TRUE(text.contains(QChar(0x00B3))) << platform << " " << language; // m³, м³
+            EXPECT_FALSE(text.contains(QChar(QChar::ReplacementCharacter))) << platform << " " << language;
+            EXPECT_FALSE(text.contains(controlWord)) << platform << " " << language;
+            EXPECT_FALSE(text.contains(QLatin1String("[linux]")) ||
+                         text.contains(QLatin1String("[windows]")));
+            EXPECT_EQ(text.contains(QLatin1String("~/.config/Orebell/Orebell_III.ini")),
+                      QLatin1String(platform) == QLatin1String("linux"))
+                << platform << " " << language;
+        }
+    }
+}
+
+TEST(RichText, AUtf8FileDecodesItsCharactersAndABrokenOneShowsAReplacement)
+{
+    EXPECT_EQ(Shown(QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg65001 Gr\xC3\xB6\xC3\x9F"
+                                      "e \xE9\x87\x87\xE7\x9F\xBF}"))
+                  .text(),
+              QStringLiteral("Gr\u00F6\u00DFe \u91C7\u77FF"));
+    EXPECT_EQ(Shown(QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg65001 a\xE9\x87"
+                                      " b}"))
+                  .text(),
+              QStringLiteral("a\uFFFD b"));
+    // Code page 1252 reads the same bytes one by one, as before.
+    EXPECT_EQ(Shown(QByteArrayLiteral("{\\rtf1\\ansi\\ansicpg1252 Gr\xF6\xDF"
+                                      "e}"))
+                  .text(),
+              QStringLiteral("Gr\u00F6\u00DFe"));
+}
+
 TEST(RichText, OurHelpFileReadsAsFormattedText)
 {
     QFile file(QDir(QStringLiteral(OREBELL_RUNTIME_DIR)).filePath(QStringLiteral("Help.rtf")));
