@@ -65,15 +65,15 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // --help speaks the language asked for or the desktop's: the store is not read before this copy
-    // knows it is the only one.
-    const QStringList folders = translationFolders(arguments.value(0));
-    orebell::Translation translation;
-    const QString asked = orebell::readCommandLine(arguments).language;
-    chooseLanguage(translation, asked, {}, folders);
     // Answered before QApplication, which needs a display and would take the options itself.
-    const orebell::CommandLine commandLine = orebell::readCommandLine(arguments, &translation);
+    orebell::Translation translation;
+    orebell::CommandLine commandLine = orebell::readCommandLine(arguments);
+    const QString asked = commandLine.language;
     if (commandLine.action == orebell::CommandLine::Action::Exit) {
+        // --help speaks the language asked for or the desktop's: the store is not read before
+        // this copy knows it is the only one.
+        chooseLanguage(translation, asked, {}, translationFolders(arguments.value(0)));
+        commandLine = orebell::readCommandLine(arguments, &translation);
         std::fputs(qPrintable(commandLine.output), stdout);
         std::fputs(qPrintable(commandLine.error), stderr);
         return commandLine.exitCode;
@@ -97,10 +97,12 @@ int main(int argc, char** argv)
     std::optional<orebell::MissingDisplayExit> noDisplay(std::in_place, [&instance] { instance.release(); });
     QApplication app(argc, argv);
     noDisplay.reset();
-    translation.install();
     if (!instance.claim()) {
         if (instance.handOver())
             return 0;
+        // The store is another copy's: the language asked for or the desktop's.
+        chooseLanguage(translation, asked, {}, translationFolders(QCoreApplication::applicationFilePath()));
+        translation.install();
         // Running on the same store would overwrite what the other copy saves.
         const QString text = orebell::shownText(
             QStringLiteral(
