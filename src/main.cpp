@@ -27,13 +27,10 @@
 namespace {
 
 // Where the catalogues lie: beside the .exe (Windows), in translations/ beside the program (a
-// build) or beside its data (share/orebell/translations). Found from argv[0] before QApplication
-// exists (for --help), where /proc cannot tell.
+// build) or beside its data (share/orebell/translations).
 QStringList translationFolders(const QString& argv0)
 {
-    QFileInfo self(QStringLiteral("/proc/self/exe"));
-    const QString executable = self.exists() ? self.canonicalFilePath() : QFileInfo(argv0).absoluteFilePath();
-    const QString folder = QFileInfo(executable).absolutePath();
+    const QString folder = QFileInfo(orebell::executablePath(argv0)).absolutePath();
     const QString data =
         QDir::fromNativeSeparators(orebell::programDataFolder(QDir::toNativeSeparators(folder)));
     return {data + QStringLiteral("/translations"), folder + QStringLiteral("/translations"), folder};
@@ -101,7 +98,7 @@ int main(int argc, char** argv)
         if (instance.handOver())
             return 0;
         // The store is another copy's: the language asked for or the desktop's.
-        chooseLanguage(translation, asked, {}, translationFolders(QCoreApplication::applicationFilePath()));
+        chooseLanguage(translation, asked, {}, translationFolders(arguments.value(0)));
         translation.install();
         // Running on the same store would overwrite what the other copy saves.
         const QString text = orebell::shownText(
@@ -127,7 +124,7 @@ int main(int argc, char** argv)
     chooseLanguage(translation, asked,
                    platform.store().value(platform.programFileName(), QStringLiteral("Language"),
                                           QStringLiteral("Language")),
-                   translationFolders(QCoreApplication::applicationFilePath()));
+                   translationFolders(arguments.value(0)));
     translation.install();
     orebell::OrderlyExit orderlyExit(program.mainForm(), program.shared().routines);
     fonts.wait(); // the first text is measured in the load sequence

@@ -29,7 +29,7 @@ QString programDataFolder(const QString& executableFolder)
     return executableFolder;
 }
 
-QString executableBaseName()
+QString executablePath(const QString& argv0)
 {
     QString path;
 #if defined(Q_OS_WIN)
@@ -41,7 +41,11 @@ QString executableBaseName()
 #endif
     if (path.isEmpty() && QCoreApplication::instance())
         path = QCoreApplication::applicationFilePath();
-    return QFileInfo(path).completeBaseName();
+    if (path.isEmpty() && !argv0.isEmpty())
+        path = QFileInfo(argv0).absoluteFilePath();
+    return path;
 }
+
+QString executableBaseName() { return QFileInfo(executablePath()).completeBaseName(); }
 
 } // namespace orebell

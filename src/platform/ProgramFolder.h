@@ -10,8 +10,10 @@ namespace orebell {
 // them, the executable's folder still, so that a missing file is named where it was looked for.
 QString programDataFolder(const QString& executableFolder);
 
-// The executable's file name without its extension, as QCoreApplication::applicationFilePath()
-// gives it (links followed), but known before the application object exists.
+// The executable's path, as QCoreApplication::applicationFilePath() gives it (links followed),
+// but known before the application object exists; `argv0` where the system cannot tell.
+QString executablePath(const QString& argv0 = {});
+// Its file name without the extension.
 QString executableBaseName();
 
 } // namespace orebell
